@@ -1,0 +1,249 @@
+#include "NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "FloatError.h"
+#include "Messages.h"
+
+namespace zorvel {
+namespace {
+
+constexpr std::array<std::int64_t, 10> kPowersOfTen = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+
+constexpr std::int64_t kTwoTo31 = 2147483648;
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsControlOrBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsControlOrBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+void AppendInt(ShortText& out, std::int64_t n) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+  out.append(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+}
+
+int DigitCount(std::int64_t n) {
+  int digits = 1;
+  while (n >= 10) {
+    n /= 10;
+    ++digits;
+  }
+  return digits;
+}
+
+// 10^exponent in extended precision: exact up to 10^27, the library's power
+// beyond (infinite or zero far outside the range, which the callers handle).
+long double PowerOfTen(std::int64_t exponent) {
+  long double power = 1.0L;
+  if (exponent <= 27) {
+    for (std::int64_t i = 0; i < exponent; ++i) power *= 10.0L;
+    return power;
+  }
+  return std::pow(10.0L, static_cast<long double>(exponent));
+}
+
+}  // namespace
+
+ShortText RealToText(int places, double x) {
+  if (places < 0) places = 0;
+  if (places > 9) places = 9;
+  const bool negative = x < std::fabs(x);  // -0.0 is not negative
+  const double a = std::fabs(x);
+  if (!(a < kTwoTo63)) throw FloatError(FloatError::Kind::InvalidOperation);
+
+  std::int64_t integerPart = static_cast<std::int64_t>(a);
+  if (integerPart >= kTwoTo31) return ShortText(kTooLargeNumber);
+
+  // The fraction in units of the last place, and its rounding, in extended
+  // precision: the +0.05 moves the threshold to about 0.45 of a unit, and the
+  // texts of numbers near it depend on the 64-bit significand.
+  const std::int64_t scale = kPowersOfTen[static_cast<std::size_t>(places)];
+  const long double fraction = static_cast<long double>(a) * static_cast<long double>(scale) -
+                               static_cast<long double>(integerPart * scale);
+  std::int64_t units = static_cast<std::int64_t>(std::nearbyint(fraction + 0.05L));
+  if (units == scale) {  // the fraction rounded up to a whole unit
+    ++integerPart;
+    units = 0;
+    if (integerPart >= kTwoTo31) return ShortText(kTooLargeNumber);
+  }
+
+  ShortText text;
+  if (negative && (integerPart != 0 || units != 0)) text.push_back('-');
+  AppendInt(text, integerPart);
+  text.push_back(',');
+  for (int zeros = places - DigitCount(units); zeros > 0; --zeros) text.push_back('0');
+  AppendInt(text, units);
+  return text;
+}
+
+std::string_view StripZerosView(std::string_view text) {
+  while (text.size() >= 2 && text[0] == '0' && text[1] != ',') text.remove_prefix(1);
+  const bool exponentForm =
+      text.find('E') != std::string_view::npos || text.find("10^") != std::string_view::npos;
+  if (!exponentForm && text.find(',') != std::string_view::npos) {
+    while (text.size() >= 2 && (text.back() == '0' || text.back() == ' ')) text.remove_suffix(1);
+  }
+  if (text.size() >= 2 && text.back() == ',') text.remove_suffix(1);
+  return text;
+}
+
+std::string StripZeros(std::string_view text) { return std::string(StripZerosView(text)); }
+
+double TextToReal(std::string_view text) {
+  // The first comma is the decimal point; a later comma ends the reading.
+  const std::size_t comma = text.find(',');
+  const char* const begin = text.data();
+  const auto isPoint = [&](const char* p) {
+    return *p == '.' || static_cast<std::size_t>(p - begin) == comma;
+  };
+
+  const std::string_view trimmed = Trim(text);
+  const char* p = trimmed.data();
+  const char* const end = p + trimmed.size();
+
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+    if (p == end) return 0.0;  // a sign with nothing after it does not fit
+  }
+  // All digits, those after the point included, form one whole number.
+  long double whole = 0.0L;
+  std::int64_t fractionDigits = 0;
+  for (; p != end && IsDigit(*p); ++p) whole = whole * 10.0L + (*p - '0');
+  if (p != end && isPoint(p)) {
+    for (++p; p != end && IsDigit(*p); ++p, ++fractionDigits) {
+      whole = whole * 10.0L + (*p - '0');
+    }
+  }
+  std::int64_t exponent = 0;
+  if (p != end && (*p == 'E' || *p == 'e')) {
+    const char* q = p + 1;
+    bool negativeExponent = false;
+    if (q != end && (*q == '+' || *q == '-')) {
+      negativeExponent = *q == '-';
+      ++q;
+    }
+    if (q != end && IsDigit(*q)) {
+      for (; q != end && IsDigit(*q); ++q) {
+        if (exponent < 100000000) exponent = exponent * 10 + (*q - '0');
+      }
+      p = q;
+      if (negativeExponent) exponent = -exponent;
+    }
+    // Otherwise p stays on the "E", which does not fit.
+  }
+  if (p != end) return RoundToDouble(whole);  // the partial value: digits only, nothing applied
+
+  const std::int64_t power = exponent - fractionDigits;
+  long double value = whole;
+  if (whole != 0.0L && power > 0) value = whole * PowerOfTen(power);
+  if (whole != 0.0L && power < 0) value = whole / PowerOfTen(-power);
+  if (negative) value = -value;
+  return RoundToDouble(value);
+}
+
+namespace {
+
+struct IntReading {
+  std::uint32_t value = 0;  // what was accumulated, as the 32-bit register holds it
+  bool complete = false;    // the whole text was read without overflow
+  bool negative = false;
+};
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+IntReading ReadInt(std::string_view text) {
+  IntReading reading;
+  const std::string_view trimmed = Trim(text);
+  const char* p = trimmed.data();
+  const char* const end = p + trimmed.size();
+  if (p != end && (*p == '+' || *p == '-')) {
+    reading.negative = *p == '-';
+    ++p;
+  }
+  bool hex = false;
+  if (p != end && (*p == '$' || *p == 'x' || *p == 'X')) {
+    hex = true;
+    ++p;
+  } else if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+    hex = true;
+    p += 2;
+  }
+  if (p == end) return reading;  // no digit at all
+  std::uint64_t value = 0;
+  for (; p != end; ++p) {
+    const int digit = hex ? HexDigit(*p) : (IsDigit(*p) ? *p - '0' : -1);
+    if (digit < 0 || value > (hex ? 268435455u : 214748364u)) {
+      reading.value = static_cast<std::uint32_t>(value);
+      return reading;
+    }
+    value = value * (hex ? 16u : 10u) + static_cast<unsigned>(digit);
+  }
+  reading.value = static_cast<std::uint32_t>(value);
+  if (hex) {
+    reading.negative = false;
+    reading.complete = true;
+  } else {
+    // The sign fits from -2147483648 up to 2147483647.
+    reading.complete = value <= (reading.negative ? 2147483648u : 2147483647u);
+  }
+  return reading;
+}
+
+}  // namespace
+
+std::int64_t TextToInt(std::string_view text) {
+  const IntReading reading = ReadInt(text);
+  std::uint32_t bits = reading.value;
+  if (reading.complete && reading.negative) bits = 0u - bits;
+  return static_cast<std::int32_t>(bits);
+}
+
+std::optional<std::int32_t> TryTextToInt(std::string_view text) {
+  const IntReading reading = ReadInt(text);
+  if (!reading.complete) return std::nullopt;
+  return static_cast<std::int32_t>(TextToInt(text));
+}
+
+std::string IntToText(std::int64_t n) { return std::to_string(n); }
+
+std::string RealToDigits(double x) {
+  if (!(std::fabs(x) < kTwoTo63)) throw FloatError(FloatError::Kind::InvalidOperation);
+  const double integerPart = std::trunc(x);
+  std::string text = IntToText(static_cast<std::int64_t>(integerPart));
+  text += '.';
+  double y = std::fabs(x - integerPart);
+  // Count the zeros that open the fraction, then shift it into a whole number.
+  while (y != std::trunc(y)) {
+    if (std::trunc(y) == std::trunc(static_cast<long double>(y) * 10.0L)) text += '0';
+    y = static_cast<double>(static_cast<long double>(y) * 10.0L);
+  }
+  text += IntToText(static_cast<std::int64_t>(y));
+  return text;
+}
+
+double PowerOf(std::int64_t n, double x) {
+  if (n <= 0) return 1.0;
+  double result = x;
+  for (std::int64_t i = 1; i < n; ++i) {
+    result = RoundToDouble(static_cast<long double>(result) * x);
+  }
+  return result;
+}
+
+}  // namespace zorvel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorvel {
+
+// Upper case of a Central European (Windows-1250) text: a-z and the Slovak and
+// Czech lower-case letters; every other character stays.
+std::string UpperCaseCE(std::string_view text);
+char UpperCaseCE(char c);
+
+// `text` with every occurrence of `sub` removed, including the occurrences
+// that a removal creates by joining its neighbours. Linear in the text.
+std::string DeleteAll(std::string_view sub, std::string_view text);
+
+}  // namespace zorvel

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+
+#include "ComplexText.h"
+#include "FloatError.h"
+#include "Messages.h"
+#include "NumberText.h"
+
+namespace zorvel {
+namespace {
+
+const std::string kTooLarge(kTooLargeNumber);
+
+struct ParseCase {
+  std::string text;
+  double re;
+  double im;
+};
+
+TEST(ParseComplex, ReadsEveryFormTheUserMayType) {
+  const ParseCase cases[] = {
+      {"", 0, 0},         {"   ", 0, 0},        {"i", 0, 1},          {"I", 0, 1},
+      {"-i", 0, -1},      {"+i", 0, 1},         {"2i", 0, 2},         {"0i", 0, 0},
+      {"1+i", 1, 1},      {"1-i", 1, -1},       {"-2-3i", -2, -3},    {"2+3i", 2, 3},
+      {"2 + 3i", 2, 3},   {"2,5-1,5i", 2.5, -1.5}, {"-0,5i", 0, -0.5}, {"2.5i", 0, 2.5},
+      {"3i+1", 1, 3},     {"3,7i-1,2", -1.2, 3.7}, {"-i+2", 2, -1},   {"5-i-2", 3, -1},
+      {"1+2+3i", 3, 3},   {"i+i", 0, 2},        {"i2", 0, 2},         {"2i3", 0, 23},
+      {"ii", 0, 1},       {"2,5", 2.5, 0},      {"1,5e2", 150, 0},    {"2-", 2, 0},
+      {"2+", 2, 0},       {"2+3", 2, 0},        {"1-2i-", 1, -2},     {"1E-3+2i", 0.001, 2},
+      {"1E-5i", 1, -5},   {"abc", 0, 0},        {"1,5x", 15, 0},      {" -i", 0, -1},
+      {"+1-2i+3", 4, -2}, {"-6e+3i", 6, 3},     {"xi", 0, 1},         {"-xi", 0, 1},
+      {"12,345-6,789i", 12.345, -6.789},        {"\xE1i", 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Complex value = ParseComplex(c.text);
+    EXPECT_EQ(value.re, c.re);
+    EXPECT_EQ(value.im, c.im);
+  }
+}
+
+TEST(ParseComplex, TheTooLargeMessageIsNotANumber) {
+  for (const std::string& text : {kTooLarge, kTooLarge + "+2i", "1+" + kTooLarge + "i", kTooLarge + "+" + kTooLarge + "i"}) {
+    SCOPED_TRACE(text);
+    const Complex value = ParseComplex(text);
+    EXPECT_TRUE(std::isnan(value.re));
+    EXPECT_TRUE(std::isnan(value.im));
+    EXPECT_FALSE(IsZeroComplex(text));
+  }
+}
+
+TEST(ParseComplex, OverflowsOnATermBeyondTheDoubleRange) {
+  EXPECT_THROW(ParseComplex("1e400"), FloatError);
+  EXPECT_THROW(ParseComplex("1+1e400i"), FloatError);
+  EXPECT_THROW(ParseComplex("1e308i+1e308i"), FloatError);      // the sum overflows
+}
+
+// A million characters read in well under a second, without deep recursion,
+// and summed from the last term backwards as the split rules define.
+TEST(ParseComplex, ReadsAMillionCharactersQuickly) {
+  struct LongCase {
+    std::string text;
+    double re;
+    double im;
+  };
+  std::string plusTerms, minusChain, mixed, realsThenI, blanks;
+  for (int i = 0; i < 200000; ++i) plusTerms += "1+";
+  for (int i = 0; i < 250000; ++i) minusChain += "i-1-";
+  for (int i = 0; i < 100000; ++i) mixed += "2-i+1-";
+  for (int i = 0; i < 200000; ++i) realsThenI += "1+";  // no "i": one real, never split
+  blanks = std::string(1000000, ' ') + "i";
+  const LongCase cases[] = {
+      {plusTerms + "i", 200000, 1},
+      {minusChain, -250000, -249998},  // only the first i is positive; the last "-" is dropped
+      {mixed, -99996, -100000},
+      {realsThenI, 1, 0},
+      {blanks, 0, 1},
+      {std::string(1000000, 'i'), 0, 1},
+      {std::string(1000000, '+') + "i", 0, 1},
+      {std::string(1000000, '-') + "i", 0, -1},
+  };
+  for (const auto& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const Complex value = ParseComplex(c.text);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(value.re, c.re) << c.text.substr(0, 12);
+    EXPECT_EQ(value.im, c.im) << c.text.substr(0, 12);
+    // A correctness guard against quadratic reading, not a benchmark.
+    EXPECT_LT(elapsed, std::chrono::seconds(1)) << c.text.substr(0, 12);
+  }
+}
+
+TEST(ParseComplex, SumsTailFirstWithRoundingAtEachStep) {
+  // 1 + (t + t): the tail is summed first, so the two small terms survive
+  // together; t + (t + 1) loses each of them on its own.
+  const std::string tiny = "0,0000000000000001i";
+  EXPECT_GT(ParseComplex("1i+" + tiny + "+" + tiny).im, 1.0);
+  EXPECT_EQ(ParseComplex(tiny + "+" + tiny + "+1i").im, 1.0);
+}
+
+struct FormatCase {
+  double re;
+  double im;
+  const char* text;
+};
+
+TEST(FormatComplex, WritesTheShortestForm) {
+  const FormatCase cases[] = {
+      {0, 0, "0"},          {1, 0, "1"},            {0, 1, "i"},           {0, -1, "-i"},
+      {2, 1, "2+i"},        {2, -1, "2-i"},         {-1, -1, "-1-i"},      {-2, 3.5, "-2+3,5i"},
+      {0, 2, "2i"},         {0, -2.5, "-2,5i"},     {0.5, 0.5, "0,5+0,5i"}, {2.5, -0.25, "2,5-0,25i"},
+      {0, 0.0004, "0i"},    {2, 0.0004, "2+0i"},    {2, -0.0004, "2+0i"},  {-3.5, -1e-17, "-3,5+0i"},
+      {1e-17, 2, "0+2i"},   {2, 0.99999, "2+1i"},   {2, -0.99999, "2-1i"}, {-0.0, 2, "2i"},
+      {2, -0.0, "2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatComplex(3, c.re, c.im), c.text) << c.re << " " << c.im;
+  EXPECT_EQ(FormatComplex(3, 3e9, 2), kTooLarge + "+2i");
+  EXPECT_EQ(FormatComplex(3, 3e9, 3e9), kTooLarge + "+" + kTooLarge + "i");
+  EXPECT_EQ(FormatComplex(9, -2147483647.123456789, -2147483647.123456789).size(), 43u);
+}
+
+TEST(FormatComplex, ANotANumberPartWritesTheMessageAlone) {
+  EXPECT_EQ(FormatComplex(3, NAN, 0), kTooLarge);
+  EXPECT_EQ(FormatComplex(3, 1, NAN), kTooLarge);
+}
+
+TEST(FormatComplex, FailsForAPartOfMagnitude2To63) {
+  EXPECT_THROW(FormatComplex(3, 1, 1e19), FloatError);
+  EXPECT_THROW(FormatComplex(3, 1e19, 0), FloatError);
+}
+
+TEST(FormatComplex, EveryWrittenFormReadsBackAsTheValuesItShows) {
+  const double parts[] = {0, 1, -1, 0.5, -2.25, 123.456, 1e-9, -7.125, 2147483.5, 0.0004};
+  for (const int places : {2, 3, 9}) {
+    const auto shown = [places](double v) { return TextToReal(StripZeros(RealToText(places, v))); };
+    for (const double re : parts) {
+      for (const double im : parts) {
+        const ShortText text = FormatComplex(places, re, im);
+        const Complex back = ParseComplex(text);
+        EXPECT_EQ(back.re, shown(re)) << text.view();
+        EXPECT_EQ(back.im, im == 1 || im == -1 ? im : shown(im)) << text.view();
+      }
+    }
+  }
+}
+
+TEST(IsZeroComplex, CountsOnlyTextsThatReadAsZero) {
+  for (const char* text : {"0", "", "  ", "5i-5i", "0i", "abc", "0,000"}) EXPECT_TRUE(IsZeroComplex(text)) << text;
+  for (const char* text : {"i", "-i", "3i", "0,5", "2+3i", "1e-300"}) EXPECT_FALSE(IsZeroComplex(text)) << text;
+}
+
+}  // namespace
+}  // namespace zorvel
