@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Decimal.h"
+#include "FixedPoint.h"
 #include "FloatError.h"
 #include "Messages.h"
 #include "NumberText.h"
@@ -123,9 +125,75 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end) {
   return value;
 }
 
+// One number of the plain form: digits with at most one point, at least one
+// digit and at most 19 (so the whole number is exact in 64 bits).
+struct PlainNumber {
+  std::uint64_t digits = 0;
+  int count = 0;
+  int fractionDigits = 0;
+};
+
+bool ReadPlainNumber(const char*& p, const char* end, PlainNumber& number) {
+  number = {};
+  bool point = false;
+  for (; p != end; ++p) {
+    const char c = *p;
+    if (c >= '0' && c <= '9') {
+      if (number.count == 19) return false;
+      number.digits = number.digits * 10 + static_cast<unsigned>(c - '0');
+      ++number.count;
+      number.fractionDigits += point ? 1 : 0;
+    } else if ((c == ',' || c == '.') && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  return number.count > 0 || !point;  // a point without digits is not plain
+}
+
+double PlainValue(const PlainNumber& number, bool negative) {
+  return DecimalValue(static_cast<long double>(number.digits), -number.fractionDigits, negative);
+}
+
+bool IsI(char c) { return c == 'i' || c == 'I'; }
+
+// Reads the forms that the arithmetic writes, and their like typed by hand
+// ("-12,5", "3-0,25i", "2+i", "-i"), straight from the text; false for any
+// other text, which then takes the general way. Both ways give the same
+// values, signs of zero included: the general way sums the tail and the head,
+// so a part that the other term leaves empty is 0 + part.
+bool ReadPlainForm(std::string_view text, Complex& value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  PlainNumber first;
+  if (!ReadPlainNumber(p, end, first)) return false;
+  if (p == end) {  // a real number
+    if (first.count == 0) return false;
+    value = {PlainValue(first, negative), 0.0};
+    return true;
+  }
+  if (IsI(*p)) {  // an imaginary term
+    if (p + 1 != end) return false;
+    value = {0.0, first.count > 0 ? PlainValue(first, negative) : (negative ? -1.0 : 1.0)};
+    return true;
+  }
+  if (first.count == 0 || (*p != '+' && *p != '-')) return false;
+  const bool negativeIm = *p++ == '-';
+  PlainNumber second;
+  if (!ReadPlainNumber(p, end, second) || p == end || !IsI(*p) || p + 1 != end) return false;
+  const double im = second.count > 0 ? PlainValue(second, negativeIm) : (negativeIm ? -1.0 : 1.0);
+  value = {0.0 + PlainValue(first, negative), im + 0.0};
+  return true;
+}
+
 }  // namespace
 
 Complex ParseComplex(std::string_view text) {
+  Complex value;
+  if (ReadPlainForm(text, value)) return value;
   if (text.find(kTooLargeNumber) != npos) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     return {nan, nan};
@@ -144,24 +212,24 @@ Complex ParseComplex(std::string_view text) {
 
 ShortText FormatComplex(int places, double re, double im) {
   if (std::isnan(re) || std::isnan(im)) return ShortText(kTooLargeNumber);
-  // The imaginary part is written first, whatever the values.
-  const ShortText imWritten = RealToText(places, im);
-  std::string_view imText = StripZerosView(imWritten);
-  if (im == 1.0) imText = {};
-  if (im == -1.0) imText = "-";
-  const bool plusBeforeIm = re != 0.0 && (imText.empty() || imText.front() != '-');
-
+  // The imaginary part is rounded first, whatever the values.
+  const FixedPoint imPart = RoundFixedPoint(places, im);
   ShortText result;
-  if (re == 0.0 && im != 0.0) {
-    result.append(imText);
-    result.push_back('i');
+  if (re != 0.0) {
+    AppendFixedPoint(result, RoundFixedPoint(places, re), true);
+    if (im == 0.0) return result;
+    if (im != -1.0 && !imPart.minus) result.push_back('+');
+  } else if (im == 0.0) {
+    result.push_back('0');
     return result;
   }
-  const ShortText reWritten = RealToText(places, re);
-  result.append(StripZerosView(reWritten));
-  if (im == 0.0) return result;
-  if (plusBeforeIm) result.push_back('+');
-  result.append(imText);
+  // An imaginary part of exactly 1 or -1 is the unit alone; one that only
+  // rounds to 1 keeps its digit.
+  if (im == -1.0) {
+    result.push_back('-');
+  } else if (im != 1.0) {
+    AppendFixedPoint(result, imPart, true);
+  }
   result.push_back('i');
   return result;
 }

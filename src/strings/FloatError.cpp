@@ -18,17 +18,12 @@ const char* MessageOf(FloatError::Kind kind) {
 
 FloatError::FloatError(Kind kind) : std::runtime_error(MessageOf(kind)), kind_(kind) {}
 
-double RoundToDouble(long double value) {
-  const double rounded = static_cast<double>(value);
-  if (std::isinf(rounded)) throw FloatError(FloatError::Kind::Overflow);
-  if (std::isnan(rounded)) throw FloatError(FloatError::Kind::InvalidOperation);
-  return rounded;
-}
+void ThrowFloatError(FloatError::Kind kind) { throw FloatError(kind); }
 
 long double DivideExtended(long double dividend, long double divisor) {
   if (divisor == 0.0L) {
-    throw FloatError(dividend == 0.0L || std::isnan(dividend) ? FloatError::Kind::InvalidOperation
-                                                              : FloatError::Kind::DivisionByZero);
+    ThrowFloatError(dividend == 0.0L || std::isnan(dividend) ? FloatError::Kind::InvalidOperation
+                                                             : FloatError::Kind::DivisionByZero);
   }
   return dividend / divisor;
 }

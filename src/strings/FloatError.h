@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 
 namespace zorvel {
@@ -17,9 +18,17 @@ class FloatError : public std::runtime_error {
   Kind kind_;
 };
 
+[[noreturn]] void ThrowFloatError(FloatError::Kind kind);
+
 // Rounds an extended value to double; a value beyond the double range is the
-// overflow error (never a silent infinity).
-double RoundToDouble(long double value);
+// overflow error (never a silent infinity). Inline: it closes every operation.
+inline double RoundToDouble(long double value) {
+  const double rounded = static_cast<double>(value);
+  if (!std::isfinite(rounded)) {
+    ThrowFloatError(std::isnan(rounded) ? FloatError::Kind::InvalidOperation : FloatError::Kind::Overflow);
+  }
+  return rounded;
+}
 
 // The quotient in extended precision, with the errors that the floating-point
 // unit would report: 0/0 is invalid, x/0 a division by zero.

@@ -1,19 +1,16 @@
 #include "NumberText.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
+#include "Decimal.h"
+#include "FixedPoint.h"
 #include "FloatError.h"
 #include "Messages.h"
 
 namespace zorvel {
 namespace {
 
-constexpr std::array<std::int64_t, 10> kPowersOfTen = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-
-constexpr std::int64_t kTwoTo31 = 2147483648;
 constexpr double kTwoTo63 = 9223372036854775808.0;
 
 bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
@@ -25,63 +22,33 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-void AppendInt(ShortText& out, std::int64_t n) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  out.append(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
-}
-
-int DigitCount(std::int64_t n) {
-  int digits = 1;
-  while (n >= 10) {
-    n /= 10;
-    ++digits;
+// Appends decimal digits to a whole number. The number is exact in 64 bits
+// for the first 19 digits, and extended precision would hold it exactly too,
+// so integers carry it that far and extended precision takes over after.
+class DigitAccumulator {
+ public:
+  void Add(int digit) {
+    if (count_ < 19) {
+      exact_ = exact_ * 10 + static_cast<std::uint64_t>(digit);
+    } else {
+      if (count_ == 19) extended_ = static_cast<long double>(exact_);
+      extended_ = extended_ * 10.0L + digit;
+    }
+    ++count_;
   }
-  return digits;
-}
+  [[nodiscard]] long double Value() const { return count_ <= 19 ? static_cast<long double>(exact_) : extended_; }
 
-// 10^exponent in extended precision: exact up to 10^27, the library's power
-// beyond (infinite or zero far outside the range, which the callers handle).
-long double PowerOfTen(std::int64_t exponent) {
-  long double power = 1.0L;
-  if (exponent <= 27) {
-    for (std::int64_t i = 0; i < exponent; ++i) power *= 10.0L;
-    return power;
-  }
-  return std::pow(10.0L, static_cast<long double>(exponent));
-}
+ private:
+  std::uint64_t exact_ = 0;
+  long double extended_ = 0.0L;
+  std::int64_t count_ = 0;
+};
 
 }  // namespace
 
 ShortText RealToText(int places, double x) {
-  if (places < 0) places = 0;
-  if (places > 9) places = 9;
-  const bool negative = x < std::fabs(x);  // -0.0 is not negative
-  const double a = std::fabs(x);
-  if (!(a < kTwoTo63)) throw FloatError(FloatError::Kind::InvalidOperation);
-
-  std::int64_t integerPart = static_cast<std::int64_t>(a);
-  if (integerPart >= kTwoTo31) return ShortText(kTooLargeNumber);
-
-  // The fraction in units of the last place, and its rounding, in extended
-  // precision: the +0.05 moves the threshold to about 0.45 of a unit, and the
-  // texts of numbers near it depend on the 64-bit significand.
-  const std::int64_t scale = kPowersOfTen[static_cast<std::size_t>(places)];
-  const long double fraction = static_cast<long double>(a) * static_cast<long double>(scale) -
-                               static_cast<long double>(integerPart * scale);
-  std::int64_t units = static_cast<std::int64_t>(std::nearbyint(fraction + 0.05L));
-  if (units == scale) {  // the fraction rounded up to a whole unit
-    ++integerPart;
-    units = 0;
-    if (integerPart >= kTwoTo31) return ShortText(kTooLargeNumber);
-  }
-
   ShortText text;
-  if (negative && (integerPart != 0 || units != 0)) text.push_back('-');
-  AppendInt(text, integerPart);
-  text.push_back(',');
-  for (int zeros = places - DigitCount(units); zeros > 0; --zeros) text.push_back('0');
-  AppendInt(text, units);
+  AppendFixedPoint(text, RoundFixedPoint(places, x), false);
   return text;
 }
 
@@ -117,13 +84,11 @@ double TextToReal(std::string_view text) {
     if (p == end) return 0.0;  // a sign with nothing after it does not fit
   }
   // All digits, those after the point included, form one whole number.
-  long double whole = 0.0L;
+  DigitAccumulator digits;
   std::int64_t fractionDigits = 0;
-  for (; p != end && IsDigit(*p); ++p) whole = whole * 10.0L + (*p - '0');
+  for (; p != end && IsDigit(*p); ++p) digits.Add(*p - '0');
   if (p != end && isPoint(p)) {
-    for (++p; p != end && IsDigit(*p); ++p, ++fractionDigits) {
-      whole = whole * 10.0L + (*p - '0');
-    }
+    for (++p; p != end && IsDigit(*p); ++p, ++fractionDigits) digits.Add(*p - '0');
   }
   std::int64_t exponent = 0;
   if (p != end && (*p == 'E' || *p == 'e')) {
@@ -142,14 +107,10 @@ double TextToReal(std::string_view text) {
     }
     // Otherwise p stays on the "E", which does not fit.
   }
+  const long double whole = digits.Value();
   if (p != end) return RoundToDouble(whole);  // the partial value: digits only, nothing applied
 
-  const std::int64_t power = exponent - fractionDigits;
-  long double value = whole;
-  if (whole != 0.0L && power > 0) value = whole * PowerOfTen(power);
-  if (whole != 0.0L && power < 0) value = whole / PowerOfTen(-power);
-  if (negative) value = -value;
-  return RoundToDouble(value);
+  return DecimalValue(whole, exponent - fractionDigits, negative);
 }
 
 namespace {

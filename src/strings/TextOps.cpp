@@ -34,6 +34,14 @@ std::string UpperCaseCE(std::string_view text) {
 
 std::string DeleteAll(std::string_view sub, std::string_view text) {
   if (sub.empty()) return std::string(text);
+  if (sub.size() == 1) {  // the only case the reading of complex texts needs
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+      if (c != sub[0]) kept.push_back(c);
+    }
+    return kept;
+  }
   // Removing the first occurrence again and again is the same as dropping an
   // occurrence the moment it is complete: the leftmost occurrence is always
   // the one that ends first, and the text kept so far never holds one.

@@ -1,0 +1,44 @@
+// The text operations run hundreds of thousands of times per keystroke in the
+// determinant and the inverse; these measure one call each on typical texts.
+#include <benchmark/benchmark.h>
+
+#include "ComplexArithmetic.h"
+#include "ComplexText.h"
+
+namespace {
+
+using zorvel::ShortText;
+
+constexpr const char* kA = "12,345-6,789i";
+constexpr const char* kB = "-0,5+2i";
+constexpr const char* kA9 = "12,345678912-6,789123456i";
+
+void BM_ParseComplex(benchmark::State& state) {
+  const char* text = state.range(0) == 9 ? kA9 : kA;
+  for (auto _ : state) benchmark::DoNotOptimize(zorvel::ParseComplex(text));
+}
+
+void BM_FormatComplex(benchmark::State& state) {
+  const int places = static_cast<int>(state.range(0));
+  double re = 12.345678912, im = -6.789123456;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(re);
+    benchmark::DoNotOptimize(zorvel::FormatComplex(places, re, im));
+  }
+}
+
+template <ShortText (*Operation)(std::string_view, std::string_view, int)>
+void BM_Operation(benchmark::State& state) {
+  const int places = static_cast<int>(state.range(0));
+  const ShortText a = Operation(places == 9 ? kA9 : kA, "1", places);  // an operand written at these places
+  for (auto _ : state) benchmark::DoNotOptimize(Operation(a, kB, places));
+}
+
+BENCHMARK(BM_ParseComplex)->Arg(3)->Arg(9);
+BENCHMARK(BM_FormatComplex)->Arg(3)->Arg(9);
+BENCHMARK(BM_Operation<zorvel::ComplexAdd>)->Name("BM_ComplexAdd")->Arg(3)->Arg(9);
+BENCHMARK(BM_Operation<zorvel::ComplexSub>)->Name("BM_ComplexSub")->Arg(3)->Arg(9);
+BENCHMARK(BM_Operation<zorvel::ComplexMul>)->Name("BM_ComplexMul")->Arg(3)->Arg(9);
+BENCHMARK(BM_Operation<zorvel::ComplexDiv>)->Name("BM_ComplexDiv")->Arg(3)->Arg(9);
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include "FixedPoint.h"
+
+#include <cmath>
+
+#include "FloatError.h"
+#include "Messages.h"
+
+namespace zorvel {
+namespace {
+
+static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
+              "the texts depend on 80-bit extended precision (x87 long double)");
+
+constexpr std::uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+constexpr std::int64_t kTwoTo31 = 2147483648;
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+// Rounds to the nearest integer, ties to even, in the default rounding mode:
+// one x87 instruction, where a library call would cost more than the rest.
+std::int64_t RoundHalfEven(long double x) {
+  std::int64_t result;
+  asm("fistpll %0" : "=m"(result) : "t"(x) : "st");
+  return result;
+}
+
+// Writes the digits of n right-aligned into buffer[0, width) with leading
+// zeros; returns the start of the significant digits.
+char* WriteDigits(char* bufferEnd, std::uint32_t n, int minWidth) {
+  char* p = bufferEnd;
+  do {
+    *--p = static_cast<char>('0' + n % 10);
+    n /= 10;
+    --minWidth;
+  } while (n != 0 || minWidth > 0);
+  return p;
+}
+
+}  // namespace
+
+FixedPoint RoundFixedPoint(int places, double x) {
+  if (places < 0) places = 0;
+  if (places > 9) places = 9;
+  FixedPoint number;
+  number.places = places;
+  const bool negative = x < std::fabs(x);  // -0.0 is not negative
+  const double a = std::fabs(x);
+  if (!(a < kTwoTo63)) ThrowFloatError(FloatError::Kind::InvalidOperation);
+
+  std::int64_t integerPart = static_cast<std::int64_t>(a);
+  if (integerPart >= kTwoTo31) {
+    number.tooLarge = true;
+    return number;
+  }
+  // The fraction in units of the last place, and its rounding, in extended
+  // precision: the +0.05 moves the threshold to about 0.45 of a unit, and the
+  // texts of numbers near it depend on the 64-bit significand.
+  const std::int64_t scale = kPowersOfTen[places];
+  const long double fraction = static_cast<long double>(a) * static_cast<long double>(scale) -
+                               static_cast<long double>(integerPart * scale);
+  std::int64_t units = RoundHalfEven(fraction + 0.05L);
+  if (units == scale) {  // the fraction rounded up to a whole unit
+    ++integerPart;
+    units = 0;
+    if (integerPart >= kTwoTo31) {  // a carry never wraps into a negative number
+      number.tooLarge = true;
+      return number;
+    }
+  }
+  number.integerPart = static_cast<std::uint32_t>(integerPart);
+  number.units = static_cast<std::uint32_t>(units);
+  number.minus = negative && (integerPart != 0 || units != 0);
+  return number;
+}
+
+void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros) {
+  if (number.tooLarge) {
+    out.append(kTooLargeNumber);
+    return;
+  }
+  char buffer[24];
+  char* const end = buffer + sizeof buffer;
+  // The fraction has exactly `places` digits (one, 0, at no places).
+  char* fractionEnd = end;
+  char* const fraction = WriteDigits(end, number.units, number.places > 0 ? number.places : 1);
+  if (stripZeros) {
+    while (fractionEnd != fraction && fractionEnd[-1] == '0') --fractionEnd;
+  }
+  char* p = fraction;
+  if (fractionEnd != fraction || !stripZeros) *--p = ',';
+  p = WriteDigits(p, number.integerPart, 1);
+  if (number.minus) *--p = '-';
+  out.append(std::string_view(p, static_cast<std::size_t>(fractionEnd - p)));
+}
+
+}  // namespace zorvel
