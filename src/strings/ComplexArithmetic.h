@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "ComplexText.h"
 #include "ShortText.h"
 
 namespace zorvel {
@@ -17,5 +18,15 @@ ShortText ComplexSub(std::string_view a, std::string_view b, int places);
 ShortText ComplexMul(std::string_view a, std::string_view b, int places);
 // Fails with the invalid-operation error when `b` reads as 0.
 ShortText ComplexDiv(std::string_view a, std::string_view b, int places);
+
+// The same operations on operands already read, giving the parts as computed
+// (each rounded to double, before they are written to `places`; NaN for a
+// not-a-number operand). Writing them, or only their read-back value, is the
+// caller's next step: chains whose intermediate texts are never shown skip
+// both the writing and the reading of those texts.
+Complex ComplexAddParts(const Complex& a, const Complex& b);
+Complex ComplexSubParts(const Complex& a, const Complex& b);
+Complex ComplexMulParts(const Complex& a, const Complex& b);
+Complex ComplexDivParts(const Complex& a, const Complex& b);
 
 }  // namespace zorvel

@@ -210,28 +210,64 @@ Complex ParseComplex(std::string_view text) {
   return ParsePiece(std::string_view(upper, text.size()), 0, text.size());
 }
 
-ShortText FormatComplex(int places, double re, double im) {
-  if (std::isnan(re) || std::isnan(im)) return ShortText(kTooLargeNumber);
+namespace {
+
+// The text and the read-back value share their rounding; each is only made
+// when asked for.
+Complex Write(int places, const Complex& parts, ShortText* text, bool wantValue) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  const double re = parts.re;
+  const double im = parts.im;
+  if (std::isnan(re) || std::isnan(im)) {
+    if (text != nullptr) text->append(kTooLargeNumber);
+    return {nan, nan};
+  }
   // The imaginary part is rounded first, whatever the values.
   const FixedPoint imPart = RoundFixedPoint(places, im);
-  ShortText result;
-  if (re != 0.0) {
-    AppendFixedPoint(result, RoundFixedPoint(places, re), true);
-    if (im == 0.0) return result;
-    if (im != -1.0 && !imPart.minus) result.push_back('+');
-  } else if (im == 0.0) {
-    result.push_back('0');
-    return result;
+  const bool hasRe = re != 0.0;
+  const bool hasIm = im != 0.0;
+  const bool unit = im == 1.0 || im == -1.0;  // written as the unit alone; 0,99999 keeps its digit
+  const FixedPoint rePart = hasRe ? RoundFixedPoint(places, re) : FixedPoint{};
+
+  if (text != nullptr) {
+    if (hasRe) {
+      AppendFixedPoint(*text, rePart, true);
+      if (hasIm && im != -1.0 && !imPart.minus) text->push_back('+');
+    } else if (!hasIm) {
+      text->push_back('0');
+    }
+    if (hasIm) {
+      if (im == -1.0) {
+        text->push_back('-');
+      } else if (!unit) {
+        AppendFixedPoint(*text, imPart, true);
+      }
+      text->push_back('i');
+    }
   }
-  // An imaginary part of exactly 1 or -1 is the unit alone; one that only
-  // rounds to 1 keeps its digit.
-  if (im == -1.0) {
-    result.push_back('-');
-  } else if (im != 1.0) {
-    AppendFixedPoint(result, imPart, true);
-  }
-  result.push_back('i');
-  return result;
+
+  if (!wantValue) return {};
+  if ((hasRe && rePart.tooLarge) || (hasIm && imPart.tooLarge)) return {nan, nan};  // the text holds the message
+  const double reValue = hasRe ? ReadBackValue(rePart) : 0.0;
+  const double imValue = unit ? im : ReadBackValue(imPart);
+  if (hasRe && hasIm) return {0.0 + reValue, imValue + 0.0};  // "A+Bi" reads as tail + head
+  return {hasRe ? reValue : 0.0, hasIm ? imValue : 0.0};
+}
+
+}  // namespace
+
+WrittenComplex WriteComplex(int places, const Complex& parts) {
+  WrittenComplex written;
+  written.value = Write(places, parts, &written.text, true);
+  return written;
+}
+
+Complex ReadBackComplex(int places, const Complex& parts) { return Write(places, parts, nullptr, true); }
+
+ShortText FormatComplex(int places, double re, double im) {
+  ShortText text;
+  Write(places, {re, im}, &text, false);
+  return text;
 }
 
 bool IsZeroComplex(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Decimal.h"
 #include "FloatError.h"
 #include "Messages.h"
 
@@ -91,6 +92,18 @@ void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros)
   p = WriteDigits(p, number.integerPart, 1);
   if (number.minus) *--p = '-';
   out.append(std::string_view(p, static_cast<std::size_t>(fractionEnd - p)));
+}
+
+double ReadBackValue(const FixedPoint& number) {
+  std::uint32_t units = number.units;
+  int fractionDigits = number.places;
+  while (fractionDigits > 0 && units % 10 == 0) {  // the zeros that the text strips
+    units /= 10;
+    --fractionDigits;
+  }
+  const std::uint64_t whole =
+      std::uint64_t{number.integerPart} * kPowersOfTen[fractionDigits] + units;
+  return DecimalValue(static_cast<long double>(whole), -fractionDigits, number.minus);
 }
 
 }  // namespace zorvel

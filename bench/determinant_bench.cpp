@@ -1,0 +1,67 @@
+// The determinant of matrix 1 runs on every keystroke, and the inverse needs
+// the determinants of all its minors: a dense 10 x 10 complex matrix at 9
+// places is the worst case the window allows. The literal expansion, computed
+// in the same run, gives the ratio.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "ComplexText.h"
+#include "Determinant.h"
+#include "Grid.h"
+#include "LiteralDeterminant.h"
+
+namespace {
+
+using zorvel::Grid;
+
+// Entries such as -3,25+1,5i: dense, complex, from a fixed pseudo-random
+// sequence, so the determinant is an ordinary number of several digits.
+Grid DenseComplexMatrix(int n) {
+  Grid grid;
+  grid.SetRowCount(n + 1);
+  grid.SetColCount(n + 1);
+  unsigned state = 12345;
+  const auto next = [&state] {  // quarters from -4 to 4
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) % 33) / 4.0 - 4.0;
+  };
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) {
+      const double re = next();
+      const double im = next();
+      grid.SetCells(j, i, zorvel::FormatComplex(9, re, im).view());
+    }
+  }
+  return grid;
+}
+
+constexpr int kPlaces = 9;
+
+void BM_GridDeterminant(benchmark::State& state) {
+  const Grid grid = DenseComplexMatrix(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(zorvel::GridDeterminant(grid, kPlaces));
+  state.SetLabel(zorvel::GridDeterminant(grid, kPlaces));
+}
+
+void BM_AllMinors(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const Grid grid = DenseComplexMatrix(n);
+  for (auto _ : state) {
+    zorvel::MinorDeterminants minors(grid, kPlaces);
+    for (int row = 1; row <= n; ++row) {
+      for (int col = 1; col <= n; ++col) benchmark::DoNotOptimize(minors.Minor(row, col));
+    }
+  }
+}
+
+void BM_LiteralDeterminant(benchmark::State& state) {
+  const Grid grid = DenseComplexMatrix(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(zorvel::testing::LiteralGridDeterminant(grid, kPlaces));
+}
+
+BENCHMARK(BM_GridDeterminant)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllMinors)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiteralDeterminant)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace

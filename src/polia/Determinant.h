@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Grid.h"
+
+namespace zorvel {
+
+// The determinant of the square matrix held in `grid` (its data cells), as
+// complex text rounded to `places`: the rule of Sarrus up to 3 x 3 and the
+// expansion along the first data column above, every operation rounded and in
+// a fixed order, so the text is exactly the one a hand computation in that
+// order shows. A 1 x 1 matrix gives its cell text unchanged. A grid that is
+// not square or empty, or whose fixed row and column counts differ, shows a
+// message and gives "0". A floating-point error of the arithmetic propagates.
+std::string GridDeterminant(const Grid& grid, int places);
+
+// The determinants of one square matrix and of its minors, computed once each
+// and shared: the expansion reaches the same smaller minor along many paths,
+// and the text of a minor depends only on the rows and columns it keeps. So
+// the work grows like 2^n rather than n!, and the texts are the same, byte for
+// byte, as a fresh expansion of each minor gives (errors too: the shared work
+// runs in the same order, and a repeated computation could only repeat a
+// result). Matrices of up to 64 rows.
+class MinorDeterminants {
+ public:
+  // The matrix is the data cells of `grid`, which must stay unchanged while
+  // this object lives; it must be square with equal fixed counts.
+  MinorDeterminants(const Grid& grid, int places);
+  ~MinorDeterminants();
+  MinorDeterminants(const MinorDeterminants&) = delete;
+  MinorDeterminants& operator=(const MinorDeterminants&) = delete;
+
+  [[nodiscard]] int Size() const;
+  // The determinant of the whole matrix.
+  std::string Whole();
+  // The determinant of the matrix without its row `row` and column `col`
+  // (counted from 1); the matrix must have at least 2 rows.
+  std::string Minor(int row, int col);
+
+ private:
+  class Solver;
+  std::unique_ptr<Solver> solver_;
+};
+
+}  // namespace zorvel

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "Determinant.h"
+#include "FloatError.h"
+#include "GridOps.h"
+#include "LiteralDeterminant.h"
+#include "MessageRecorder.h"
+#include "Messages.h"
+
+namespace zorvel {
+namespace {
+
+using testing::LiteralGridDeterminant;
+using testing::MessageRecorder;
+using Rows = std::vector<std::vector<std::string>>;
+
+const std::string kNotSquare = "Determinant zo zadanaj zorvel nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
+const std::string kFixedCountsDiffer =
+    "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
+
+// A matrix grid with numbered headers, one fixed row and column.
+Grid MatrixGrid(const Rows& rows) {
+  Grid grid;
+  grid.SetRowCount(static_cast<int>(rows.size()) + 1);
+  grid.SetColCount(static_cast<int>(rows.empty() ? 0 : rows[0].size()) + 1);
+  for (int i = 1; i < grid.RowCount(); ++i) grid.SetCells(0, i, std::to_string(i));
+  for (int j = 1; j < grid.ColCount(); ++j) grid.SetCells(j, 0, std::to_string(j));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t j = 0; j < rows[i].size(); ++j) {
+      grid.SetCells(static_cast<int>(j) + 1, static_cast<int>(i) + 1, rows[i][j]);
+    }
+  }
+  return grid;
+}
+
+struct WorkedExample {
+  const char* name;
+  Rows rows;
+  int places;
+  std::string determinant;
+};
+
+TEST(GridDeterminant, GivesTheWorkedExamples) {
+  const WorkedExample cases[] = {
+      {"1x1 unchanged", {{"2,50"}}, 3, "2,50"},
+      {"1x1 empty", {{""}}, 3, ""},
+      {"2x2 complex", {{"1+i", "2"}, {"3", "4-i"}}, 3, "-1+3i"},
+      {"2x2 rounds each step", {{"0,3", "0,41"}, {"0,09", "0,677"}}, 2, "0,16"},
+      {"3x3 Sarrus", {{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}}, 3, "7-4i"},
+      {"4x4 expansion", {{"2", "1", "0", "i"}, {"1", "1+i", "0", "0"}, {"0", "2", "i", "1"}, {"1", "0", "0", "3"}}, 3,
+       "-5+4i"},
+      {"the sign multiplication rounds the element",
+       {{"0", "", "", ""}, {"0,1231", "", "", ""}, {"0", "10", "", ""}, {"0", "", "10", ""}}, 3, "0"},
+      {"element rounded before the minor",
+       {{"0", "10", "", ""}, {"0,1231", "", "", ""}, {"0", "", "10", ""}, {"0", "", "", "10"}}, 3, "-123"},
+      {"empty cells are zero", {{"", "", ""}, {"", "", ""}, {"", "", ""}}, 3, "0"},
+      {"identity 5x5", {{"1", "", "", "", ""}, {"", "1", "", "", ""}, {"", "", "1", "", ""}, {"", "", "", "1", ""},
+                        {"", "", "", "", "1"}}, 3, "1"},
+  };
+  for (const auto& c : cases) {
+    MessageRecorder messages;
+    EXPECT_EQ(GridDeterminant(MatrixGrid(c.rows), c.places), c.determinant) << c.name;
+    EXPECT_TRUE(messages.messages.empty()) << c.name;
+  }
+}
+
+// A first factor whose text is "?" leaves the product holding the sentinel,
+// so the next element replaces it instead of being multiplied with it.
+TEST(GridDeterminant, TheSentinelTextIsReplacedNotMultiplied) {
+  // Products: ?·5·7 -> 5·7 = 35 and ?·5·2 -> 5·2 = 10 with a(1,1) = a(3,3)... as literal text.
+  const Grid grid = MatrixGrid({{"?", "0", "0"}, {"0", "5", "0"}, {"0", "0", "7"}});
+  EXPECT_EQ(GridDeterminant(grid, 3), "35");
+  EXPECT_EQ(GridDeterminant(grid, 3), LiteralGridDeterminant(grid, 3));
+  const Grid twice = MatrixGrid({{"?", "0", "0"}, {"0", "?", "0"}, {"0", "0", "2,5000"}});
+  EXPECT_EQ(GridDeterminant(twice, 3), "2,5");
+}
+
+TEST(GridDeterminant, ShowsAMessageForGridsItCannotUse) {
+  struct Case {
+    const char* name;
+    Grid grid;
+    std::string message;
+  };
+  Grid oneFixedRow = MatrixGrid({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
+  oneFixedRow.SetFixedCols(0);  // 4 rows less 1 fixed, 4 columns: 3 x 4
+  Grid twoFixedRows = MatrixGrid({{"1", "2"}, {"3", "4"}, {"5", "6"}});
+  twoFixedRows.SetFixedRows(2);  // a 2 x 2 matrix with 2 fixed rows and 1 fixed column
+  const Case cases[] = {
+      {"2x3", MatrixGrid({{"1", "2", "3"}, {"4", "5", "6"}}), kNotSquare},
+      {"fixed row only", oneFixedRow, kNotSquare},
+      {"fixed counts differ", twoFixedRows, kFixedCountsDiffer},
+  };
+  for (const auto& c : cases) {
+    MessageRecorder messages;
+    EXPECT_EQ(GridDeterminant(c.grid, 3), "0") << c.name;
+    EXPECT_EQ(messages.messages, std::vector<std::string>{c.message}) << c.name;
+  }
+}
+
+TEST(GridDeterminant, ErrorsOfTheArithmeticPropagate) {
+  const Grid overflow = MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"}, {"0", "0", "1", "0"},
+                                    {"0", "0", "0", "1"}});
+  EXPECT_THROW(GridDeterminant(overflow, 3), FloatError);
+  const Grid tooLarge = MatrixGrid({{"65536", "0", "0", "0"}, {"0", "32768", "0", "0"}, {"0", "0", "1", "0"},
+                                    {"0", "0", "0", "1"}});
+  EXPECT_EQ(GridDeterminant(tooLarge, 3), std::string(kTooLargeNumber)) << "never a plausible number";
+}
+
+// Random matrices of every kind of cell text, compared text for text with
+// the literal expansion, errors included.
+class RandomMatrix {
+ public:
+  explicit RandomMatrix(unsigned seed) : rng_(seed) {}
+
+  std::string Cell(int places) {
+    switch (Pick(12)) {
+      case 0: return "";
+      case 1: return std::to_string(Pick(19) - 9);
+      case 2: return Decimal(places);
+      case 3: return Decimal(places) + (Pick(2) ? "+" : "-") + Decimal(places) + "i";
+      case 4: return Decimal(places) + "i";
+      case 5: return std::vector<std::string>{"?", "i", "-i", "abc", "1,5x", "2i3", " ", "1E-5i", "-0", "0,5.5"}[Pick(10)];
+      case 6: return std::vector<std::string>{"1E200", "-3E180i", "1E155", "2E9"}[Pick(4)];  // overflow and too large
+      case 7: return std::string(kTooLargeNumber);
+      default: return std::to_string(Pick(9) + 1) + (Pick(2) ? "+" : "-") + std::to_string(Pick(9)) + "i";
+    }
+  }
+
+  Grid Matrix(int n, int places) {
+    Rows rows(static_cast<std::size_t>(n));
+    for (auto& row : rows) {
+      for (int j = 0; j < n; ++j) row.push_back(Cell(places));
+    }
+    return MatrixGrid(rows);
+  }
+
+  int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(rng_); }
+
+ private:
+  // A decimal with one or two more digits than the places, often on the
+  // rounding threshold (..45, ..5).
+  std::string Decimal(int places) {
+    std::string text = (Pick(3) == 0 ? "-" : "") + std::to_string(Pick(20)) + ",";
+    for (int i = 0; i < places - 1; ++i) text += static_cast<char>('0' + Pick(10));
+    text += Pick(2) ? "45" : std::string(1, static_cast<char>('0' + Pick(10))) + "5";
+    return text;
+  }
+
+  std::mt19937 rng_;
+};
+
+std::string Outcome(const std::function<std::string()>& compute) {
+  try {
+    return compute();
+  } catch (const FloatError& e) {
+    return std::string("error: ") + e.what();
+  }
+}
+
+TEST(GridDeterminant, MatchesTheLiteralExpansionOnRandomMatrices) {
+  RandomMatrix random(20261208);
+  int errors = 0;
+  for (int trial = 0; trial < 1200; ++trial) {
+    const int n = 1 + trial % 7;
+    const int places = 2 + random.Pick(8);
+    // Mostly ordinary cells; every fifth matrix may hold overflowing ones.
+    Grid grid = random.Matrix(n, places);
+    if (trial % 5 != 0) {
+      for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+          const std::string& cell = grid.Cells(j, i);
+          if (cell.find('E') != std::string::npos || cell == std::string(kTooLargeNumber)) {
+            grid.SetCells(j, i, std::to_string(random.Pick(7) - 3));
+          }
+        }
+      }
+    }
+    const std::string expected = Outcome([&] { return testing::LiteralGridDeterminant(grid, places); });
+    const std::string actual = Outcome([&] { return GridDeterminant(grid, places); });
+    ASSERT_EQ(actual, expected) << "trial " << trial << ", n " << n << ", places " << places;
+    errors += expected.starts_with("error") ? 1 : 0;
+  }
+  EXPECT_GT(errors, 10) << "the random matrices should raise errors too";
+}
+
+TEST(MinorDeterminants, EveryMinorMatchesAFreshExpansionOfIt) {
+  RandomMatrix random(7);
+  for (int n = 2; n <= 6; ++n) {
+    for (int trial = 0; trial < 8; ++trial) {
+      const int places = 2 + random.Pick(8);
+      Grid grid = random.Matrix(n, places);
+      for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+          if (grid.Cells(j, i).find('E') != std::string::npos) grid.SetCells(j, i, "2-i");
+        }
+      }
+      MinorDeterminants minors(grid, places);
+      for (int row = 1; row <= n; ++row) {
+        for (int col = 1; col <= n; ++col) {
+          Grid minor;
+          CopyGrid(grid, minor, false);
+          DeleteRow(minor, row);
+          DeleteCol(minor, col);
+          ASSERT_EQ(minors.Minor(row, col), LiteralGridDeterminant(minor, places))
+              << "n " << n << " row " << row << " col " << col;
+        }
+      }
+      EXPECT_EQ(minors.Whole(), LiteralGridDeterminant(grid, places));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorvel
