@@ -2,6 +2,8 @@
 // determinant and the inverse; these measure one call each on typical texts.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 
@@ -34,7 +36,16 @@ void BM_Operation(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Operation(a, kB, places));
 }
 
+// A pasted cell of a million characters: 200,000 terms "1+" and an "i".
+void BM_ParseComplexMillionCharacters(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < 200000; ++i) text += "1+";
+  text += std::string(600000, ' ') + "i";
+  for (auto _ : state) benchmark::DoNotOptimize(zorvel::ParseComplex(text));
+}
+
 BENCHMARK(BM_ParseComplex)->Arg(3)->Arg(9);
+BENCHMARK(BM_ParseComplexMillionCharacters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatComplex)->Arg(3)->Arg(9);
 BENCHMARK(BM_Operation<zorvel::ComplexAdd>)->Name("BM_ComplexAdd")->Arg(3)->Arg(9);
 BENCHMARK(BM_Operation<zorvel::ComplexSub>)->Name("BM_ComplexSub")->Arg(3)->Arg(9);
