@@ -1,0 +1,71 @@
+#include "Cp1250.h"
+
+#include <QStringConverter>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QStringView>
+
+#include <algorithm>
+
+namespace zorvel {
+namespace {
+
+constexpr char kCodec[] = "windows-1250";
+// ICU writes its substitution byte for a character it cannot map.
+constexpr char kIcuSubstitute = '\x1A';
+
+bool IsAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Counts code points, a surrogate pair as one, since each becomes one byte.
+qsizetype CodePoints(const QString& text) {
+  qsizetype count = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+QString FromCp1250(std::string_view bytes) {
+  // Cell texts are mostly numbers: skip the codec for plain ASCII.
+  if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  thread_local QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+  if (!decoder.isValid()) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ToCp1250(const QString& text) {
+  if (IsAscii(text)) {
+    const QByteArray latin = text.toLatin1();
+    return {latin.constData(), static_cast<std::size_t>(latin.size())};
+  }
+  thread_local QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
+  QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+  std::string result(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (result.find(kIcuSubstitute) == std::string::npos) return result;
+  // A single-byte code page writes one byte per code point, so the source
+  // tells a substituted character from a real U+001A.
+  if (static_cast<qsizetype>(result.size()) != CodePoints(text)) {
+    std::replace(result.begin(), result.end(), kIcuSubstitute, '?');
+    return result;
+  }
+  std::size_t byte = 0;
+  for (qsizetype i = 0; i < text.size(); ++i, ++byte) {
+    const bool pair =
+        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    if (result[byte] == kIcuSubstitute && (pair || text.at(i).unicode() != 0x1A)) result[byte] = '?';
+    if (pair) ++i;
+  }
+  return result;
+}
+
+}  // namespace zorvel

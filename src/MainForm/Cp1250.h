@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace zorvel {
+
+// The core keeps every text as Windows-1250 bytes; widgets show Unicode. These
+// two convert at the widget boundary.
+QString FromCp1250(std::string_view bytes);
+
+// Characters that Windows-1250 cannot write become "?".
+std::string ToCp1250(const QString& text);
+
+}  // namespace zorvel

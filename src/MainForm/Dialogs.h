@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace zorvel {
+
+// Where message boxes and error reports go. The default implementation opens
+// modal boxes; tests install a recorder instead.
+class DialogHook {
+ public:
+  virtual ~DialogHook() = default;
+  // A modal box: the application's name as title, no icon, one OK button.
+  virtual void Message(const QString& text);
+  // The report of an error that escaped a handler: error icon, OK. The text
+  // arrives with its full stop already added.
+  virtual void Error(const QString& text);
+};
+
+// Installs `hook` (nullptr: the modal boxes again) and returns the one before.
+DialogHook* InstallDialogHook(DialogHook* hook);
+
+void ShowMessageBox(const QString& text);
+
+// Reports an error that escaped a handler, with ErrorReportText applied.
+void ReportError(const QString& text);
+
+// The text of an error report: a "." is added when the last character sorts
+// after "." (so "overflow" gets one and "(-1)" does not).
+QString ErrorReportText(const QString& text);
+
+}  // namespace zorvel

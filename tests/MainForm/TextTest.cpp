@@ -1,0 +1,101 @@
+// Texts at the widget boundary: Windows-1250 conversion, the integer reader of
+// the spin edit and the full stop of error reports.
+
+#include "Cp1250.h"
+#include "Dialogs.h"
+#include "IntegerText.h"
+#include "WidgetTestMain.h"
+
+#include <optional>
+#include <string>
+
+using namespace zorvel;
+
+Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(std::optional<int>)
+
+class TextTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cp1250RoundTrip_data() {
+    QTest::addColumn<std::string>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("too large") << std::string("Pr\xED" "li\x9A ve\xBE" "k\xE9 \xE8\xED" "slo")
+                               << QString::fromUtf8("Príliš veľké číslo");
+    QTest::newRow("columns") << std::string("St\xE5pcov") << QString::fromUtf8("Stĺpcov");
+    QTest::newRow("sum") << std::string("S\xFA\xE8" "et mat\xED" "c") << QString::fromUtf8("Súčet matíc");
+    QTest::newRow("euro") << std::string("\x80") << QString::fromUtf8("€");
+    QTest::newRow("number") << std::string("-2,5+1i") << QStringLiteral("-2,5+1i");
+    QTest::newRow("empty") << std::string() << QString();
+  }
+  void cp1250RoundTrip() {
+    QFETCH(std::string, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(FromCp1250(bytes), text);
+    QCOMPARE(ToCp1250(text), bytes);
+  }
+
+  void cp1250Unwritable_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::string>("bytes");
+    QTest::newRow("han") << QString::fromUtf8("a中b") << std::string("a?b");
+    QTest::newRow("emoji is one character") << QString::fromUtf8("\xF0\x9F\x98\x80!") << std::string("?!");
+    QTest::newRow("with slovak") << QString::fromUtf8("č∑") << std::string("\xE8?");
+    QTest::newRow("control kept") << QString::fromUtf8("\x1A" "č") << std::string("\x1A\xE8");
+  }
+  void cp1250Unwritable() {
+    QFETCH(QString, text);
+    QFETCH(std::string, bytes);
+    QCOMPARE(ToCp1250(text), bytes);
+  }
+
+  void readInteger_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("value");
+    const std::optional<int> none;
+    QTest::newRow("empty") << "" << none;
+    QTest::newRow("letters") << "abc" << none;
+    QTest::newRow("trailing letters") << "12abc" << none;
+    QTest::newRow("blanks around") << " 7 " << std::optional(7);
+    QTest::newRow("plus") << "+5" << std::optional(5);
+    QTest::newRow("minus") << "-3" << std::optional(-3);
+    QTest::newRow("sign alone") << "-" << none;
+    QTest::newRow("dollar hex") << "$1F" << std::optional(31);
+    QTest::newRow("x hex") << "x1f" << std::optional(31);
+    QTest::newRow("0x hex") << "0X1F" << std::optional(31);
+    QTest::newRow("hex pattern") << "$FFFFFFFF" << std::optional(-1);
+    QTest::newRow("hex too long") << "$100000000" << none;
+    QTest::newRow("prefix alone") << "$" << none;
+    QTest::newRow("decimal comma") << "1,5" << none;
+    QTest::newRow("largest") << "2147483647" << std::optional(2147483647);
+    QTest::newRow("past largest") << "2147483648" << none;
+    QTest::newRow("smallest") << "-2147483648" << std::optional(-2147483647 - 1);
+    QTest::newRow("far too large") << "99999999999" << none;
+  }
+  void readInteger() {
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, value);
+    QCOMPARE(ReadInteger(text), value);
+  }
+
+  void errorReportText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("letter") << "Floating point overflow" << "Floating point overflow.";
+    QTest::newRow("parenthesis") << "List index out of bounds (-1)" << "List index out of bounds (-1)";
+    QTest::newRow("full stop") << "Done." << "Done.";
+    QTest::newRow("minus sorts before") << "x-" << "x-";
+    QTest::newRow("slash sorts after") << "1/" << "1/.";
+    QTest::newRow("accented") << QString::fromUtf8("číslo") << QString::fromUtf8("číslo.");
+    QTest::newRow("empty") << "" << "";
+  }
+  void errorReportText() {
+    QFETCH(QString, text);
+    QFETCH(QString, report);
+    QCOMPARE(ErrorReportText(text), report);
+  }
+};
+
+ZORVEL_WIDGET_TEST_MAIN(TextTest)
+#include "TextTest.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+// Test doubles for the window's platform operations: while one of these lives,
+// message boxes, error reports and shell calls are recorded instead of shown.
+
+#include "Dialogs.h"
+#include "Shell.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace zorvel {
+
+class DialogRecorder : public DialogHook {
+ public:
+  DialogRecorder() : previous_(InstallDialogHook(this)) {}
+  ~DialogRecorder() override { InstallDialogHook(previous_); }
+  DialogRecorder(const DialogRecorder&) = delete;
+  DialogRecorder& operator=(const DialogRecorder&) = delete;
+
+  void Message(const QString& text) override { messages.append(text); }
+  void Error(const QString& text) override { errors.append(text); }
+
+  QStringList messages;  // ShowMessageBox texts
+  QStringList errors;    // ReportError texts, full stop already added
+
+ private:
+  DialogHook* previous_;
+};
+
+class ShellRecorder : public ShellHook {
+ public:
+  ShellRecorder() : previous_(InstallShellHook(this)) {}
+  ~ShellRecorder() override { InstallShellHook(previous_); }
+  ShellRecorder(const ShellRecorder&) = delete;
+  ShellRecorder& operator=(const ShellRecorder&) = delete;
+
+  void Execute(const ShellCall& call) override { calls.push_back(call); }
+
+  std::vector<ShellCall> calls;
+
+ private:
+  ShellHook* previous_;
+};
+
+}  // namespace zorvel
