@@ -1,0 +1,54 @@
+#include "Panel.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace zorvel {
+
+Panel::Panel(QWidget* parent) : QFrame(parent), layout_(new AlignLayout(this)) {
+  setAutoFillBackground(true);
+  SetColor(QApplication::palette().color(QPalette::Button));
+  SetBevel(Bevel::Raised);
+}
+
+void Panel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void Panel::SetBevel(Bevel bevel) {
+  bevel_ = bevel;
+  switch (bevel) {
+    case Bevel::None: setFrameStyle(QFrame::NoFrame); break;
+    case Bevel::Raised: setFrameStyle(QFrame::Panel | QFrame::Raised); break;
+    case Bevel::Lowered: setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
+  }
+  setLineWidth(1);
+}
+
+QColor Panel::Color() const { return palette().color(QPalette::Window); }
+
+void Panel::SetColor(const QColor& color) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, color);
+  setPalette(colours);
+}
+
+void Panel::SetBold(bool bold) {
+  QFont bolder = font();
+  bolder.setBold(bold);
+  setFont(bolder);
+}
+
+void Panel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (caption_.trimmed().isEmpty()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QRect area = contentsRect().adjusted(2, 2, -2, -2);
+  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption_);
+}
+
+}  // namespace zorvel
