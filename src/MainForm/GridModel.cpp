@@ -1,0 +1,179 @@
+#include "GridModel.h"
+
+#include "Cp1250.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace zorvel {
+
+void GridModel::Span::Add(int index) {
+  if (Empty()) {
+    first = last = index;
+  } else {
+    first = std::min(first, index);
+    last = std::max(last, index);
+  }
+}
+
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {
+  Publish();
+  grid_.SetObserver(this);
+}
+
+GridModel::~GridModel() { grid_.SetObserver(nullptr); }
+
+void GridModel::Publish() {
+  headerRows_ = grid_.FixedRows() > 0 ? 1 : 0;
+  headerCols_ = grid_.FixedCols() > 0 ? 1 : 0;
+  rows_ = grid_.RowCount() - headerRows_;
+  cols_ = grid_.ColCount() - headerCols_;
+}
+
+void GridModel::SetEditable(bool editable) {
+  if (editable == editable_) return;
+  editable_ = editable;
+  MarkAllChanged();  // flags follow
+}
+
+bool GridModel::IsFixed(const QModelIndex& index) const {
+  return GridRow(index.row()) < grid_.FixedRows() || GridCol(index.column()) < grid_.FixedCols();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return FromCp1250(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
+    case Qt::BackgroundRole:
+      if (IsFixed(index)) return QApplication::palette().button();
+      return {};
+    default: return {};
+  }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || section < 0) return {};
+  if (orientation == Qt::Horizontal) {
+    if (!HasHeaderRow()) return {};
+    return FromCp1250(grid_.Cells(GridCol(section), 0));
+  }
+  if (!HasHeaderColumn()) return {};
+  return FromCp1250(grid_.Cells(0, GridRow(section)));
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (editable_ && !IsFixed(index)) result |= Qt::ItemIsEditable;
+  return result;
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  // The grid tells us about the change; its announcement follows with the others.
+  grid_.SetCells(GridCol(index.column()), GridRow(index.row()), ToCp1250(value.toString()));
+  return true;
+}
+
+void GridModel::CellChanged(int col, int row) {
+  const int modelCol = col - headerCols_;
+  const int modelRow = row - headerRows_;
+  if (modelCol >= cols_ || modelRow >= rows_) return;  // shown when the grid grows
+  if (modelRow < 0 && modelCol < 0) return;            // the corner is not shown
+  if (modelRow < 0) {
+    dirtyHeaderRow_.Add(modelCol);
+  } else if (modelCol < 0) {
+    dirtyHeaderCol_.Add(modelRow);
+  } else {
+    dirtyRows_.Add(modelRow);
+    dirtyCols_.Add(modelCol);
+  }
+  ScheduleFlush();
+}
+
+void GridModel::ShapeChanged() {
+  const int headerRows = grid_.FixedRows() > 0 ? 1 : 0;
+  const int headerCols = grid_.FixedCols() > 0 ? 1 : 0;
+  if (headerRows != headerRows_ || headerCols != headerCols_) {
+    // Every cell moves to another place in the view.
+    beginResetModel();
+    Publish();
+    endResetModel();
+  } else {
+    const int rows = grid_.RowCount() - headerRows_;
+    const int cols = grid_.ColCount() - headerCols_;
+    if (rows > rows_) {
+      beginInsertRows({}, rows_, rows - 1);
+      rows_ = rows;
+      endInsertRows();
+    } else if (rows < rows_) {
+      beginRemoveRows({}, rows, rows_ - 1);
+      rows_ = rows;
+      endRemoveRows();
+    }
+    if (cols > cols_) {
+      beginInsertColumns({}, cols_, cols - 1);
+      cols_ = cols;
+      endInsertColumns();
+    } else if (cols < cols_) {
+      beginRemoveColumns({}, cols, cols_ - 1);
+      cols_ = cols;
+      endRemoveColumns();
+    }
+  }
+  // A whole-grid assignment changes cells without telling each one, and fixed
+  // counts change how cells look.
+  MarkAllChanged();
+  emit shapeChanged();
+}
+
+void GridModel::ColWidthChanged(int col) { emit colWidthChanged(col); }
+
+void GridModel::MarkAllChanged() {
+  if (rows_ > 0 && cols_ > 0) {
+    dirtyRows_.Add(0);
+    dirtyRows_.Add(rows_ - 1);
+    dirtyCols_.Add(0);
+    dirtyCols_.Add(cols_ - 1);
+  }
+  if (cols_ > 0) {
+    dirtyHeaderRow_.Add(0);
+    dirtyHeaderRow_.Add(cols_ - 1);
+  }
+  if (rows_ > 0) {
+    dirtyHeaderCol_.Add(0);
+    dirtyHeaderCol_.Add(rows_ - 1);
+  }
+  ScheduleFlush();
+}
+
+void GridModel::ScheduleFlush() {
+  if (flushPending_) return;
+  flushPending_ = true;
+  QMetaObject::invokeMethod(this, &GridModel::Flush, Qt::QueuedConnection);
+}
+
+void GridModel::Flush() {
+  flushPending_ = false;
+  // The shape may have shrunk since a change was noted.
+  const Span rows{dirtyRows_.first, std::min(dirtyRows_.last, rows_ - 1)};
+  const Span cols{dirtyCols_.first, std::min(dirtyCols_.last, cols_ - 1)};
+  const Span headerRow{dirtyHeaderRow_.first, std::min(dirtyHeaderRow_.last, cols_ - 1)};
+  const Span headerCol{dirtyHeaderCol_.first, std::min(dirtyHeaderCol_.last, rows_ - 1)};
+  dirtyRows_ = dirtyCols_ = dirtyHeaderRow_ = dirtyHeaderCol_ = Span{};
+  if (!rows.Empty() && !cols.Empty()) {
+    emit dataChanged(index(rows.first, cols.first), index(rows.last, cols.last));
+  }
+  if (!headerRow.Empty()) emit headerDataChanged(Qt::Horizontal, headerRow.first, headerRow.last);
+  if (!headerCol.Empty()) emit headerDataChanged(Qt::Vertical, headerCol.first, headerCol.last);
+}
+
+}  // namespace zorvel

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Grid.h"
+
+#include <QAbstractTableModel>
+
+namespace zorvel {
+
+// Shows a Grid to a table view and follows every change made to it. The first
+// fixed row and column become the view's headers; the other cells (fixed ones
+// beyond the first included) are the model's rows and columns. Shape changes
+// are passed on at once; cell changes are collected and announced in one go
+// once control returns to the event loop, so a recalculation that writes
+// hundreds of cells costs the view one update. data() always reads the grid.
+class GridModel : public QAbstractTableModel, private GridObserver {
+  Q_OBJECT
+
+ public:
+  explicit GridModel(QObject* parent = nullptr);
+  ~GridModel() override;
+
+  [[nodiscard]] Grid& grid() { return grid_; }
+  [[nodiscard]] const Grid& grid() const { return grid_; }
+
+  void SetEditable(bool editable);
+  [[nodiscard]] bool Editable() const { return editable_; }
+
+  // Row 0 / column 0 of the grid is shown as the header.
+  [[nodiscard]] bool HasHeaderRow() const { return headerRows_ > 0; }
+  [[nodiscard]] bool HasHeaderColumn() const { return headerCols_ > 0; }
+  [[nodiscard]] int GridCol(int modelColumn) const { return modelColumn + headerCols_; }
+  [[nodiscard]] int GridRow(int modelRow) const { return modelRow + headerRows_; }
+  [[nodiscard]] bool IsFixed(const QModelIndex& index) const;
+
+  // Announces the collected cell changes now instead of from the event loop.
+  void Flush();
+
+  [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+  [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+  [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+  [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+ signals:
+  // After rows, columns and headers have followed a change of the grid's counts
+  // or fixed counts (the column widths may have changed with them).
+  void shapeChanged();
+  void colWidthChanged(int col);
+
+ private:
+  // A span of indexes that changed; empty while first > last.
+  struct Span {
+    int first = 1;
+    int last = 0;
+    void Add(int index);
+    [[nodiscard]] bool Empty() const { return first > last; }
+  };
+
+  void CellChanged(int col, int row) override;
+  void ShapeChanged() override;
+  void ColWidthChanged(int col) override;
+  void Publish();  // takes the grid's shape as the one the view knows
+  void MarkAllChanged();
+  void ScheduleFlush();
+
+  Grid grid_;
+  bool editable_ = false;
+  int rows_ = 0;  // the shape the view knows
+  int cols_ = 0;
+  int headerRows_ = 0;
+  int headerCols_ = 0;
+  Span dirtyRows_, dirtyCols_, dirtyHeaderRow_, dirtyHeaderCol_;
+  bool flushPending_ = false;
+};
+
+}  // namespace zorvel

@@ -1,0 +1,136 @@
+#include "StringGrid.h"
+
+#include "CellDelegate.h"
+#include "GridHeader.h"
+#include "GridModel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace zorvel {
+
+StringGrid::StringGrid(QWidget* parent)
+    : QTableView(parent),
+      model_(new GridModel(this)),
+      columnHeader_(new GridHeader(Qt::Horizontal, this)),
+      rowHeader_(new GridHeader(Qt::Vertical, this)) {
+  setHorizontalHeader(columnHeader_);
+  setVerticalHeader(rowHeader_);
+  setModel(model_);
+  auto* delegate = new CellDelegate(this);
+  setItemDelegate(delegate);
+  connect(delegate, &CellDelegate::editorKeyReleased, this, &StringGrid::keyReleased);
+
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setShowGrid(true);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // clipped like any grid cell, no "..."
+  setCornerButtonEnabled(false);
+  setTabKeyNavigation(false);
+  SetEditable(false);
+
+  columnHeader_->setSectionResizeMode(QHeaderView::Interactive);
+  columnHeader_->setMinimumSectionSize(4);
+  columnHeader_->setStretchLastSection(false);
+  rowHeader_->setSectionResizeMode(QHeaderView::Fixed);
+  rowHeader_->setMinimumSectionSize(1);
+
+  connect(columnHeader_, &GridHeader::mouseReleased, this, &StringGrid::mouseReleased);
+  connect(rowHeader_, &GridHeader::mouseReleased, this, &StringGrid::mouseReleased);
+  connect(columnHeader_, &QHeaderView::sectionResized, this, &StringGrid::OnSectionResized);
+  connect(model_, &GridModel::shapeChanged, this, &StringGrid::ApplyShape);
+  connect(model_, &GridModel::colWidthChanged, this, &StringGrid::ApplyColWidth);
+  ApplyShape();
+}
+
+Grid& StringGrid::grid() { return model_->grid(); }
+
+const Grid& StringGrid::grid() const { return model_->grid(); }
+
+void StringGrid::SetEditable(bool editable) {
+  model_->SetEditable(editable);
+  setEditTriggers(editable ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::DoubleClicked
+                           : QAbstractItemView::NoEditTriggers);
+}
+
+bool StringGrid::Editable() const { return model_->Editable(); }
+
+void StringGrid::SetDefaultRowHeight(int height) {
+  grid().SetDefaultRowHeight(height);
+  ApplyRowHeight();
+}
+
+void StringGrid::ApplyRowHeight() {
+  const int height = std::max(1, grid().DefaultRowHeight());
+  if (rowHeader_->defaultSectionSize() != height) rowHeader_->setDefaultSectionSize(height);
+  if (columnHeader_->height() != height) columnHeader_->setFixedHeight(height);
+}
+
+void StringGrid::ApplyShape() {
+  columnHeader_->setVisible(model_->HasHeaderRow());
+  rowHeader_->setVisible(model_->HasHeaderColumn());
+  ApplyRowHeight();
+  // Column widths may have changed without a word: new columns, a copy.
+  for (int col = 0; col < grid().ColCount(); ++col) ApplyColWidth(col);
+}
+
+void StringGrid::ApplyColWidth(int col) {
+  const QScopedValueRollback guard(applyingWidths_, true);
+  const int width = std::max(0, grid().ColWidths(col));
+  if (model_->HasHeaderColumn() && col == 0) {
+    rowHeader_->setFixedWidth(width);
+    return;
+  }
+  const int section = col - model_->GridCol(0);
+  if (section < 0 || section >= model_->columnCount()) return;
+  if (columnHeader_->sectionSize(section) != width) columnHeader_->resizeSection(section, width);
+}
+
+void StringGrid::OnSectionResized(int section, int /*oldSize*/, int newSize) {
+  // Only a border the user drags sets a width; the view's own resizing
+  // (sections added or removed) must not overwrite the grid's widths.
+  if (applyingWidths_ || !columnHeader_->UserResizing()) return;
+  const int col = model_->GridCol(section);
+  if (col < grid().ColCount()) grid().SetColWidths(col, newSize);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && state() != QAbstractItemView::EditingState && Editable() && currentIndex().isValid()) {
+    edit(currentIndex());
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void StringGrid::keyReleaseEvent(QKeyEvent* event) {
+  QTableView::keyReleaseEvent(event);
+  if (!event->isAutoRepeat()) emit keyReleased(event->key());
+}
+
+void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  emit mouseReleased();
+}
+
+void StringGrid::showEvent(QShowEvent* event) {
+  ApplyRowHeight();
+  QTableView::showEvent(event);
+}
+
+// Typing in a read-only grid does nothing, rather than jumping to a cell
+// whose text starts with the typed letters.
+void StringGrid::keyboardSearch(const QString& /*search*/) {}
+
+void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+  QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
+  if (tab) focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+}  // namespace zorvel

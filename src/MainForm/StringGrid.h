@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Grid.h"
+
+#include <QTableView>
+
+namespace zorvel {
+
+class GridHeader;
+class GridModel;
+
+// A table of text cells showing the Grid it owns, cell for cell, whoever
+// changes it: the grid's first fixed row and column are the headers, which
+// stay in view while scrolling; column widths are the grid's ColWidths (the
+// header column's width is ColWidths(0)); rows are DefaultRowHeight high.
+// Dragging a column border writes the grid's width. An editable grid opens its
+// cell editor on a typed character (which replaces the text), Enter, F2 or a
+// double click, and the editor writes the cell on every change. Tab leaves the
+// grid, as between the window's other controls.
+class StringGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit StringGrid(QWidget* parent = nullptr);
+
+  [[nodiscard]] Grid& grid();
+  [[nodiscard]] const Grid& grid() const;
+  [[nodiscard]] GridModel& Model() const { return *model_; }
+
+  void SetEditable(bool editable);
+  [[nodiscard]] bool Editable() const;
+
+  // The grid does not announce a new row height; set it here to show it at
+  // once (a height set on the grid shows with its next change of shape).
+  void SetDefaultRowHeight(int height);
+
+ signals:
+  // A key released in the grid or in its cell editor, once per release.
+  void keyReleased(int key);
+  // A mouse button released over the cells or the headers.
+  void mouseReleased();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyboardSearch(const QString& search) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+ private:
+  void ApplyShape();
+  void ApplyRowHeight();
+  void ApplyColWidth(int col);
+  void OnSectionResized(int section, int oldSize, int newSize);
+
+  GridModel* model_;
+  GridHeader* columnHeader_;
+  GridHeader* rowHeader_;
+  bool applyingWidths_ = false;
+};
+
+}  // namespace zorvel
