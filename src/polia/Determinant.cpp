@@ -215,6 +215,11 @@ std::string MinorDeterminants::Minor(int row, int col) {
   return solver_->Text(all & ~(IndexSet{1} << (row - 1)), all & ~(IndexSet{1} << (col - 1)));
 }
 
+bool IsDeterminantGrid(const Grid& grid) {
+  const int rows = grid.RowCount() - grid.FixedRows();
+  return rows == grid.ColCount() - grid.FixedCols() && rows > 0 && grid.FixedCols() == grid.FixedRows();
+}
+
 std::string GridDeterminant(const Grid& grid, int places) {
   const int rows = grid.RowCount() - grid.FixedRows();
   const int cols = grid.ColCount() - grid.FixedCols();

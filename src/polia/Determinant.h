@@ -18,6 +18,10 @@ namespace zorvel {
 // message and gives "0". A floating-point error of the arithmetic propagates.
 std::string GridDeterminant(const Grid& grid, int places);
 
+// Whether GridDeterminant can use the grid: a square matrix of at least one
+// row, with as many fixed rows as fixed columns.
+bool IsDeterminantGrid(const Grid& grid);
+
 // The determinants of one square matrix and of its minors, computed once each
 // and shared: the expansion reaches the same smaller minor along many paths,
 // and the text of a minor depends only on the rows and columns it keeps. So

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+#include "Determinant.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace zorvel {
+
+class ClickableLabel;
+class MessageBoxDisplay;
+class MessageDisplay;
+class Panel;
+class SpinEdit;
+class Splitter;
+class StringGrid;
+
+// The main window: two input matrices side by side, the determinant strip
+// under matrix 1, the operation, the decimal places and the results below,
+// and the about panel. Every input event ends in Vypocty, which recomputes
+// everything shown from the grids. Split by concern over TMainLayout.cpp
+// (the component tree), TMainCalculations.cpp, TMainHandlers.cpp and
+// TMainAbout.cpp.
+class TMain : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TMain(QWidget* parent = nullptr);
+  ~TMain() override;
+
+  // Calculations.
+  void Vypocty();
+  void Vypocet1();
+  void Vypocet2();
+  void Vypocet3();
+  void Vypocet4();
+
+  // Handlers of the input.
+  void SpinEdit1Change();
+  void SpinEdit2Change();
+  void SpinEdit3Change();
+  void SpinEdit4Change();
+  void FormCreate();
+  void Pole1KeyUp();
+  void ComboBox1Change();
+  void SpeedButton1Click();
+  void ButtonHoreClick();
+  void SpeedButton2Click();
+  void ButtonClick();
+  void Label14Click();
+  void Label15Click();
+  void DesMChange();
+  void Pole3MouseUp();
+  void Pole4MouseUp();
+  void Pole1MouseUp();
+  void Pole2MouseUp();
+  void Timer1Timer();
+
+  // How many times Vypocty has run since the window was made: what the user
+  // pays per event, which tests check.
+  [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
+
+ private:
+  void BuildLayout();
+  void BuildAboutPanel();
+  void SetTabOrder();
+  void ConnectHandlers();
+  void AttachSizeHandlers();
+  void SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows);
+  void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
+  [[nodiscard]] int Places() const;
+
+ public:
+  // The components, named as the program knows them (each is also the Qt
+  // object's name).
+  Panel* Panel1;
+  Panel* Panel2;
+  QGroupBox* GroupBox1;
+  QLabel* Label1;
+  SpinEdit* SpinEdit1;
+  QLabel* Label2;
+  SpinEdit* SpinEdit2;
+  QLabel* Label22;
+  QLabel* Label23;
+  StringGrid* Pole1;
+  Panel* Panel5;
+  QLabel* Label5;
+  QLabel* Determinant1;
+  QLabel* Label6;
+  QLabel* Determinant11;
+  Splitter* Splitter1;
+  Panel* Panel3;
+  QGroupBox* GroupBox2;
+  QToolButton* SpeedButton1;
+  QLabel* Label3;
+  SpinEdit* SpinEdit3;
+  QLabel* Label4;
+  SpinEdit* SpinEdit4;
+  StringGrid* Pole2;
+  Splitter* Splitter4;
+  Panel* Panel4;
+  QGroupBox* GroupBox3;
+  QComboBox* ComboBox1;
+  QLabel* Label21;
+  SpinEdit* DesM;
+  QToolButton* ButtonHore;
+  QToolButton* SpeedButton2;
+  Panel* PanelInverzna;
+  Panel* Panel7;
+  Panel* Panel11;
+  QLabel* Label7;
+  QFrame* Bevel1;
+  QLabel* Determinant3;
+  QLabel* Label8;
+  StringGrid* Pole3;
+  Panel* Panel10;
+  QLabel* Label9;
+  Splitter* Splitter2;
+  Panel* Panel8;
+  StringGrid* Pole4;
+  Panel* PanelVypocet;
+  StringGrid* Pole5;
+  Panel* Panel6;
+  QLabel* Image1;
+  Panel* Panel9;
+  QLabel* Label20;
+  QLabel* Label10;
+  QLabel* Label11;
+  QLabel* Label13;
+  ClickableLabel* Label14;
+  QLabel* Label12;
+  ClickableLabel* Label15;
+  QLabel* Label16;
+  QLabel* Label17;
+  QLabel* Label18;
+  QLabel* Label19;
+  QPushButton* Button;
+  QTimer* Timer1;
+
+ private:
+  std::unique_ptr<MessageBoxDisplay> messageBox_;
+  MessageDisplay* previousMessageDisplay_;
+  // The determinants of matrix 1 and its minors, shared by the strip and the
+  // inverse within one recalculation; empty outside it.
+  std::optional<MinorDeterminants> matrix1Minors_;
+  int recalculationCount_ = 0;
+};
+
+}  // namespace zorvel

@@ -1,0 +1,190 @@
+// The calculations: every result shown is recomputed from the grids on each
+// call of Vypocty, with every operation rounded to the chosen places.
+#include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+
+#include "ComplexArithmetic.h"
+#include "ComplexText.h"
+#include "Cp1250.h"
+#include "GridOps.h"
+#include "NumberText.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+// Forgets the determinants of matrix 1 when a recalculation ends, also when
+// an error ends it: they belong to the grid's contents of this moment.
+class ScopedReset {
+ public:
+  explicit ScopedReset(std::optional<MinorDeterminants>& minors) : minors_(minors) {}
+  ~ScopedReset() { minors_.reset(); }
+  ScopedReset(const ScopedReset&) = delete;
+  ScopedReset& operator=(const ScopedReset&) = delete;
+
+ private:
+  std::optional<MinorDeterminants>& minors_;
+};
+
+}  // namespace
+
+int TMain::Places() const { return DesM->Value(); }
+
+void TMain::Vypocty() {
+  ++recalculationCount_;
+  const ScopedReset forget(matrix1Minors_);
+  ButtonHore->setVisible(false);
+  Vypocet1();
+  switch (ComboBox1->currentIndex()) {
+    case 0: Vypocet2(); break;
+    case 1:
+    case 2: Vypocet3(); break;
+    case 3: Vypocet4(); break;
+    default: break;  // no operation chosen: only the strip
+  }
+}
+
+// The determinant strip under matrix 1: the determinant, and its reciprocal
+// when the determinant reads as non-zero.
+void TMain::Vypocet1() {
+  Panel5->setVisible(SpinEdit1->Value() == SpinEdit2->Value() && SpinEdit1->Value() > 0);
+  if (Panel5->isHidden()) return;  // the old texts stay, unseen
+
+  const int places = Places();
+  const Grid& matrix1 = Pole1->grid();
+  std::string determinant;
+  if (IsDeterminantGrid(matrix1)) {
+    matrix1Minors_.emplace(matrix1, places);  // the inverse reuses its minors
+    determinant = matrix1Minors_->Whole();
+  } else {
+    determinant = GridDeterminant(matrix1, places);  // shows why it cannot
+  }
+  Determinant1->setText(FromCp1250(determinant));
+  Determinant1->adjustSize();
+  if (!IsZeroComplex(determinant)) {
+    Determinant11->setText(FromCp1250(ComplexDiv("1", determinant, places)));
+    Determinant11->adjustSize();
+    Determinant11->setVisible(true);
+    Label6->setVisible(true);
+  } else {
+    Determinant11->setVisible(false);
+    Label6->setVisible(false);
+  }
+  Determinant3->setText(Determinant1->text());
+  Determinant3->setToolTip(Determinant1->text());  // the fraction is narrow; the whole text on hover
+}
+
+// The inverse as 1/determinant x adjugate: the adjugate in Pole3, the inverse
+// in Pole4, each entry the result of its own rounded operation.
+void TMain::Vypocet2() {
+  const std::string determinant = ToCp1250(Determinant1->text());
+  PanelInverzna->setVisible(SpinEdit1->Value() == SpinEdit2->Value() && SpinEdit1->Value() > 0 &&
+                            !IsZeroComplex(determinant));
+  if (PanelInverzna->isHidden()) {
+    if (SpinEdit1->Value() != SpinEdit2->Value()) {
+      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu."));
+    } else if (!IsZeroComplex(determinant)) {
+      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica."));
+    } else {
+      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule."));
+    }
+    return;
+  }
+
+  const int places = Places();
+  ButtonHore->setVisible(true);
+  Grid& adjugate = Pole3->grid();
+  CopyGrid(Pole1->grid(), adjugate, false);
+  const int n = SpinEdit1->Value();
+  if (n == 1) {
+    adjugate.SetCells(1, 1, "1");  // the adjugate of any 1 x 1 matrix
+  } else {
+    if (!matrix1Minors_) matrix1Minors_.emplace(Pole1->grid(), places);
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 1; c <= SpinEdit1->Value(); ++c) {
+        // Entry (r, c) is the cofactor of element (c, r): the adjugate is the
+        // transposed matrix of cofactors.
+        const std::string minor = matrix1Minors_->Minor(c, r);
+        const std::string sign = RealToDigits(PowerOf(r + c, -1));
+        adjugate.SetCells(c, r, ComplexMul(sign, minor, places));
+      }
+    }
+  }
+
+  Grid& inverse = Pole4->grid();
+  CopyGrid(Pole1->grid(), inverse, false);
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      inverse.SetCells(c, r, ComplexDiv(adjugate.Cells(c, r), ToCp1250(Determinant1->text()), places));
+    }
+  }
+  for (int j = inverse.FixedCols(); j < inverse.ColCount(); ++j) inverse.SetColWidths(j, adjugate.ColWidths(1));
+}
+
+// The sum (item 1) or the difference (item 2), element by element.
+void TMain::Vypocet3() {
+  PanelVypocet->setVisible(SpinEdit1->Value() == SpinEdit3->Value() && SpinEdit1->Value() > 0 &&
+                           SpinEdit2->Value() == SpinEdit4->Value());
+  if (PanelVypocet->isHidden()) {
+    Panel4->SetCaption(QStringLiteral("Sčítať a odčítať sa môžu len zorvel s rovnakým počtom stĺpcov a riadkov."));
+    return;
+  }
+  const int places = Places();
+  const Grid& matrix1 = Pole1->grid();
+  const Grid& matrix2 = Pole2->grid();
+  Grid& result = Pole5->grid();
+  CopyGrid(matrix1, result, false);
+  for (int r = 1; r <= SpinEdit1->Value(); ++r) {
+    for (int c = 1; c <= SpinEdit2->Value(); ++c) {
+      const Complex a = ParseComplex(matrix1.Cells(c, r));
+      const Complex b = ParseComplex(matrix2.Cells(c, r));
+      if (ComboBox1->currentIndex() == 1) {
+        const Complex sum = ComplexAddParts(a, b);
+        result.SetCells(c, r, FormatComplex(places, sum.re, sum.im));
+      }
+      if (ComboBox1->currentIndex() == 2) {
+        const Complex difference = ComplexSubParts(a, b);  // matrix 1 minus matrix 2
+        result.SetCells(c, r, FormatComplex(places, difference.re, difference.im));
+      }
+    }
+  }
+}
+
+// The product matrix 1 x matrix 2, with its own header numbers.
+void TMain::Vypocet4() {
+  const int rows1 = SpinEdit1->Value(), cols1 = SpinEdit2->Value();
+  const int rows2 = SpinEdit3->Value(), cols2 = SpinEdit4->Value();
+  PanelVypocet->setVisible(cols1 == rows2 && rows1 > 0 && cols1 > 0 && rows2 > 0 && cols2 > 0);
+  if (PanelVypocet->isHidden()) {
+    Panel4->SetCaption(cols1 == rows2
+                           ? QStringLiteral("Zorvel nie je možné násobiť.")
+                           : QStringLiteral("Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov."));
+    return;
+  }
+  const int places = Places();
+  const Grid& matrix1 = Pole1->grid();
+  const Grid& matrix2 = Pole2->grid();
+  Grid& product = Pole5->grid();
+  product.SetColCount(matrix2.ColCount());
+  product.SetRowCount(matrix1.RowCount());
+  for (int i = 1; i <= product.RowCount() - 1; ++i) product.SetCells(0, i, IntToText(i));
+  for (int j = 1; j <= product.ColCount() - 1; ++j) product.SetCells(j, 0, IntToText(j));
+  const int columns = product.ColCount() - 1, rows = product.RowCount() - 1, terms = matrix1.ColCount() - 1;
+  for (int c = 1; c <= columns; ++c) {
+    for (int r = 1; r <= rows; ++r) {
+      // Every product and every partial sum is rounded, as written out.
+      ShortText sum;
+      for (int k = 1; k <= terms; ++k) {
+        const ShortText term = ComplexMul(matrix1.Cells(k, r), matrix2.Cells(c, k), places);
+        sum = ComplexAdd(sum, term, places);
+      }
+      product.SetCells(c, r, sum);
+    }
+  }
+}
+
+}  // namespace zorvel

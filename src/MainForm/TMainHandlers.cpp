@@ -1,0 +1,115 @@
+// The handlers of the user's input. Each one that changes an input ends in
+// Vypocty, directly or through a size handler; none computes anything itself.
+#include <QComboBox>
+
+#include "Cp1250.h"
+#include "GridOps.h"
+#include "NumberText.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+
+void TMain::FormCreate() {
+  SpinEdit1->SetValue(3);
+  SpinEdit2->SetValue(3);
+  SpinEdit3->SetValue(3);
+  SpinEdit4->SetValue(3);
+  ComboBox1->setCurrentIndex(1);  // "Súčet matíc"; setting it by program runs no handler
+  ComboBox1Change();
+  Vypocty();
+}
+
+// One size handler for the four pairs of spin edit and grid: the count is the
+// value plus the header, the headers are renumbered, the data cells are kept
+// (a matrix that shrinks and grows again shows its old entries).
+void TMain::SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows) {
+  const std::int64_t typed = TextToInt(ToCp1250(spinEdit->Text()));
+  if (typed <= 0) {
+    spinEdit->SetValue(1);  // runs this handler again, nested, before going on
+  } else if (typed > spinEdit->MaxValue()) {
+    // Clamped at once rather than when the field loses the focus: a matrix
+    // beyond the limits would freeze the window on its determinant.
+    spinEdit->SetValue(spinEdit->MaxValue());
+  }
+  const int value = spinEdit->Value();
+  Grid& grid = pole->grid();
+  if (rows) {
+    grid.SetRowCount(value + 1);
+    for (int i = 1; i <= value; ++i) grid.SetCells(0, i, IntToText(i));
+  } else {
+    grid.SetColCount(value + 1);
+    for (int j = 1; j <= value; ++j) grid.SetCells(j, 0, IntToText(j));
+  }
+  Vypocty();
+}
+
+void TMain::SpinEdit1Change() { SizeChanged(SpinEdit1, Pole1, true); }
+void TMain::SpinEdit2Change() { SizeChanged(SpinEdit2, Pole1, false); }
+void TMain::SpinEdit3Change() { SizeChanged(SpinEdit3, Pole2, true); }
+void TMain::SpinEdit4Change() { SizeChanged(SpinEdit4, Pole2, false); }
+
+// Every key released in an input grid, while typing or moving, recomputes
+// with the text typed so far.
+void TMain::Pole1KeyUp() { Vypocty(); }
+
+void TMain::ComboBox1Change() {
+  if (ComboBox1->currentIndex() == 0) {
+    PanelInverzna->setVisible(true);
+    PanelVypocet->setVisible(false);
+  } else {
+    PanelInverzna->setVisible(false);
+    PanelVypocet->setVisible(true);
+  }
+  Vypocty();
+}
+
+// Exchanges the two matrices through Pole3, with the size handlers detached
+// so that the exchange recomputes once, at its end.
+void TMain::SpeedButton1Click() {
+  CopyGrid(Pole1->grid(), Pole3->grid(), false);
+  CopyGrid(Pole2->grid(), Pole1->grid(), false);
+  CopyGrid(Pole3->grid(), Pole2->grid(), false);
+  for (SpinEdit* size : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4}) size->SetOnChange({});
+  int a = SpinEdit1->Value();
+  int b = SpinEdit3->Value();
+  SpinEdit1->SetValue(b);
+  SpinEdit3->SetValue(a);
+  a = SpinEdit2->Value();
+  b = SpinEdit4->Value();
+  SpinEdit2->SetValue(b);
+  SpinEdit4->SetValue(a);
+  AttachSizeHandlers();
+  Vypocty();
+}
+
+// Copies the inverse into matrix 2; the size handlers recompute when the size
+// of matrix 2 changes (the inverse shown depends on matrix 1 alone).
+void TMain::ButtonHoreClick() {
+  CopyGrid(Pole4->grid(), Pole2->grid(), false);
+  SpinEdit3->SetValue(Pole2->grid().RowCount() - 1);
+  SpinEdit4->SetValue(Pole2->grid().ColCount() - 1);
+}
+
+void TMain::DesMChange() {
+  const std::int64_t places = TextToInt(ToCp1250(DesM->Text()));
+  DesM->SetValue(static_cast<int>(places));  // clamps to 2..9; a changed text runs this again, nested
+  Vypocty();
+}
+
+// After a column border is dragged, the grid's data columns take the one
+// width that differs, and the partner grid follows.
+void TMain::FollowColumnWidths(StringGrid* pole, StringGrid* partner) {
+  EqualizeColWidths(pole->grid(), false);
+  partner->grid().SetColWidths(1, pole->grid().ColWidths(1));
+  EqualizeColWidths(partner->grid(), false);
+}
+
+void TMain::Pole1MouseUp() { FollowColumnWidths(Pole1, Pole2); }
+void TMain::Pole2MouseUp() { FollowColumnWidths(Pole2, Pole1); }
+void TMain::Pole3MouseUp() { FollowColumnWidths(Pole3, Pole4); }
+void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
+
+}  // namespace zorvel

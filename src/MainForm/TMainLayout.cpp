@@ -1,0 +1,272 @@
+// The window's component tree: every component with its initial properties,
+// its place and its name, then the wiring of events to handlers. Components
+// get their initial values before any handler is attached, so building the
+// window runs no handler.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "HandlerGuard.h"
+#include "MessageBoxDisplay.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+#include "Splitter.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+Panel* NewPanel(QWidget* parent, const char* name, const QString& caption, Bevel bevel = Bevel::Raised) {
+  Panel* panel = Named(new Panel(parent), name);
+  panel->SetCaption(caption);
+  panel->SetBevel(bevel);
+  return panel;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption, QPoint at) {
+  QLabel* label = Named(new QLabel(caption, parent), name);
+  label->move(at);
+  label->adjustSize();
+  return label;
+}
+
+SpinEdit* NewSpinEdit(QWidget* parent, const char* name, int minValue, int maxValue, int value, int width,
+                      QPoint at) {
+  SpinEdit* spinEdit = Named(new SpinEdit(parent), name);
+  spinEdit->SetMinValue(minValue);
+  spinEdit->SetMaxValue(maxValue);
+  spinEdit->SetValue(value);
+  spinEdit->setFixedWidth(width);
+  spinEdit->move(at);
+  return spinEdit;
+}
+
+StringGrid* NewGrid(QWidget* parent, const char* name, bool editable) {
+  StringGrid* grid = Named(new StringGrid(parent), name);
+  grid->grid().SetDefaultColWidth(30);
+  grid->SetDefaultRowHeight(15);
+  grid->SetEditable(editable);
+  return grid;
+}
+
+QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QIcon& icon, QSize size, QPoint at,
+                            const QString& hint) {
+  QToolButton* button = Named(new QToolButton(parent), name);
+  button->setIcon(icon);
+  button->setIconSize(QSize(size.width() - 6, size.height() - 6));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setToolTip(hint);
+  button->setGeometry(QRect(at, size));
+  return button;
+}
+
+QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption) {
+  QGroupBox* box = Named(new QGroupBox(caption, parent), name);
+  return box;
+}
+
+// The bold Bookman-like serif of the i^2 = -1 reminder and the about title.
+QFont BookmanBold(int pixelSize) {
+  QFont font(QStringLiteral("URW Bookman"));
+  font.setStyleHint(QFont::Serif);
+  font.setBold(true);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+}  // namespace
+
+TMain::TMain(QWidget* parent)
+    : QWidget(parent), messageBox_(std::make_unique<MessageBoxDisplay>()), previousMessageDisplay_(nullptr) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(QStringLiteral("Zorvel"));
+  setWindowIcon(WindowIcon());
+  // "MS Sans Serif" 8 points is 11 pixels high; Liberation Sans is Debian's
+  // nearest match.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  setFont(font);
+  setAutoFillBackground(true);
+  resize(725, 416);
+
+  BuildLayout();
+  BuildAboutPanel();
+  SetTabOrder();
+  ConnectHandlers();
+  // The determinant's messages go to the message box.
+  previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());
+}
+
+TMain::~TMain() { InstallMessageDisplay(previousMessageDisplay_); }
+
+void TMain::BuildLayout() {
+  auto* client = new AlignLayout(this);
+
+  // The upper area: matrix 1 left, matrix 2 right of the splitter.
+  Panel1 = NewPanel(this, "Panel1", QString());
+  Panel2 = NewPanel(Panel1, "Panel2", QStringLiteral("Panel2"));
+  Panel1->Layout().Add(Panel2, Align::Left, 272);
+  Splitter1 = Named(new Splitter(Panel1, Align::Left, Panel2), "Splitter1");
+  Panel3 = NewPanel(Panel1, "Panel3", QStringLiteral("Panel3"));
+  Panel1->Layout().Add(Panel3, Align::Client);
+
+  GroupBox1 = NewGroupBox(Panel2, "GroupBox1", QStringLiteral("Matica 1"));
+  Panel2->Layout().Add(GroupBox1, Align::Top, 88);
+  Label1 = NewLabel(GroupBox1, "Label1", QStringLiteral("Riadkov"), {16, 26});
+  SpinEdit1 = NewSpinEdit(GroupBox1, "SpinEdit1", 1, 20, 1, 57, {64, 22});
+  Label2 = NewLabel(GroupBox1, "Label2", QStringLiteral("Stĺpcov"), {16, 58});
+  SpinEdit2 = NewSpinEdit(GroupBox1, "SpinEdit2", 1, 10, 1, 57, {64, 54});
+  Label22 = NewLabel(GroupBox1, "Label22", QStringLiteral("i  = -1"), {160, 40});
+  Label22->setFont(BookmanBold(21));
+  Label22->adjustSize();
+  Label23 = NewLabel(GroupBox1, "Label23", QStringLiteral("2"), {168, 32});
+  Label23->setFont(BookmanBold(13));
+  Label23->adjustSize();
+
+  Panel5 = NewPanel(Panel2, "Panel5", QStringLiteral(" "));
+  Panel2->Layout().Add(Panel5, Align::Bottom, 43);
+  Label5 = NewLabel(Panel5, "Label5", QStringLiteral("Determinant:"), {8, 6});
+  Determinant1 = NewLabel(Panel5, "Determinant1", QStringLiteral("Determinant1"), {76, 6});
+  Label6 = NewLabel(Panel5, "Label6", QStringLiteral("1/determ.:"), {8, 23});
+  Determinant11 = NewLabel(Panel5, "Determinant11", QStringLiteral("Determinant11"), {76, 23});
+  for (QLabel* value : {Determinant1, Determinant11}) {
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->resize(2000, value->height());  // the panel clips what does not fit
+  }
+
+  Pole1 = NewGrid(Panel2, "Pole1", true);
+  Panel2->Layout().Add(Pole1, Align::Client);
+
+  GroupBox2 = NewGroupBox(Panel3, "GroupBox2", QStringLiteral("Matica 2"));
+  Panel3->Layout().Add(GroupBox2, Align::Top, 88);
+  SpeedButton1 = NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30},
+                                QStringLiteral("Vymeniť matice"));
+  Label3 = NewLabel(GroupBox2, "Label3", QStringLiteral("Riadkov"), {56, 26});
+  SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, 20, 1, 57, {104, 22});
+  Label4 = NewLabel(GroupBox2, "Label4", QStringLiteral("Stĺpcov"), {56, 58});
+  SpinEdit4 = NewSpinEdit(GroupBox2, "SpinEdit4", 1, 10, 1, 57, {104, 54});
+  Pole2 = NewGrid(Panel3, "Pole2", true);
+  Panel3->Layout().Add(Pole2, Align::Client);
+
+  // The calculation area at the bottom, with its splitter above it.
+  Panel4 = NewPanel(this, "Panel4", QStringLiteral("Panel4"));
+  client->Add(Panel4, Align::Bottom, 177);
+  Splitter4 = Named(new Splitter(this, Align::Bottom, Panel4), "Splitter4");
+  client->Add(Panel1, Align::Client);
+
+  GroupBox3 = NewGroupBox(Panel4, "GroupBox3", QStringLiteral("Výpočet:"));
+  Panel4->Layout().Add(GroupBox3, Align::Top, 40);
+  ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
+  ComboBox1->addItems({QStringLiteral("Inverzná matica z zorvel 1"), QStringLiteral("Súčet matíc"),
+                       QStringLiteral("Rozdiel matíc"), QStringLiteral("Súčin matíc")});
+  ComboBox1->setCurrentIndex(-1);
+  ComboBox1->setGeometry(8, 13, 153, 21);
+  // The spin edit stands over the run of 13 spaces, so that label and field
+  // read as one sentence.
+  const QString before = QStringLiteral("Zaokrúhlovať na");
+  const QString spaces(13, QLatin1Char(' '));
+  Label21 = NewLabel(GroupBox3, "Label21", before + spaces + QStringLiteral("desatinné miesta"), {168, 16});
+  const QFontMetrics metrics(Label21->font());
+  const int spacesLeft = Label21->x() + metrics.horizontalAdvance(before);
+  const int spacesWidth = metrics.horizontalAdvance(spaces);
+  DesM = NewSpinEdit(GroupBox3, "DesM", 2, 9, 3, 33, {spacesLeft + (spacesWidth - 33) / 2, 12});
+  const int afterLabel = Label21->x() + Label21->width();
+  ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterLabel + 12, 7},
+                              QStringLiteral("Skopírovať inverznú maticu do matice 2"));
+  SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterLabel + 48, 7},
+                                QStringLiteral("O programe"));
+
+  // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
+  PanelInverzna = NewPanel(Panel4, "PanelInverzna", QStringLiteral("Panel3"));
+  Panel4->Layout().Add(PanelInverzna, Align::Client);
+  Panel8 = NewPanel(PanelInverzna, "Panel8", QStringLiteral("Panel7"), Bevel::None);
+  PanelInverzna->Layout().Add(Panel8, Align::Right, 232);
+  Splitter2 = Named(new Splitter(PanelInverzna, Align::Right, Panel8), "Splitter2");
+  Panel10 = NewPanel(PanelInverzna, "Panel10", QStringLiteral(" "));
+  Panel10->SetBold(true);
+  PanelInverzna->Layout().Add(Panel10, Align::Right, 16);
+  Label9 = Named(new QLabel(QStringLiteral("="), Panel10), "Label9");
+  Label9->setAlignment(Qt::AlignCenter);
+  Panel10->Layout().Add(Label9, Align::Client);
+  Panel7 = NewPanel(PanelInverzna, "Panel7", QStringLiteral("Panel7"), Bevel::None);
+  PanelInverzna->Layout().Add(Panel7, Align::Client);
+
+  Panel11 = NewPanel(Panel7, "Panel11", QStringLiteral(" "));
+  Panel7->Layout().Add(Panel11, Align::Left, 96);
+  Label7 = Named(new QLabel(QStringLiteral("1"), Panel11), "Label7");
+  Label7->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  Label7->setGeometry(8, 36, 65, 14);
+  Bevel1 = Named(new QFrame(Panel11), "Bevel1");
+  Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  Bevel1->setGeometry(8, 51, 65, 2);
+  Determinant3 = Named(new QLabel(QStringLiteral("Determinant3"), Panel11), "Determinant3");
+  Determinant3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Determinant3->setGeometry(8, 55, 65, 14);
+  Label8 = NewLabel(Panel11, "Label8", QStringLiteral("*"), {80, 45});
+  QFont bold = Label8->font();
+  bold.setBold(true);
+  Label8->setFont(bold);
+  Label8->adjustSize();
+  Pole3 = NewGrid(Panel7, "Pole3", false);
+  Panel7->Layout().Add(Pole3, Align::Client);
+  Pole4 = NewGrid(Panel8, "Pole4", false);
+  Panel8->Layout().Add(Pole4, Align::Client);
+
+  PanelVypocet = NewPanel(Panel4, "PanelVypocet", QStringLiteral("PanelVypocet"));
+  Panel4->Layout().Add(PanelVypocet, Align::Client);
+  Pole5 = NewGrid(PanelVypocet, "Pole5", false);
+  PanelVypocet->Layout().Add(Pole5, Align::Client);
+
+  Timer1 = Named(new QTimer(this), "Timer1");
+  Timer1->setInterval(1000);
+}
+
+void TMain::SetTabOrder() {
+  QWidget* const order[] = {SpinEdit1, SpinEdit2, Pole1, SpinEdit3, SpinEdit4, Pole2,
+                            Pole3,     Pole4,     ComboBox1, DesM, Pole5,     Button};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TMain::AttachSizeHandlers() {
+  SpinEdit1->SetOnChange([this] { SpinEdit1Change(); });
+  SpinEdit2->SetOnChange([this] { SpinEdit2Change(); });
+  SpinEdit3->SetOnChange([this] { SpinEdit3Change(); });
+  SpinEdit4->SetOnChange([this] { SpinEdit4Change(); });
+}
+
+void TMain::ConnectHandlers() {
+  AttachSizeHandlers();
+  DesM->SetOnChange([this] { DesMChange(); });
+  // A choice made by the user; setting the index by program runs nothing.
+  connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { ComboBox1Change(); }));
+  connect(Pole1, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
+  connect(Pole2, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
+  connect(Pole1, &StringGrid::mouseReleased, this, Guarded([this] { Pole1MouseUp(); }));
+  connect(Pole2, &StringGrid::mouseReleased, this, Guarded([this] { Pole2MouseUp(); }));
+  connect(Pole3, &StringGrid::mouseReleased, this, Guarded([this] { Pole3MouseUp(); }));
+  connect(Pole4, &StringGrid::mouseReleased, this, Guarded([this] { Pole4MouseUp(); }));
+  connect(SpeedButton1, &QToolButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
+  connect(ButtonHore, &QToolButton::clicked, this, Guarded([this] { ButtonHoreClick(); }));
+  connect(SpeedButton2, &QToolButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
+  connect(Button, &QPushButton::clicked, this, Guarded([this] { ButtonClick(); }));
+  connect(Label14, &ClickableLabel::clicked, this, Guarded([this] { Label14Click(); }));
+  connect(Label15, &ClickableLabel::clicked, this, Guarded([this] { Label15Click(); }));
+  connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
+}
+
+}  // namespace zorvel
