@@ -1,7 +1,8 @@
 #include "SpinEdit.h"
 
 #include "HandlerGuard.h"
-#include "IntegerText.h"
+#include "Cp1250.h"
+#include "NumberText.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -88,7 +89,7 @@ void SpinEdit::SetText(const QString& text) {
   if (failure) std::rethrow_exception(failure);
 }
 
-int SpinEdit::Value() const { return ReadInteger(edit_->text()).value_or(minValue_); }
+int SpinEdit::Value() const { return TryTextToInt(ToCp1250(edit_->text())).value_or(minValue_); }
 
 void SpinEdit::SetValue(int value) { SetText(QString::number(Clamped(value))); }
 
