@@ -52,6 +52,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return FromCp1250(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
+    case Qt::ToolTipRole: {
+      // Columns are narrow and results long: hovering shows the whole text.
+      const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
+      return text.empty() ? QVariant() : QVariant(FromCp1250(text));
+    }
     case Qt::BackgroundRole:
       if (IsFixed(index)) return QApplication::palette().button();
       return {};
