@@ -3,8 +3,14 @@
 #include "CellDelegate.h"
 #include "GridHeader.h"
 #include "GridModel.h"
+#include "TabSeparated.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
@@ -105,12 +111,74 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
     edit(currentIndex());
     return;
   }
+  if (event->matches(QKeySequence::Copy)) {
+    StartShortcut(event);
+    CopySelection();
+    return;
+  }
+  if (Editable() && event->matches(QKeySequence::Paste)) {
+    StartShortcut(event);
+    emit pasteRequested();
+    return;
+  }
+  if (Editable() && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    StartShortcut(event);
+    emit deleteRequested();
+    return;
+  }
   QTableView::keyPressEvent(event);
+}
+
+void StringGrid::StartShortcut(const QKeyEvent* event) {
+  shortcutReleases_ = {event->key()};
+  if (event->modifiers() & Qt::ControlModifier) shortcutReleases_.append(Qt::Key_Control);
+  if (event->modifiers() & Qt::ShiftModifier) shortcutReleases_.append(Qt::Key_Shift);
 }
 
 void StringGrid::keyReleaseEvent(QKeyEvent* event) {
   QTableView::keyReleaseEvent(event);
-  if (!event->isAutoRepeat()) emit keyReleased(event->key());
+  if (event->isAutoRepeat()) return;
+  if (shortcutReleases_.removeOne(event->key())) return;
+  emit keyReleased(event->key());
+}
+
+QRect StringGrid::SelectedBlock() const {
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  if (selected.isEmpty()) {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? QRect(current.column(), current.row(), 1, 1) : QRect();
+  }
+  QRect block(selected.front().column(), selected.front().row(), 1, 1);
+  for (const QModelIndex& index : selected) block |= QRect(index.column(), index.row(), 1, 1);
+  return block;
+}
+
+void StringGrid::CopySelection() const {
+  const QRect block = SelectedBlock();
+  if (block.isEmpty()) return;
+  QList<QStringList> rows;
+  for (int row = block.top(); row <= block.bottom(); ++row) {
+    QStringList cells;
+    for (int col = block.left(); col <= block.right(); ++col) {
+      cells << model_->data(model_->index(row, col), Qt::DisplayRole).toString();
+    }
+    rows << cells;
+  }
+  QApplication::clipboard()->setText(ToTabSeparated(rows));
+}
+
+void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copy = menu.addAction(QStringLiteral("Kopírovať"));
+  copy->setEnabled(!SelectedBlock().isEmpty());
+  connect(copy, &QAction::triggered, this, &StringGrid::CopySelection);
+  if (Editable()) {
+    QAction* paste = menu.addAction(QStringLiteral("Vložiť"));
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    paste->setEnabled(clipboard != nullptr && clipboard->hasText());
+    connect(paste, &QAction::triggered, this, &StringGrid::pasteRequested);
+  }
+  menu.exec(event->globalPos());
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {

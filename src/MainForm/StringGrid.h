@@ -34,11 +34,22 @@ class StringGrid : public QTableView {
   // once (a height set on the grid shows with its next change of shape).
   void SetDefaultRowHeight(int height);
 
+  // The selected block of cells (or the current cell) in matrix coordinates:
+  // column and row of the data area, counted from 0.
+  [[nodiscard]] QRect SelectedBlock() const;
+  // Puts the selected block on the clipboard, tab-separated, as shown.
+  void CopySelection() const;
+
  signals:
   // A key released in the grid or in its cell editor, once per release.
   void keyReleased(int key);
   // A mouse button released over the cells or the headers.
   void mouseReleased();
+  // The user asked to paste (Ctrl+V or the context menu) or to clear the
+  // selected cells (Delete, not while editing) in an editable grid. The
+  // window does it, since a paste may grow the matrix.
+  void pasteRequested();
+  void deleteRequested();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -47,7 +58,10 @@ class StringGrid : public QTableView {
   void showEvent(QShowEvent* event) override;
   void keyboardSearch(const QString& search) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
+ private:
+  void StartShortcut(const QKeyEvent* event);
  private:
   void ApplyShape();
   void ApplyRowHeight();
@@ -58,6 +72,9 @@ class StringGrid : public QTableView {
   GridHeader* columnHeader_;
   GridHeader* rowHeader_;
   bool applyingWidths_ = false;
+  // The keys of a clipboard or Delete shortcut just handled, the modifier
+  // included: their releases belong to the shortcut, not to typing.
+  QList<int> shortcutReleases_;
 };
 
 }  // namespace zorvel

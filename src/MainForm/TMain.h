@@ -66,6 +66,12 @@ class TMain : public QWidget {
   void Pole2MouseUp();
   void Timer1Timer();
 
+  // The clipboard and Delete in an input grid: paste a tab-separated block
+  // from the current cell on, growing the matrix as far as its limits, or
+  // clear the selected cells; one recalculation each.
+  void PasteIntoMatrix(StringGrid* pole);
+  void ClearSelectedCells(StringGrid* pole);
+
   // How many times Vypocty has run since the window was made: what the user
   // pays per event, which tests check.
   [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
@@ -77,6 +83,7 @@ class TMain : public QWidget {
   void ConnectHandlers();
   void AttachSizeHandlers();
   void SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows);
+  static void ShowSize(StringGrid* pole, bool rows, int value);
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
   [[nodiscard]] int Places() const;
 

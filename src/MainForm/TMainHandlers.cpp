@@ -1,6 +1,11 @@
 // The handlers of the user's input. Each one that changes an input ends in
 // Vypocty, directly or through a size handler; none computes anything itself.
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QItemSelectionModel>
+
+#include <algorithm>
 
 #include "Cp1250.h"
 #include "GridOps.h"
@@ -8,6 +13,7 @@
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
+#include "TabSeparated.h"
 #include "TMain.h"
 
 namespace zorvel {
@@ -34,7 +40,11 @@ void TMain::SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows) {
     // beyond the limits would freeze the window on its determinant.
     spinEdit->SetValue(spinEdit->MaxValue());
   }
-  const int value = spinEdit->Value();
+  ShowSize(pole, rows, spinEdit->Value());
+  Vypocty();
+}
+
+void TMain::ShowSize(StringGrid* pole, bool rows, int value) {
   Grid& grid = pole->grid();
   if (rows) {
     grid.SetRowCount(value + 1);
@@ -43,7 +53,6 @@ void TMain::SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows) {
     grid.SetColCount(value + 1);
     for (int j = 1; j <= value; ++j) grid.SetCells(j, 0, IntToText(j));
   }
-  Vypocty();
 }
 
 void TMain::SpinEdit1Change() { SizeChanged(SpinEdit1, Pole1, true); }
@@ -111,5 +120,49 @@ void TMain::Pole1MouseUp() { FollowColumnWidths(Pole1, Pole2); }
 void TMain::Pole2MouseUp() { FollowColumnWidths(Pole2, Pole1); }
 void TMain::Pole3MouseUp() { FollowColumnWidths(Pole3, Pole4); }
 void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
+
+void TMain::PasteIntoMatrix(StringGrid* pole) {
+  const QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
+  if (block.isEmpty()) return;
+  SpinEdit* const rowsEdit = pole == Pole1 ? SpinEdit1 : SpinEdit3;
+  SpinEdit* const colsEdit = pole == Pole1 ? SpinEdit2 : SpinEdit4;
+  const QModelIndex current = pole->currentIndex();
+  const int top = current.isValid() ? current.row() + 1 : 1;  // matrix row and column of the first cell
+  const int left = current.isValid() ? current.column() + 1 : 1;
+  int widest = 0;
+  for (const QStringList& row : block) widest = std::max(widest, static_cast<int>(row.size()));
+  const int lastRow = std::min(top + static_cast<int>(block.size()) - 1, rowsEdit->MaxValue());
+  const int lastCol = std::min(left + widest - 1, colsEdit->MaxValue());
+
+  // The matrix grows through its size fields, with their handlers detached so
+  // that the whole paste recomputes once.
+  const int rows = std::max(rowsEdit->Value(), lastRow);
+  const int cols = std::max(colsEdit->Value(), lastCol);
+  for (SpinEdit* size : {rowsEdit, colsEdit}) size->SetOnChange({});
+  rowsEdit->SetValue(rows);
+  colsEdit->SetValue(cols);
+  AttachSizeHandlers();
+  ShowSize(pole, true, rowsEdit->Value());
+  ShowSize(pole, false, colsEdit->Value());
+
+  Grid& grid = pole->grid();
+  for (int r = top; r <= lastRow; ++r) {
+    const QStringList& cells = block[r - top];
+    for (int c = left; c <= lastCol && c - left < cells.size(); ++c) grid.SetCells(c, r, ToCp1250(cells[c - left]));
+  }
+  const QModelIndex first = pole->model()->index(top - 1, left - 1);
+  pole->selectionModel()->select(QItemSelection(first, pole->model()->index(lastRow - 1, lastCol - 1)),
+                                 QItemSelectionModel::ClearAndSelect);
+  Vypocty();
+}
+
+void TMain::ClearSelectedCells(StringGrid* pole) {
+  const QRect block = pole->SelectedBlock();
+  if (block.isEmpty()) return;
+  for (int r = block.top(); r <= block.bottom(); ++r) {
+    for (int c = block.left(); c <= block.right(); ++c) pole->grid().SetCells(c + 1, r + 1, "");
+  }
+  Vypocty();
+}
 
 }  // namespace zorvel

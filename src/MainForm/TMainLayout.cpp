@@ -256,6 +256,10 @@ void TMain::ConnectHandlers() {
   connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { ComboBox1Change(); }));
   connect(Pole1, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
   connect(Pole2, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
+  for (StringGrid* input : {Pole1, Pole2}) {
+    connect(input, &StringGrid::pasteRequested, this, Guarded([this, input] { PasteIntoMatrix(input); }));
+    connect(input, &StringGrid::deleteRequested, this, Guarded([this, input] { ClearSelectedCells(input); }));
+  }
   connect(Pole1, &StringGrid::mouseReleased, this, Guarded([this] { Pole1MouseUp(); }));
   connect(Pole2, &StringGrid::mouseReleased, this, Guarded([this] { Pole2MouseUp(); }));
   connect(Pole3, &StringGrid::mouseReleased, this, Guarded([this] { Pole3MouseUp(); }));

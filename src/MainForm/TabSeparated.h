@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace zorvel {
+
+// The form in which spreadsheets and text editors exchange tables: cells
+// separated by tabs, each row ending in a newline. A single cell is its text
+// alone.
+QString ToTabSeparated(const QList<QStringList>& rows);
+
+// Reads that form with Windows or Unix line ends; a line end at the very end
+// adds no empty row. An empty text has no rows.
+QList<QStringList> FromTabSeparated(QString text);
+
+}  // namespace zorvel
