@@ -84,21 +84,20 @@ void DrawAbout(QPainter& painter) {
   painter.drawRoundedRect(QRectF(14.2, 11.5, 3.6, 9.5), 1, 1);
 }
 
+// The same shapes as the installed icon (zorvel.svg): a bracketed matrix
+// holding the imaginary unit.
 void DrawWindowIcon(QPainter& painter) {
-  painter.fillRect(QRectF(1, 1, 30, 30), QColor(255, 252, 240));
-  painter.setPen(QPen(QColor(40, 40, 40), 2.2));
-  painter.drawPolyline(QPolygonF({QPointF(9, 4), QPointF(4, 4), QPointF(4, 28), QPointF(9, 28)}));
-  painter.drawPolyline(QPolygonF({QPointF(23, 4), QPointF(28, 4), QPointF(28, 28), QPointF(23, 28)}));
-  QFont font("URW Bookman");
-  font.setBold(true);
-  font.setPixelSize(11);
-  painter.setFont(font);
-  painter.setPen(QColor(30, 90, 200));
-  painter.drawText(QRectF(6, 5, 10, 11), Qt::AlignCenter, "1");
-  painter.drawText(QRectF(16, 5, 10, 11), Qt::AlignCenter, "i");
-  painter.setPen(QColor(180, 30, 30));
-  painter.drawText(QRectF(6, 16, 10, 11), Qt::AlignCenter, "2");
-  painter.drawText(QRectF(16, 16, 10, 11), Qt::AlignCenter, "0");
+  painter.setPen(QPen(QColor(180, 180, 180), 0.8));
+  painter.setBrush(QColor(255, 252, 240));
+  painter.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(40, 40, 40), 2.4));
+  painter.drawPolyline(QPolygonF({QPointF(10, 5), QPointF(6, 5), QPointF(6, 27), QPointF(10, 27)}));
+  painter.drawPolyline(QPolygonF({QPointF(22, 5), QPointF(26, 5), QPointF(26, 27), QPointF(22, 27)}));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(30, 90, 200));
+  painter.drawEllipse(QPointF(16, 10), 2.4, 2.4);
+  painter.drawRoundedRect(QRectF(13.8, 14, 4.4, 10), 1.2, 1.2);
 }
 
 }  // namespace
