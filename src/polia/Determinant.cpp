@@ -1,5 +1,6 @@
 #include "Determinant.h"
 
+#include <algorithm>
 #include <bit>
 #include <unordered_map>
 #include <vector>
@@ -33,8 +34,6 @@ struct MinorKeyHash {
 
 int Lowest(IndexSet set) { return std::countr_zero(set); }
 
-}  // namespace
-
 // A computed minor or product: its parts as computed, from which its text is
 // written when asked for, and the value that text reads back as, which is
 // what the next operation works with. Intermediate texts are never built.
@@ -42,6 +41,8 @@ struct Result {
   Complex parts;
   Complex value;
 };
+
+}  // namespace
 
 class MinorDeterminants::Solver {
  public:

@@ -29,6 +29,25 @@ class HandlersTest : public QObject {
     QCOMPARE(window->RecalculationCount(), before + 2);
   }
 
+  // Every recalculation fails here; the nested run's error ends the outer
+  // run too and is reported once for the one key.
+  void anErrorInTheNestedRunIsReportedOnce() {
+    DialogRecorder dialogs;
+    const auto window = OpenWindow();
+    ChooseOperation(*window, 3);
+    SetSize(*window, 1, 1, 1);
+    SetSize(*window, 2, 1, 1);
+    TypeCell(Pole(*window, "Pole2"), 1, 1, "1E200");
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "1E200");
+    TypeSpin(Spin(*window, "SpinEdit3"), "2");  // come back to 1 through the nested run
+    dialogs.errors.clear();
+    const int before = window->RecalculationCount();
+    TypeSpin(Spin(*window, "SpinEdit3"), "0");
+    QCOMPARE(Spin(*window, "SpinEdit3")->Text(), QStringLiteral("1"));
+    QCOMPARE(window->RecalculationCount(), before + 1);  // the outer run never got to its own
+    QCOMPARE(dialogs.errors, QStringList{QStringLiteral("Floating point overflow.")});
+  }
+
   void deletingTheLastDigitPutsOneIntoTheField() {
     const auto window = OpenWindow();
     SpinEdit* columns = Spin(*window, "SpinEdit4");
