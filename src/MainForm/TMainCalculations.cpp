@@ -105,7 +105,8 @@ void TMain::Vypocet2() {
   } else {
     if (!matrix1Minors_) matrix1Minors_.emplace(Pole1->grid(), places);
     for (int r = 1; r <= n; ++r) {
-      for (int c = 1; c <= SpinEdit1->Value(); ++c) {
+      const int columns = SpinEdit1->Value();  // a loop's bound is read once, at its start
+      for (int c = 1; c <= columns; ++c) {
         // Entry (r, c) is the cofactor of element (c, r): the adjugate is the
         // transposed matrix of cofactors.
         const std::string minor = matrix1Minors_->Minor(c, r);
@@ -118,9 +119,7 @@ void TMain::Vypocet2() {
   Grid& inverse = Pole4->grid();
   CopyGrid(Pole1->grid(), inverse, false);
   for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) {
-      inverse.SetCells(c, r, ComplexDiv(adjugate.Cells(c, r), ToCp1250(Determinant1->text()), places));
-    }
+    for (int c = 1; c <= n; ++c) inverse.SetCells(c, r, ComplexDiv(adjugate.Cells(c, r), determinant, places));
   }
   for (int j = inverse.FixedCols(); j < inverse.ColCount(); ++j) inverse.SetColWidths(j, adjugate.ColWidths(1));
 }
@@ -138,8 +137,10 @@ void TMain::Vypocet3() {
   const Grid& matrix2 = Pole2->grid();
   Grid& result = Pole5->grid();
   CopyGrid(matrix1, result, false);
-  for (int r = 1; r <= SpinEdit1->Value(); ++r) {
-    for (int c = 1; c <= SpinEdit2->Value(); ++c) {
+  const int rows = SpinEdit1->Value();
+  for (int r = 1; r <= rows; ++r) {
+    const int columns = SpinEdit2->Value();  // a loop's bound is read once, at its start
+    for (int c = 1; c <= columns; ++c) {
       const Complex a = ParseComplex(matrix1.Cells(c, r));
       const Complex b = ParseComplex(matrix2.Cells(c, r));
       if (ComboBox1->currentIndex() == 1) {
