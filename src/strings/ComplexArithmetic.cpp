@@ -1,6 +1,5 @@
 #include "ComplexArithmetic.h"
 
-#include <limits>
 
 #include "FloatError.h"
 
@@ -9,7 +8,13 @@ namespace {
 
 using Extended = long double;
 
-constexpr Complex kNotANumber{std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+// Reads both texts, computes and writes the result: the frame of the four
+// operations on texts.
+template <Complex (*Parts)(const Complex&, const Complex&)>
+ShortText OnTexts(std::string_view a, std::string_view b, int places) {
+  const Complex parts = Parts(ParseComplex(a), ParseComplex(b));
+  return FormatComplex(places, parts.re, parts.im);
+}
 
 }  // namespace
 
@@ -44,24 +49,9 @@ Complex ComplexDivParts(const Complex& x, const Complex& y) {
   return {re, im};
 }
 
-ShortText ComplexAdd(std::string_view a, std::string_view b, int places) {
-  const Complex parts = ComplexAddParts(ParseComplex(a), ParseComplex(b));
-  return FormatComplex(places, parts.re, parts.im);
-}
-
-ShortText ComplexSub(std::string_view a, std::string_view b, int places) {
-  const Complex parts = ComplexSubParts(ParseComplex(a), ParseComplex(b));
-  return FormatComplex(places, parts.re, parts.im);
-}
-
-ShortText ComplexMul(std::string_view a, std::string_view b, int places) {
-  const Complex parts = ComplexMulParts(ParseComplex(a), ParseComplex(b));
-  return FormatComplex(places, parts.re, parts.im);
-}
-
-ShortText ComplexDiv(std::string_view a, std::string_view b, int places) {
-  const Complex parts = ComplexDivParts(ParseComplex(a), ParseComplex(b));
-  return FormatComplex(places, parts.re, parts.im);
-}
+ShortText ComplexAdd(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexAddParts>(a, b, places); }
+ShortText ComplexSub(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexSubParts>(a, b, places); }
+ShortText ComplexMul(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexMulParts>(a, b, places); }
+ShortText ComplexDiv(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexDivParts>(a, b, places); }
 
 }  // namespace zorvel

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -194,10 +193,7 @@ bool ReadPlainForm(std::string_view text, Complex& value) {
 Complex ParseComplex(std::string_view text) {
   Complex value;
   if (ReadPlainForm(text, value)) return value;
-  if (text.find(kTooLargeNumber) != npos) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    return {nan, nan};
-  }
+  if (text.find(kTooLargeNumber) != npos) return kNotANumber;
   // Upper case once; every piece of the reading is a part of this text.
   char onStack[128];
   std::string onHeap;
@@ -212,15 +208,14 @@ Complex ParseComplex(std::string_view text) {
 
 namespace {
 
-// The text and the read-back value share their rounding; each is only made
-// when asked for.
-Complex Write(int places, const Complex& parts, ShortText* text, bool wantValue) {
-  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+// The text and the read-back value share their rounding: with a text to
+// write, Write writes it; without one, it gives the value the text reads as.
+Complex Write(int places, const Complex& parts, ShortText* text) {
   const double re = parts.re;
   const double im = parts.im;
   if (std::isnan(re) || std::isnan(im)) {
     if (text != nullptr) text->append(kTooLargeNumber);
-    return {nan, nan};
+    return kNotANumber;
   }
   // The imaginary part is rounded first, whatever the values.
   const FixedPoint imPart = RoundFixedPoint(places, im);
@@ -246,8 +241,8 @@ Complex Write(int places, const Complex& parts, ShortText* text, bool wantValue)
     }
   }
 
-  if (!wantValue) return {};
-  if ((hasRe && rePart.tooLarge) || (hasIm && imPart.tooLarge)) return {nan, nan};  // the text holds the message
+  if (text != nullptr) return {};
+  if ((hasRe && rePart.tooLarge) || (hasIm && imPart.tooLarge)) return kNotANumber;  // the text holds the message
   const double reValue = hasRe ? ReadBackValue(rePart) : 0.0;
   const double imValue = unit ? im : ReadBackValue(imPart);
   if (hasRe && hasIm) return {0.0 + reValue, imValue + 0.0};  // "A+Bi" reads as tail + head
@@ -256,17 +251,11 @@ Complex Write(int places, const Complex& parts, ShortText* text, bool wantValue)
 
 }  // namespace
 
-WrittenComplex WriteComplex(int places, const Complex& parts) {
-  WrittenComplex written;
-  written.value = Write(places, parts, &written.text, true);
-  return written;
-}
-
-Complex ReadBackComplex(int places, const Complex& parts) { return Write(places, parts, nullptr, true); }
+Complex ReadBackComplex(int places, const Complex& parts) { return Write(places, parts, nullptr); }
 
 ShortText FormatComplex(int places, double re, double im) {
   ShortText text;
-  Write(places, {re, im}, &text, false);
+  Write(places, {re, im}, &text);
   return text;
 }
 

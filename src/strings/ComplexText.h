@@ -17,23 +17,18 @@ struct Complex {
 // pass for a plausible value further on.
 Complex ParseComplex(std::string_view text);
 
+// What a text holding the too-large message reads as.
+inline constexpr Complex kNotANumber{__builtin_nan(""), __builtin_nan("")};
+
 [[nodiscard]] inline bool IsNotANumber(const Complex& value) { return value.re != value.re || value.im != value.im; }
 
 // Writes a complex number rounded to `places`: "2+3,5i", "-i", "0+2i", ... A
 // NaN part writes the too-large message alone.
 ShortText FormatComplex(int places, double re, double im);
 
-// A complex text as the arithmetic writes it, with the value it reads back as
-// (exactly what ParseComplex of the text gives, signs of zero included).
-struct WrittenComplex {
-  ShortText text;
-  Complex value;
-};
-
-WrittenComplex WriteComplex(int places, const Complex& parts);
-
-// The value that WriteComplex's text reads back as, without writing the text
-// (and failing just as writing would), for chains of operations whose
+// The value that FormatComplex's text reads back as (exactly what
+// ParseComplex of it gives, signs of zero included), without writing the text
+// and failing just as writing would: for chains of operations whose
 // intermediate texts are never shown.
 Complex ReadBackComplex(int places, const Complex& parts);
 

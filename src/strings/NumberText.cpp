@@ -52,7 +52,7 @@ ShortText RealToText(int places, double x) {
   return text;
 }
 
-std::string_view StripZerosView(std::string_view text) {
+std::string StripZeros(std::string_view text) {
   while (text.size() >= 2 && text[0] == '0' && text[1] != ',') text.remove_prefix(1);
   const bool exponentForm =
       text.find('E') != std::string_view::npos || text.find("10^") != std::string_view::npos;
@@ -60,10 +60,8 @@ std::string_view StripZerosView(std::string_view text) {
     while (text.size() >= 2 && (text.back() == '0' || text.back() == ' ')) text.remove_suffix(1);
   }
   if (text.size() >= 2 && text.back() == ',') text.remove_suffix(1);
-  return text;
+  return std::string(text);
 }
-
-std::string StripZeros(std::string_view text) { return std::string(StripZerosView(text)); }
 
 double TextToReal(std::string_view text) {
   // The first comma is the decimal point; a later comma ends the reading.

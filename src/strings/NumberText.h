@@ -23,10 +23,6 @@ ShortText RealToText(int places, double x);
 // texts without a comma keep their trailing zeros.
 std::string StripZeros(std::string_view text);
 
-// The part of `text` that StripZeros keeps: it only ever removes characters at
-// either end, so the result is a view into `text`.
-std::string_view StripZerosView(std::string_view text);
-
 // Reads a real number. Never rejects a text: reading stops at the first
 // character that does not fit, and the value is then the whole number of all
 // digits read before it, without sign, point or exponent ("2,5+3i" reads as
