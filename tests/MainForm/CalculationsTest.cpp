@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QToolButton>
 
+#include "MessageBoxDisplay.h"
 #include "Messages.h"
 #include "PlatformRecorders.h"
 #include "WidgetTestMain.h"
@@ -264,8 +265,16 @@ class CalculationsTest : public QObject {
     QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), Matrix({{"3"}}));
     QVERIFY(!PanelNamed(*window, "PanelVypocet")->isHidden());
   }
-};
 
+  void determinantMessagesReachTheBox() {
+    DialogRecorder dialogs;
+    MessageBoxDisplay display;
+    MessageDisplay* const previous = InstallMessageDisplay(&display);
+    zorvel::ShowMessage("Matica nie je \x9Atvorcov\xE1");
+    InstallMessageDisplay(previous);
+    QCOMPARE(dialogs.messages, QStringList{QString::fromUtf8("Matica nie je štvorcová")});
+  }
+};
 
 ZORVEL_WIDGET_TEST_MAIN(CalculationsTest)
 

@@ -2,7 +2,6 @@
 
 #include "Dialogs.h"
 #include "HandlerGuard.h"
-#include "MessageBoxDisplay.h"
 #include "PlatformRecorders.h"
 #include "Shell.h"
 #include "WidgetTestMain.h"
@@ -107,15 +106,6 @@ class PlatformTest : public QObject {
     QCOMPARE(seen, QStringLiteral("Pole1"));
     QCOMPARE(dialogs.errors, (QStringList{QStringLiteral("Floating point overflow."),
                                           QStringLiteral("List index out of bounds (-1)")}));
-  }
-
-  void determinantMessagesReachTheBox() {
-    DialogRecorder dialogs;
-    MessageBoxDisplay display;
-    MessageDisplay* const previous = InstallMessageDisplay(&display);
-    zorvel::ShowMessage("Matica nie je \x9Atvorcov\xE1");
-    InstallMessageDisplay(previous);
-    QCOMPARE(dialogs.messages, QStringList{QString::fromUtf8("Matica nie je štvorcová")});
   }
 
   void shellCallsAreRecordedWhole() {
