@@ -1,19 +1,37 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Zorvel need.
+# Does nothing when all of them are installed already; otherwise waits for
+# another running install to finish instead of failing on its lock.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config           # the build
   libgtest-dev libbenchmark-dev       # tests and benchmarks
-  clang libclang-rt-dev               # the fuzz target (libFuzzer)
+  clang libclang-rt-dev               # the fuzz targets (libFuzzer)
   qt6-base-dev                        # the window (Qt 6 Widgets, QtTest)
   fonts-urw-base35 fonts-liberation   # the Bookman-like serif and a sans serif for the window
   xvfb xauth                          # running the window without a display
   desktop-file-utils                  # checking the desktop entry
 )
 
+missing=()
+for package in "${packages[@]}"; do
+  status="$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)"
+  if [ "$status" != "installed" ]; then missing+=("$package"); fi
+done
+if [ "${#missing[@]}" -eq 0 ]; then exit 0; fi
+
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+lock=(-o DPkg::Lock::Timeout=600)  # another install may hold the lock for a while
+echo "Installing: ${missing[*]}"
+# The package lists have a lock of their own, which the option may not cover.
+tries=0
+until $sudo apt-get "${lock[@]}" update -qq; do
+  tries=$((tries + 1))
+  if [ "$tries" -ge 60 ]; then exit 1; fi
+  echo "apt-get update failed; another install may hold its lock. Trying again in 10 s."
+  sleep 10
+done
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

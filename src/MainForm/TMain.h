@@ -17,7 +17,9 @@ class QToolButton;
 
 namespace zorvel {
 
+class AlignLayout;
 class ClickableLabel;
+class ElidedLabel;
 class MessageBoxDisplay;
 class MessageDisplay;
 class Panel;
@@ -79,12 +81,16 @@ class TMain : public QWidget {
  private:
   void BuildLayout();
   void BuildAboutPanel();
+  [[nodiscard]] QSize MinimumUsableSize() const;
+  [[nodiscard]] AlignLayout& Layout() const;
   void SetTabOrder();
   void ConnectHandlers();
   void AttachSizeHandlers();
   void SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows);
   static void ShowSize(StringGrid* pole, bool rows, int value);
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
+  // Label21 with the ending that agrees with the places in DesM.
+  void ShowPlacesSentence();
   [[nodiscard]] int Places() const;
 
  public:
@@ -102,9 +108,9 @@ class TMain : public QWidget {
   StringGrid* Pole1;
   Panel* Panel5;
   QLabel* Label5;
-  QLabel* Determinant1;
+  ElidedLabel* Determinant1;
   QLabel* Label6;
-  QLabel* Determinant11;
+  ElidedLabel* Determinant11;
   Splitter* Splitter1;
   Panel* Panel3;
   QGroupBox* GroupBox2;
@@ -127,7 +133,7 @@ class TMain : public QWidget {
   Panel* Panel11;
   QLabel* Label7;
   QFrame* Bevel1;
-  QLabel* Determinant3;
+  ElidedLabel* Determinant3;
   QLabel* Label8;
   StringGrid* Pole3;
   Panel* Panel10;

@@ -52,7 +52,7 @@ void TMain::BuildAboutPanel() {
   Panel6->SetColor(kSkyBlue);
   Panel6->setGeometry(160, 32, 497, 345);
   Panel6->hide();
-  qobject_cast<AlignLayout*>(layout())->Add(Panel6, Align::None);
+  Layout().Add(Panel6, Align::None);
 
   Image1 = new QLabel(Panel6);
   Image1->setObjectName(QStringLiteral("Image1"));
@@ -90,7 +90,7 @@ void TMain::BuildAboutPanel() {
 
 void TMain::SpeedButton2Click() {
   Timer1->start();
-  qobject_cast<AlignLayout*>(layout())->SetAlign(Panel6, Align::Client);
+  Layout().SetAlign(Panel6, Align::Client);
   Panel6->setVisible(true);
   Panel6->raise();  // above the matrices, which it now covers
   Splitter4->setVisible(false);

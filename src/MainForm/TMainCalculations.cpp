@@ -7,6 +7,7 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "Cp1250.h"
+#include "ElidedLabel.h"
 #include "GridOps.h"
 #include "NumberText.h"
 #include "Panel.h"
@@ -63,25 +64,22 @@ void TMain::Vypocet1() {
   } else {
     determinant = GridDeterminant(matrix1, places);  // shows why it cannot
   }
-  Determinant1->setText(FromCp1250(determinant));
-  Determinant1->adjustSize();
+  Determinant1->SetFullText(FromCp1250(determinant));
   if (!IsZeroComplex(determinant)) {
-    Determinant11->setText(FromCp1250(ComplexDiv("1", determinant, places)));
-    Determinant11->adjustSize();
+    Determinant11->SetFullText(FromCp1250(ComplexDiv("1", determinant, places)));
     Determinant11->setVisible(true);
     Label6->setVisible(true);
   } else {
     Determinant11->setVisible(false);
     Label6->setVisible(false);
   }
-  Determinant3->setText(Determinant1->text());
-  Determinant3->setToolTip(Determinant1->text());  // the fraction is narrow; the whole text on hover
+  Determinant3->SetFullText(Determinant1->FullText());
 }
 
 // The inverse as 1/determinant x adjugate: the adjugate in Pole3, the inverse
 // in Pole4, each entry the result of its own rounded operation.
 void TMain::Vypocet2() {
-  const std::string determinant = ToCp1250(Determinant1->text());
+  const std::string determinant = ToCp1250(Determinant1->FullText());
   PanelInverzna->setVisible(SpinEdit1->Value() == SpinEdit2->Value() && SpinEdit1->Value() > 0 &&
                             !IsZeroComplex(determinant));
   if (PanelInverzna->isHidden()) {
@@ -129,7 +127,7 @@ void TMain::Vypocet3() {
   PanelVypocet->setVisible(SpinEdit1->Value() == SpinEdit3->Value() && SpinEdit1->Value() > 0 &&
                            SpinEdit2->Value() == SpinEdit4->Value());
   if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(QStringLiteral("Sčítať a odčítať sa môžu len zorvel s rovnakým počtom stĺpcov a riadkov."));
+    Panel4->SetCaption(QStringLiteral("Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov."));
     return;
   }
   const int places = Places();
@@ -162,7 +160,7 @@ void TMain::Vypocet4() {
   PanelVypocet->setVisible(cols1 == rows2 && rows1 > 0 && cols1 > 0 && rows2 > 0 && cols2 > 0);
   if (PanelVypocet->isHidden()) {
     Panel4->SetCaption(cols1 == rows2
-                           ? QStringLiteral("Zorvel nie je možné násobiť.")
+                           ? QStringLiteral("Matice nie je možné násobiť.")
                            : QStringLiteral("Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov."));
     return;
   }

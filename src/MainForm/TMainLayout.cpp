@@ -4,14 +4,18 @@
 // window runs no handler.
 #include <QComboBox>
 #include <QFontMetrics>
+
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "ElidedLabel.h"
 #include "HandlerGuard.h"
 #include "MessageBoxDisplay.h"
 #include "Panel.h"
@@ -38,8 +42,18 @@ Panel* NewPanel(QWidget* parent, const char* name, const QString& caption, Bevel
 
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption, QPoint at) {
   QLabel* label = Named(new QLabel(caption, parent), name);
+  label->setTextFormat(Qt::PlainText);
   label->move(at);
   label->adjustSize();
+  return label;
+}
+
+// A determinant value: as wide as the strip allows, cut with "…" beyond.
+ElidedLabel* NewValueLabel(QWidget* parent, const char* name, QPoint at, int height) {
+  ElidedLabel* label = Named(new ElidedLabel(QString::fromLatin1(name), parent), name);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setGeometry(QRect(at, QSize(0, height)));
+  label->StretchToParent(4);
   return label;
 }
 
@@ -76,6 +90,7 @@ QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QIcon& icon
 
 QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption) {
   QGroupBox* box = Named(new QGroupBox(caption, parent), name);
+  box->setAutoFillBackground(true);  // nothing of the panel beneath shows through
   return box;
 }
 
@@ -88,7 +103,23 @@ QFont BookmanBold(int pixelSize) {
   return font;
 }
 
+// The run of spaces in Label21 over which DesM stands.
+const QString kSpacesUnderDesM(13, QLatin1Char(' '));
+
+// "Zaokrúhľovať na 3 desatinné miesta", "... 5 desatinných miest": Slovak
+// numerals from five on take the genitive plural.
+QString PlacesSentence(int places) {
+  const QString ending =
+      places >= 2 && places <= 4 ? QStringLiteral("desatinné miesta") : QStringLiteral("desatinných miest");
+  return QStringLiteral("Zaokrúhľovať na") + kSpacesUnderDesM + ending;
+}
+
 }  // namespace
+
+void TMain::ShowPlacesSentence() {
+  Label21->setText(PlacesSentence(DesM->Value()));
+  Label21->adjustSize();
+}
 
 TMain::TMain(QWidget* parent)
     : QWidget(parent), messageBox_(std::make_unique<MessageBoxDisplay>()), previousMessageDisplay_(nullptr) {
@@ -105,6 +136,7 @@ TMain::TMain(QWidget* parent)
   resize(725, 416);
 
   BuildLayout();
+  setMinimumSize(MinimumUsableSize());
   BuildAboutPanel();
   SetTabOrder();
   ConnectHandlers();
@@ -141,13 +173,9 @@ void TMain::BuildLayout() {
   Panel5 = NewPanel(Panel2, "Panel5", QStringLiteral(" "));
   Panel2->Layout().Add(Panel5, Align::Bottom, 43);
   Label5 = NewLabel(Panel5, "Label5", QStringLiteral("Determinant:"), {8, 6});
-  Determinant1 = NewLabel(Panel5, "Determinant1", QStringLiteral("Determinant1"), {76, 6});
   Label6 = NewLabel(Panel5, "Label6", QStringLiteral("1/determ.:"), {8, 23});
-  Determinant11 = NewLabel(Panel5, "Determinant11", QStringLiteral("Determinant11"), {76, 23});
-  for (QLabel* value : {Determinant1, Determinant11}) {
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    value->resize(2000, value->height());  // the panel clips what does not fit
-  }
+  Determinant1 = NewValueLabel(Panel5, "Determinant1", {76, 6}, Label5->height());
+  Determinant11 = NewValueLabel(Panel5, "Determinant11", {76, 23}, Label6->height());
 
   Pole1 = NewGrid(Panel2, "Pole1", true);
   Panel2->Layout().Add(Pole1, Align::Client);
@@ -172,20 +200,21 @@ void TMain::BuildLayout() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", QStringLiteral("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({QStringLiteral("Inverzná matica z zorvel 1"), QStringLiteral("Súčet matíc"),
+  ComboBox1->addItems({QStringLiteral("Inverzná matica z matice 1"), QStringLiteral("Súčet matíc"),
                        QStringLiteral("Rozdiel matíc"), QStringLiteral("Súčin matíc")});
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->setGeometry(8, 13, 153, 21);
   // The spin edit stands over the run of 13 spaces, so that label and field
-  // read as one sentence.
-  const QString before = QStringLiteral("Zaokrúhlovať na");
-  const QString spaces(13, QLatin1Char(' '));
-  Label21 = NewLabel(GroupBox3, "Label21", before + spaces + QStringLiteral("desatinné miesta"), {168, 16});
+  // read as one sentence; the words after it agree with the number shown.
+  Label21 = NewLabel(GroupBox3, "Label21", PlacesSentence(9), {168, 16});
+  const int widestLabel = Label21->width();
   const QFontMetrics metrics(Label21->font());
-  const int spacesLeft = Label21->x() + metrics.horizontalAdvance(before);
-  const int spacesWidth = metrics.horizontalAdvance(spaces);
+  const int spacesLeft = Label21->x() + metrics.horizontalAdvance(PlacesSentence(9).section(kSpacesUnderDesM, 0, 0));
+  const int spacesWidth = metrics.horizontalAdvance(kSpacesUnderDesM);
   DesM = NewSpinEdit(GroupBox3, "DesM", 2, 9, 3, 33, {spacesLeft + (spacesWidth - 33) / 2, 12});
-  const int afterLabel = Label21->x() + Label21->width();
+  ShowPlacesSentence();
+  // The buttons stand past the longer ending, so they never move.
+  const int afterLabel = Label21->x() + widestLabel;
   ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterLabel + 12, 7},
                               QStringLiteral("Skopírovať inverznú maticu do matice 2"));
   SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterLabel + 48, 7},
@@ -214,7 +243,7 @@ void TMain::BuildLayout() {
   Bevel1 = Named(new QFrame(Panel11), "Bevel1");
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel1->setGeometry(8, 51, 65, 2);
-  Determinant3 = Named(new QLabel(QStringLiteral("Determinant3"), Panel11), "Determinant3");
+  Determinant3 = Named(new ElidedLabel(QStringLiteral("Determinant3"), Panel11), "Determinant3");
   Determinant3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Determinant3->setGeometry(8, 55, 65, 14);
   Label8 = NewLabel(Panel11, "Label8", QStringLiteral("*"), {80, 45});
@@ -234,6 +263,24 @@ void TMain::BuildLayout() {
 
   Timer1 = Named(new QTimer(this), "Timer1");
   Timer1->setInterval(1000);
+}
+
+AlignLayout& TMain::Layout() const { return *qobject_cast<AlignLayout*>(layout()); }
+
+// The smallest window in which every control can still be reached and read:
+// both size boxes, the whole calculation bar, and a few rows of each grid.
+QSize TMain::MinimumUsableSize() const {
+  const auto rightEdge = [](const QWidget* widget) { return widget->x() + widget->width(); };
+  constexpr int kMargin = 8;
+  const int upperWidth = Panel1->Layout().Extent(Panel2) + Panel1->Layout().Extent(Splitter1) +
+                         rightEdge(SpinEdit4) + kMargin;
+  const int lowerWidth = rightEdge(SpeedButton2) + 2 * kMargin;
+  constexpr int kGridRows = 4;  // the header and the three rows of a new matrix, above a scroll bar
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Pole1);
+  const int gridHeight = kGridRows * Pole1->grid().DefaultRowHeight() + scrollBar + 2 * Pole1->frameWidth();
+  const int upperHeight = Panel2->Layout().Extent(GroupBox1) + gridHeight + Panel2->Layout().Extent(Panel5);
+  const int height = upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4);
+  return {std::max(upperWidth, lowerWidth), height};
 }
 
 void TMain::SetTabOrder() {

@@ -12,7 +12,7 @@
 namespace zorvel {
 namespace {
 
-constexpr std::string_view kNotSquare = "Determinant zo zadanaj zorvel nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
+constexpr std::string_view kNotSquare = "Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 constexpr std::string_view kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
 constexpr std::string_view kSentinel = "?";

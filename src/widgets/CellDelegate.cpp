@@ -1,6 +1,9 @@
 #include "CellDelegate.h"
 
 #include "CellEditor.h"
+#include "TextFit.h"
+
+#include <QApplication>
 
 #include <QKeyEvent>
 #include <QPersistentModelIndex>
@@ -34,6 +37,46 @@ void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
   } else {
     QStyledItemDelegate::setModelData(editor, model, index);
   }
+}
+
+namespace {
+
+// The room for text in a cell, as the style draws it: a margin on each side.
+int TextWidth(const QStyleOptionViewItem& option) {
+  const QWidget* widget = option.widget;
+  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+  return option.rect.width() - 2 * margin;
+}
+
+// A fitted column need not be wider than this many characters.
+constexpr qsizetype kFittedCharacters = 200;
+
+}  // namespace
+
+QString CellDelegate::ShownText(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  return ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  cell.text = ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
+  cell.textElideMode = Qt::ElideNone;  // cut above, with the width the style uses
+  const QWidget* widget = option.widget;
+  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+}
+
+QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell = option;
+  initStyleOption(&cell, index);
+  if (cell.text.size() > kFittedCharacters) cell.text = cell.text.left(kFittedCharacters);
+  const QWidget* widget = option.widget;
+  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+  return style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), widget);
 }
 
 bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {

@@ -6,7 +6,8 @@ namespace zorvel {
 
 // Edits string grid cells with a CellEditor that writes its text into the
 // cell on every change, not only when editing ends, so every key released
-// while typing sees the text typed so far.
+// while typing sees the text typed so far. Texts too wide for their cell are
+// cut with "…", never silently clipped to something that looks whole.
 class CellDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -17,6 +18,13 @@ class CellDelegate : public QStyledItemDelegate {
                         const QModelIndex& index) const override;
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+  // Paints the cell's text cut to the cell with "…" when it does not fit.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  // The text that paint() shows for a cell drawn with `option`.
+  [[nodiscard]] QString ShownText(const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
  signals:
   void editorKeyReleased(int key);

@@ -1,6 +1,7 @@
 #include "GridModel.h"
 
 #include "Cp1250.h"
+#include "TextFit.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -55,7 +56,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: {
       // Columns are narrow and results long: hovering shows the whole text.
       const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
-      return text.empty() ? QVariant() : QVariant(FromCp1250(text));
+      return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
     }
     case Qt::BackgroundRole:
       if (IsFixed(index)) return QApplication::palette().button();

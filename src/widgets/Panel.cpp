@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QPalette>
 
 namespace zorvel {
@@ -45,7 +46,16 @@ void Panel::SetBold(bool bold) {
 void Panel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   if (caption_.trimmed().isEmpty()) return;
+  // The caption lies beneath the children: only where no visible child
+  // covers it can it be seen, so an old message never shows through them.
+  QRegion uncovered(contentsRect());
+  for (const QObject* object : children()) {
+    const auto* child = qobject_cast<const QWidget*>(object);
+    if (child != nullptr && !child->isHidden() && !child->isWindow()) uncovered -= child->geometry();
+  }
+  if (uncovered.isEmpty()) return;
   QPainter painter(this);
+  painter.setClipRegion(uncovered);
   painter.setPen(palette().color(QPalette::WindowText));
   const QRect area = contentsRect().adjusted(2, 2, -2, -2);
   painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption_);

@@ -15,7 +15,8 @@ inline const QColor kMaroon{128, 0, 0};
 enum class Bevel { None, Raised, Lowered };
 
 // A container with a bevel, a background colour of its own and a caption
-// painted in its middle, beneath its children (they cover it). When its
+// painted in its middle, beneath its children: it shows only where no visible
+// child covers it. When its
 // children are hidden the caption is what the user reads, so a long caption
 // wraps. Children are placed by the panel's AlignLayout.
 class Panel : public QFrame {

@@ -21,20 +21,19 @@ namespace zorvel {
 StringGrid::StringGrid(QWidget* parent)
     : QTableView(parent),
       model_(new GridModel(this)),
+      delegate_(new CellDelegate(this)),
       columnHeader_(new GridHeader(Qt::Horizontal, this)),
       rowHeader_(new GridHeader(Qt::Vertical, this)) {
   setHorizontalHeader(columnHeader_);
   setVerticalHeader(rowHeader_);
   setModel(model_);
-  auto* delegate = new CellDelegate(this);
-  setItemDelegate(delegate);
-  connect(delegate, &CellDelegate::editorKeyReleased, this, &StringGrid::keyReleased);
+  setItemDelegate(delegate_);
+  connect(delegate_, &CellDelegate::editorKeyReleased, this, &StringGrid::keyReleased);
 
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setShowGrid(true);
   setWordWrap(false);
-  setTextElideMode(Qt::ElideNone);  // clipped like any grid cell, no "..."
   setCornerButtonEnabled(false);
   setTabKeyNavigation(false);
   SetEditable(false);
@@ -151,6 +150,13 @@ QRect StringGrid::SelectedBlock() const {
   QRect block(selected.front().column(), selected.front().row(), 1, 1);
   for (const QModelIndex& index : selected) block |= QRect(index.column(), index.row(), 1, 1);
   return block;
+}
+
+QString StringGrid::ShownText(const QModelIndex& index) const {
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.rect = visualRect(index);
+  return delegate_->ShownText(option, index);
 }
 
 void StringGrid::CopySelection() const {

@@ -6,6 +6,7 @@
 
 namespace zorvel {
 
+class CellDelegate;
 class GridHeader;
 class GridModel;
 
@@ -37,6 +38,9 @@ class StringGrid : public QTableView {
   // The selected block of cells (or the current cell) in matrix coordinates:
   // column and row of the data area, counted from 0.
   [[nodiscard]] QRect SelectedBlock() const;
+  // The text a cell shows: its whole text, or the part that fits its column
+  // followed by "…".
+  [[nodiscard]] QString ShownText(const QModelIndex& index) const;
   // Puts the selected block on the clipboard, tab-separated, as shown.
   void CopySelection() const;
 
@@ -69,6 +73,7 @@ class StringGrid : public QTableView {
   void OnSectionResized(int section, int oldSize, int newSize);
 
   GridModel* model_;
+  CellDelegate* delegate_;
   GridHeader* columnHeader_;
   GridHeader* rowHeader_;
   bool applyingWidths_ = false;

@@ -75,7 +75,7 @@ class CalculationsTest : public QObject {
     SetSize(*window, 1, static_cast<int>(matrix.size()), static_cast<int>(matrix[0].size()));
     TypeMatrix(Pole(*window, "Pole1"), matrix);
     QCOMPARE(Label(*window, "Determinant1")->text(), determinant);
-    QCOMPARE(Label(*window, "Determinant3")->text(), determinant);
+    QCOMPARE(Value(*window, "Determinant3"), determinant);  // the narrow fraction cuts long texts
     QCOMPARE(Label(*window, "Determinant11")->isHidden(), reciprocal.isEmpty());
     QCOMPARE(Label(*window, "Label6")->isHidden(), reciprocal.isEmpty());
     if (!reciprocal.isEmpty()) QCOMPARE(Label(*window, "Determinant11")->text(), reciprocal);
@@ -148,9 +148,9 @@ class CalculationsTest : public QObject {
     QTest::newRow("inverse with determinant zero")
         << 0 << QList<int>{2, 2, 3, 3} << "K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.";
     QTest::newRow("sum of 2x3 and 3x2") << 1 << QList<int>{2, 3, 3, 2}
-                                        << "Sčítať a odčítať sa môžu len zorvel s rovnakým počtom stĺpcov a riadkov.";
+                                        << "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.";
     QTest::newRow("difference of 2x3 and 2x2")
-        << 2 << QList<int>{2, 3, 2, 2} << "Sčítať a odčítať sa môžu len zorvel s rovnakým počtom stĺpcov a riadkov.";
+        << 2 << QList<int>{2, 3, 2, 2} << "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.";
     QTest::newRow("product of 2x3 and 2x3")
         << 3 << QList<int>{2, 3, 2, 3} << "Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.";
   }

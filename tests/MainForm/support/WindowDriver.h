@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Cp1250.h"
+#include "ElidedLabel.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Startup.h"
@@ -40,6 +41,8 @@ Widget* Find(const TMain& window, const char* name) {
 inline StringGrid* Pole(const TMain& window, const char* name) { return Find<StringGrid>(window, name); }
 inline SpinEdit* Spin(const TMain& window, const char* name) { return Find<SpinEdit>(window, name); }
 inline QLabel* Label(const TMain& window, const char* name) { return Find<QLabel>(window, name); }
+// The whole text of a value label, however much of it fits.
+inline QString Value(const TMain& window, const char* name) { return Find<ElidedLabel>(window, name)->FullText(); }
 inline Panel* PanelNamed(const TMain& window, const char* name) { return Find<Panel>(window, name); }
 
 // Types `text` key by key into whatever has the focus.

@@ -1,0 +1,113 @@
+// What the user reads: the Slovak sentences, cell texts shown literally
+// rather than as markup, results cut with "…" instead of looking whole, and
+// an old message that never shows through a valid result.
+
+#include <QComboBox>
+#include <QImage>
+#include <QTextDocument>
+
+#include "Determinant.h"
+#include "MouseSteps.h"
+#include "PlatformRecorders.h"
+#include "WidgetTestMain.h"
+#include "WindowDriver.h"
+
+using namespace zorvel;
+using namespace zorvel::test;
+
+namespace {
+
+// What a tooltip shows a reader (it is given as rich text).
+QString ReadToolTip(const QString& toolTip) {
+  QTextDocument document;
+  document.setHtml(toolTip);
+  return document.toPlainText();
+}
+
+}  // namespace
+
+class ShownTextsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void slovakSentences() {
+    DialogRecorder dialogs;
+    const auto window = OpenWindow();
+    QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->itemText(0), QStringLiteral("Inverzná matica z matice 1"));
+    // A product with a size below 1 cannot be reached by typing; the size is
+    // written with its handler detached.
+    ChooseOperation(*window, 3);
+    Spin(*window, "SpinEdit1")->SetOnChange({});
+    Spin(*window, "SpinEdit1")->SetText(QStringLiteral("0"));
+    window->Vypocty();
+    QCOMPARE(PanelNamed(*window, "Panel4")->Caption(), QStringLiteral("Matice nie je možné násobiť."));
+    Grid notSquare;  // the window's message box shows what the determinant says
+    notSquare.SetRowCount(3);
+    GridDeterminant(notSquare, 3);
+    QCOMPARE(dialogs.messages.last(), QStringLiteral("Determinant zo zadanej matice nie je možné vypočítať."));
+  }
+
+  void placesSentenceAgreesWithTheNumber_data() {
+    QTest::addColumn<QString>("places");
+    QTest::addColumn<QString>("ending");
+    for (const char* places : {"2", "3", "4"}) QTest::newRow(places) << places << "desatinné miesta";
+    for (const char* places : {"5", "7", "9"}) QTest::newRow(places) << places << "desatinných miest";
+  }
+  void placesSentenceAgreesWithTheNumber() {
+    QFETCH(QString, places);
+    QFETCH(QString, ending);
+    const auto window = OpenWindow();
+    TypeSpin(Spin(*window, "DesM"), places);
+    QCOMPARE(Label(*window, "Label21")->text(), QStringLiteral("Zaokrúhľovať na") + QString(13, u' ') + ending);
+  }
+
+  void cellTextsAreShownLiterally() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 1, 1);
+    SetSize(*window, 2, 1, 1);
+    const QString markup = QStringLiteral("<u>4242424242</u>");
+    TypeCell(Pole(*window, "Pole1"), 1, 1, markup);
+    ChooseOperation(*window, 0);  // the determinant of a 1 x 1 matrix is its text, unread
+    QCOMPARE(Label(*window, "Determinant1")->text(), markup);
+    QCOMPARE(Label(*window, "Determinant1")->textFormat(), Qt::PlainText);
+    QCOMPARE(Value(*window, "Determinant3"), markup);
+    QVERIFY(Label(*window, "Determinant3")->text().endsWith(u'…'));  // the fraction is narrow
+    QCOMPARE(ReadToolTip(Label(*window, "Determinant3")->toolTip()), markup);
+    StringGrid* pole1 = Pole(*window, "Pole1");
+    const QString cellTip = pole1->model()->data(pole1->model()->index(0, 0), Qt::ToolTipRole).toString();
+    QCOMPARE(ReadToolTip(cellTip), markup);
+  }
+
+  void resultTooNarrowForItsTextEndsInAnEllipsis() {
+    const auto window = OpenWindow();
+    TypeSpin(Spin(*window, "DesM"), "4");
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "0,9995+0,1i");
+    StringGrid* pole5 = Pole(*window, "Pole5");
+    const QModelIndex cut = pole5->model()->index(0, 0);
+    QCOMPARE(Shown(pole5, 1, 1), QStringLiteral("0,9995+0,1i"));
+    QVERIFY2(pole5->ShownText(cut).endsWith(u'…'), qPrintable(pole5->ShownText(cut)));
+    QVERIFY(QStringLiteral("0,9995+0,1i").startsWith(pole5->ShownText(cut).chopped(1)));
+    QCOMPARE(ReadToolTip(pole5->model()->data(cut, Qt::ToolTipRole).toString()), QStringLiteral("0,9995+0,1i"));
+    QCOMPARE(pole5->ShownText(pole5->model()->index(0, 1)), QStringLiteral("0"));  // fits: shown whole
+  }
+
+  void oldMessageNeverShowsThroughAValidResult() {
+    const auto window = OpenWindow();
+    ChooseOperation(*window, 3);
+    SetSize(*window, 2, 2, 3);  // no product: the message is shown
+    Panel* panel4 = PanelNamed(*window, "Panel4");
+    const QString message = panel4->Caption();
+    QVERIFY(!message.trimmed().isEmpty());
+    SetSize(*window, 2, 3, 3);  // a valid product covers the message again
+    QVERIFY(!PanelNamed(*window, "PanelVypocet")->isHidden());
+    Drag(Find<QWidget>(*window, "Splitter4"), QPoint(4, 4), QPoint(0, 1000));  // as low as it goes
+    QVERIFY(panel4->height() < 60);
+    const QImage withMessage = panel4->grab().toImage();
+    panel4->SetCaption(QStringLiteral(" "));
+    QCOMPARE(panel4->grab().toImage(), withMessage);
+    panel4->SetCaption(message);
+  }
+};
+
+ZORVEL_WIDGET_TEST_MAIN(ShownTextsTest)
+#include "ShownTextsTest.moc"
