@@ -5,11 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 
 #include <memory>
 
 #include "ComplexText.h"
+#include "Dialogs.h"
 #include "SpinEdit.h"
 #include "Startup.h"
 #include "StringGrid.h"
@@ -17,12 +19,21 @@
 
 namespace {
 
+// No modal box may stop a benchmark: messages and error reports are dropped.
+class SilentDialogs : public zorvel::DialogHook {
+ public:
+  void Message(const QString& /*text*/) override {}
+  void Error(const QString& /*text*/) override {}
+};
+
 QApplication& Application() {
   static int argc = 1;
   static char name[] = "window_bench";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication application(argc, argv);
+  static SilentDialogs silent;
+  zorvel::InstallDialogHook(&silent);
   return application;
 }
 
@@ -73,7 +84,39 @@ void BM_VypoctyProduct20x10By10x10(benchmark::State& state) {
   }
 }
 
+// A 20 x 10 block of numbers of the longest a cell holds (32,767
+// characters, complex, read the general way) pasted over matrix 1 while the
+// sum of two 20 x 10 matrices is shown: the paste, the recalculation and the
+// repaint of the whole window together. Two blocks take turns, so that every
+// paste changes every cell.
+QString HugeBlock(char digit) {
+  const auto part = [digit](int length) { return QStringLiteral("0,") + QString(length - 3, u'0') + QLatin1Char(digit); };
+  const int re = zorvel::StringGrid::kMaxCellText / 2;
+  const QString cell = part(re) + u'+' + part(zorvel::StringGrid::kMaxCellText - re - 2) + u'i';
+  QStringList row;
+  for (int c = 0; c < 10; ++c) row << cell;
+  QString block;
+  for (int r = 0; r < 20; ++r) block += row.join(u'\t') + u'\n';
+  return block;
+}
+
+void BM_PasteHugeCells20x10(benchmark::State& state) {
+  const auto window = Window(1, 20, 10, 20, 10);
+  const QString blocks[2] = {HugeBlock('1'), HugeBlock('2')};
+  int turn = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    QApplication::clipboard()->setText(blocks[turn++ % 2]);
+    window->Pole1->setCurrentIndex(window->Pole1->model()->index(0, 0));
+    state.ResumeTiming();
+    window->PasteIntoMatrix(window->Pole1);
+    QApplication::processEvents();  // the views hear of the changed cells
+    benchmark::DoNotOptimize(window->grab());  // and paint the whole window
+  }
+}
+
 BENCHMARK(BM_VypoctyInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyProduct20x10By10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteHugeCells20x10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

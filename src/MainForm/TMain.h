@@ -92,6 +92,7 @@ class TMain : public QWidget {
   // Label21 with the ending that agrees with the places in DesM.
   void ShowPlacesSentence();
   [[nodiscard]] int Places() const;
+  void ShowFailedRecalculation(const QString& error);
 
  public:
   // The components, named as the program knows them (each is also the Qt
@@ -167,6 +168,12 @@ class TMain : public QWidget {
   // inverse within one recalculation; empty outside it.
   std::optional<MinorDeterminants> matrix1Minors_;
   int recalculationCount_ = 0;
+  // Which strip values the running recalculation has written: after an error
+  // the others are old and are cleared.
+  struct StripWritten {
+    bool determinant = false;
+    bool reciprocal = false;
+  } stripWritten_;
 };
 
 }  // namespace zorvel

@@ -7,6 +7,7 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "Cp1250.h"
+#include "Dialogs.h"
 #include "ElidedLabel.h"
 #include "GridOps.h"
 #include "NumberText.h"
@@ -38,15 +39,40 @@ int TMain::Places() const { return DesM->Value(); }
 void TMain::Vypocty() {
   ++recalculationCount_;
   const ScopedReset forget(matrix1Minors_);
-  ButtonHore->setVisible(false);
-  Vypocet1();
-  switch (ComboBox1->currentIndex()) {
-    case 0: Vypocet2(); break;
-    case 1:
-    case 2: Vypocet3(); break;
-    case 3: Vypocet4(); break;
-    default: break;  // no operation chosen: only the strip
+  stripWritten_ = {};
+  try {
+    ButtonHore->setVisible(false);
+    Vypocet1();
+    switch (ComboBox1->currentIndex()) {
+      case 0: Vypocet2(); break;
+      case 1:
+      case 2: Vypocet3(); break;
+      case 3: Vypocet4(); break;
+      default: break;  // no operation chosen: only the strip
+    }
+  } catch (const std::exception& error) {
+    ShowFailedRecalculation(FromCp1250(error.what()));
+    throw;  // the error box reports it, as every escaped error
   }
+}
+
+// Nothing computed from an earlier input may stay on screen as if it were
+// current: the chosen result gives way to the reason, the copy-up button
+// goes, and strip values this recalculation did not reach are cleared.
+void TMain::ShowFailedRecalculation(const QString& error) {
+  const int operation = ComboBox1->currentIndex();
+  if (operation == 0) PanelInverzna->setVisible(false);
+  if (operation >= 1 && operation <= 3) PanelVypocet->setVisible(false);
+  if (operation >= 0 && operation <= 3) {
+    Panel4->SetCaption(QStringLiteral("Výsledok nie je možné zobraziť: ") + ErrorReportText(error));
+  }
+  ButtonHore->setVisible(false);
+  if (Panel5->isHidden()) return;  // a hidden strip shows nothing, old or new
+  if (!stripWritten_.determinant) {
+    Determinant1->SetFullText(QString());
+    Determinant3->SetFullText(QString());
+  }
+  if (!stripWritten_.reciprocal) Determinant11->SetFullText(QString());
 }
 
 // The determinant strip under matrix 1: the determinant, and its reciprocal
@@ -65,15 +91,17 @@ void TMain::Vypocet1() {
     determinant = GridDeterminant(matrix1, places);  // shows why it cannot
   }
   Determinant1->SetFullText(FromCp1250(determinant));
+  Determinant3->SetFullText(Determinant1->FullText());
+  stripWritten_.determinant = true;
   if (!IsZeroComplex(determinant)) {
     Determinant11->SetFullText(FromCp1250(ComplexDiv("1", determinant, places)));
+    stripWritten_.reciprocal = true;
     Determinant11->setVisible(true);
     Label6->setVisible(true);
   } else {
     Determinant11->setVisible(false);
     Label6->setVisible(false);
   }
-  Determinant3->SetFullText(Determinant1->FullText());
 }
 
 // The inverse as 1/determinant x adjugate: the adjugate in Pole3, the inverse

@@ -6,8 +6,10 @@
 #include <QItemSelectionModel>
 
 #include <algorithm>
+#include <exception>
 
 #include "Cp1250.h"
+#include "Dialogs.h"
 #include "GridOps.h"
 #include "NumberText.h"
 #include "Panel.h"
@@ -122,9 +124,41 @@ void TMain::Pole2MouseUp() { FollowColumnWidths(Pole2, Pole1); }
 void TMain::Pole3MouseUp() { FollowColumnWidths(Pole3, Pole4); }
 void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
 
+namespace {
+
+// Cuts every text longer than a cell holds; true when one was cut.
+bool CapCellTexts(QList<QStringList>& block) {
+  bool cut = false;
+  for (QStringList& row : block) {
+    for (QString& cell : row) {
+      if (cell.size() <= StringGrid::kMaxCellText) continue;
+      cell.truncate(StringGrid::kMaxCellText);
+      cut = true;
+    }
+  }
+  return cut;
+}
+
+// Runs a recalculation, then `after` whether it failed or not; a failure
+// still escapes afterwards, to be reported.
+template <typename After>
+void RecalculateThen(TMain& window, After&& after) {
+  std::exception_ptr failure;
+  try {
+    window.Vypocty();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  after();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
 void TMain::PasteIntoMatrix(StringGrid* pole) {
-  const QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
+  QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
   if (block.isEmpty()) return;
+  const bool textsCut = CapCellTexts(block);
   SpinEdit* const rowsEdit = pole == Pole1 ? SpinEdit1 : SpinEdit3;
   SpinEdit* const colsEdit = pole == Pole1 ? SpinEdit2 : SpinEdit4;
   const QModelIndex current = pole->currentIndex();
@@ -154,7 +188,11 @@ void TMain::PasteIntoMatrix(StringGrid* pole) {
   const QModelIndex first = pole->model()->index(top - 1, left - 1);
   pole->selectionModel()->select(QItemSelection(first, pole->model()->index(lastRow - 1, lastCol - 1)),
                                  QItemSelectionModel::ClearAndSelect);
-  Vypocty();
+  RecalculateThen(*this, [textsCut] {
+    if (textsCut) {
+      ShowMessageBox(QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený."));
+    }
+  });
 }
 
 void TMain::ClearSelectedCells(StringGrid* pole) {

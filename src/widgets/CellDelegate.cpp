@@ -80,9 +80,15 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
 }
 
 bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
-  // Escape puts back the text the cell had: the cell followed every keystroke.
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    if (auto* editor = qobject_cast<CellEditor*>(watched)) editor->Revert();
+  auto* editor = qobject_cast<CellEditor*>(watched);
+  if (editor != nullptr && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Escape puts back the text the cell had: the cell followed every keystroke.
+    if (key->key() == Qt::Key_Escape) editor->Revert();
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      emit editorEnterPressed(editor, (key->modifiers() & Qt::ShiftModifier) != 0);
+      return true;
+    }
   }
   return QStyledItemDelegate::eventFilter(watched, event);
 }

@@ -28,6 +28,10 @@ class CellDelegate : public QStyledItemDelegate {
 
  signals:
   void editorKeyReleased(int key);
+  // Enter or Return in an editor (with Shift: `back`). The grid commits and
+  // closes the editor at once, so that a second key can never reach an
+  // editor that is already on its way out.
+  void editorEnterPressed(QWidget* editor, bool back);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,6 +29,7 @@ StringGrid::StringGrid(QWidget* parent)
   setModel(model_);
   setItemDelegate(delegate_);
   connect(delegate_, &CellDelegate::editorKeyReleased, this, &StringGrid::keyReleased);
+  connect(delegate_, &CellDelegate::editorEnterPressed, this, &StringGrid::FinishEdit);
 
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -107,8 +108,9 @@ void StringGrid::OnSectionResized(int section, int /*oldSize*/, int newSize) {
 void StringGrid::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && state() != QAbstractItemView::EditingState && Editable() && currentIndex().isValid()) {
-    edit(currentIndex());
-    return;
+    // The protected overload: it says whether an editor opened, where the
+    // public slot would print a warning when none can.
+    if (edit(currentIndex(), QAbstractItemView::EditKeyPressed, event)) return;
   }
   if (event->matches(QKeySequence::Copy)) {
     StartShortcut(event);
@@ -126,6 +128,11 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QTableView::keyPressEvent(event);
+}
+
+void StringGrid::FinishEdit(QWidget* editor, bool /*back*/) {
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void StringGrid::StartShortcut(const QKeyEvent* event) {

@@ -22,6 +22,10 @@ class StringGrid : public QTableView {
   Q_OBJECT
 
  public:
+  // The longest text a cell holds, however it is filled: what the cell
+  // editor lets one type.
+  static constexpr int kMaxCellText = 32767;
+
   explicit StringGrid(QWidget* parent = nullptr);
 
   [[nodiscard]] Grid& grid();
@@ -66,6 +70,8 @@ class StringGrid : public QTableView {
 
  private:
   void StartShortcut(const QKeyEvent* event);
+  // Enter in the cell editor: the text is committed and the editor closed now.
+  void FinishEdit(QWidget* editor, bool back);
  private:
   void ApplyShape();
   void ApplyRowHeight();

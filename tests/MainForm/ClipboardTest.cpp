@@ -24,13 +24,6 @@ void SelectBlock(StringGrid* grid, int top, int left, int bottom, int right) {
   QTest::mouseClick(cells, Qt::LeftButton, Qt::ShiftModifier, centre(bottom, right));
 }
 
-void Paste(StringGrid* grid, int row, int col, const QString& text) {
-  QApplication::clipboard()->setText(text);
-  grid->setFocus();
-  grid->setCurrentIndex(grid->model()->index(row - 1, col - 1));
-  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-}
-
 }  // namespace
 
 class ClipboardTest : public QObject {

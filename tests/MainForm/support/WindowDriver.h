@@ -5,6 +5,7 @@
 // labels show.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,15 @@ inline void TypeMatrix(StringGrid* grid, const QList<QStringList>& rows) {
   for (int r = 0; r < rows.size(); ++r) {
     for (int c = 0; c < rows[r].size(); ++c) TypeCell(grid, r + 1, c + 1, rows[r][c]);
   }
+}
+
+// Puts `text` on the clipboard and pastes it with Ctrl+V into an input grid
+// from matrix element (row, col) on.
+inline void Paste(StringGrid* grid, int row, int col, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(row - 1, col - 1));
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Replaces a spin edit's text by typing: select all, then the new text.
