@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -83,6 +84,7 @@ class TMain : public QWidget {
   void BuildAboutPanel();
   [[nodiscard]] QSize MinimumUsableSize() const;
   [[nodiscard]] AlignLayout& Layout() const;
+  void NameForScreenReaders();
   void SetTabOrder();
   void ConnectHandlers();
   void AttachSizeHandlers();
@@ -163,6 +165,8 @@ class TMain : public QWidget {
 
  private:
   std::unique_ptr<MessageBoxDisplay> messageBox_;
+  // Where the focus was when the about panel opened; it goes back there.
+  QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;
   // The determinants of matrix 1 and its minors, shared by the strip and the
   // inverse within one recalculation; empty outside it.

@@ -1,7 +1,9 @@
 // The about panel: the program's name and version, the author's contacts with
 // two links for the shell, and a picture that creeps away once a second.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "Artwork.h"
@@ -86,6 +88,14 @@ void TMain::BuildAboutPanel() {
   Button = new QPushButton(QStringLiteral("Zavrieť"), Panel9);
   Button->setObjectName(QStringLiteral("Button"));
   Button->setGeometry(152, 168, 75, 25);
+  // Esc, Enter and Return close the panel as the button does (Space clicks
+  // the focused button by itself).
+  for (const QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return),
+                                  QKeySequence(Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(keys, Panel6);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, Button, &QPushButton::click);
+  }
 }
 
 void TMain::SpeedButton2Click() {
@@ -98,6 +108,10 @@ void TMain::SpeedButton2Click() {
   // Centred on the window's outer width, borders included, truncating toward
   // zero even when the window is narrower than the panel.
   Panel9->move((frameGeometry().width() - Panel9->width()) / 2, Panel9->y());
+  // The controls beneath take no keys while the panel covers them: the focus
+  // stays on its button.
+  focusBeforeAbout_ = QApplication::focusWidget();
+  Panel1->setEnabled(false);
   Button->setFocus();
 }
 
@@ -106,6 +120,8 @@ void TMain::ButtonClick() {
   Panel6->setVisible(false);
   Panel4->setVisible(true);
   Splitter4->setVisible(true);
+  Panel1->setEnabled(true);
+  if (focusBeforeAbout_ != nullptr && focusBeforeAbout_->isVisible()) focusBeforeAbout_->setFocus();
 }
 
 void TMain::Timer1Timer() {

@@ -168,6 +168,8 @@ void TMain::PasteIntoMatrix(StringGrid* pole) {
   for (const QStringList& row : block) widest = std::max(widest, static_cast<int>(row.size()));
   const int lastRow = std::min(top + static_cast<int>(block.size()) - 1, rowsEdit->MaxValue());
   const int lastCol = std::min(left + widest - 1, colsEdit->MaxValue());
+  const int rowsLeftOut = top + static_cast<int>(block.size()) - 1 - lastRow;
+  const int colsLeftOut = left + widest - 1 - lastCol;
 
   // The matrix grows through its size fields, with their handlers detached so
   // that the whole paste recomputes once.
@@ -188,10 +190,18 @@ void TMain::PasteIntoMatrix(StringGrid* pole) {
   const QModelIndex first = pole->model()->index(top - 1, left - 1);
   pole->selectionModel()->select(QItemSelection(first, pole->model()->index(lastRow - 1, lastCol - 1)),
                                  QItemSelectionModel::ClearAndSelect);
-  RecalculateThen(*this, [textsCut] {
-    if (textsCut) {
-      ShowMessageBox(QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený."));
-    }
+  QStringList cuts;
+  if (rowsLeftOut > 0 || colsLeftOut > 0) {
+    cuts << QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo "
+                           "riadkov: %3, stĺpcov: %4.")
+                .arg(rowsEdit->MaxValue())
+                .arg(colsEdit->MaxValue())
+                .arg(std::max(rowsLeftOut, 0))
+                .arg(std::max(colsLeftOut, 0));
+  }
+  if (textsCut) cuts << QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.");
+  RecalculateThen(*this, [&cuts] {
+    if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));
   });
 }
 

@@ -4,10 +4,13 @@
 // window runs no handler.
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QKeySequence>
 
 #include <algorithm>
+#include <utility>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -76,14 +79,19 @@ StringGrid* NewGrid(QWidget* parent, const char* name, bool editable) {
   return grid;
 }
 
+// An image button. It stays out of the Tab order between the fields and is
+// reached by its shortcut, which its tooltip names; the shortcut works only
+// while the button is shown and enabled.
 QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QIcon& icon, QSize size, QPoint at,
-                            const QString& hint) {
+                            const QString& hint, const QKeySequence& shortcut) {
   QToolButton* button = Named(new QToolButton(parent), name);
   button->setIcon(icon);
   button->setIconSize(QSize(size.width() - 6, size.height() - 6));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(hint);
+  button->setShortcut(shortcut);
+  button->setToolTip(hint + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + u')');
+  button->setAccessibleName(hint);
   button->setGeometry(QRect(at, size));
   return button;
 }
@@ -102,6 +110,12 @@ QFont BookmanBold(int pixelSize) {
   font.setPixelSize(pixelSize);
   return font;
 }
+
+// The image buttons' shortcuts: swap (X for exchange), copy the inverse up,
+// the about panel (help).
+const QKeySequence kSwapKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_X);
+const QKeySequence kCopyUpKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Up);
+const QKeySequence kAboutKeys(Qt::Key_F1);
 
 // The run of spaces in Label21 over which DesM stands.
 const QString kSpacesUnderDesM(13, QLatin1Char(' '));
@@ -138,6 +152,7 @@ TMain::TMain(QWidget* parent)
   BuildLayout();
   setMinimumSize(MinimumUsableSize());
   BuildAboutPanel();
+  NameForScreenReaders();
   SetTabOrder();
   ConnectHandlers();
   // The determinant's messages go to the message box.
@@ -183,7 +198,7 @@ void TMain::BuildLayout() {
   GroupBox2 = NewGroupBox(Panel3, "GroupBox2", QStringLiteral("Matica 2"));
   Panel3->Layout().Add(GroupBox2, Align::Top, 88);
   SpeedButton1 = NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30},
-                                QStringLiteral("Vymeniť matice"));
+                                QStringLiteral("Vymeniť matice"), kSwapKeys);
   Label3 = NewLabel(GroupBox2, "Label3", QStringLiteral("Riadkov"), {56, 26});
   SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, 20, 1, 57, {104, 22});
   Label4 = NewLabel(GroupBox2, "Label4", QStringLiteral("Stĺpcov"), {56, 58});
@@ -216,9 +231,9 @@ void TMain::BuildLayout() {
   // The buttons stand past the longer ending, so they never move.
   const int afterLabel = Label21->x() + widestLabel;
   ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterLabel + 12, 7},
-                              QStringLiteral("Skopírovať inverznú maticu do matice 2"));
+                              QStringLiteral("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
   SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterLabel + 48, 7},
-                                QStringLiteral("O programe"));
+                                QStringLiteral("O programe"), kAboutKeys);
 
   // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
   PanelInverzna = NewPanel(Panel4, "PanelInverzna", QStringLiteral("Panel3"));
@@ -281,6 +296,31 @@ QSize TMain::MinimumUsableSize() const {
   const int upperHeight = Panel2->Layout().Extent(GroupBox1) + gridHeight + Panel2->Layout().Extent(Panel5);
   const int height = upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4);
   return {std::max(upperWidth, lowerWidth), height};
+}
+
+// What a screen reader says for each control the user works with.
+void TMain::NameForScreenReaders() {
+  const std::pair<QWidget*, QString> names[] = {
+      {Pole1, QStringLiteral("Matica 1")},
+      {Pole2, QStringLiteral("Matica 2")},
+      {Pole3, QStringLiteral("Adjungovaná matica")},
+      {Pole4, QStringLiteral("Inverzná matica")},
+      {Pole5, QStringLiteral("Výsledná matica")},
+      {SpinEdit1, QStringLiteral("Počet riadkov matice 1")},
+      {SpinEdit2, QStringLiteral("Počet stĺpcov matice 1")},
+      {SpinEdit3, QStringLiteral("Počet riadkov matice 2")},
+      {SpinEdit4, QStringLiteral("Počet stĺpcov matice 2")},
+      {DesM, QStringLiteral("Počet desatinných miest")},
+      {ComboBox1, QStringLiteral("Výpočet")},
+      {Determinant1, QStringLiteral("Determinant")},
+      {Determinant11, QStringLiteral("Prevrátená hodnota determinantu")},
+      {Determinant3, QStringLiteral("Determinant v menovateli")},
+  };
+  for (const auto& [widget, name] : names) {
+    widget->setAccessibleName(name);
+    // A spin edit's field is what takes the focus, so it carries the name too.
+    if (auto* spinEdit = qobject_cast<SpinEdit*>(widget)) spinEdit->Editor()->setAccessibleName(name);
+  }
 }
 
 void TMain::SetTabOrder() {

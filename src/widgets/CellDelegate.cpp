@@ -3,10 +3,15 @@
 #include "CellEditor.h"
 #include "TextFit.h"
 
-#include <QApplication>
+#include "TabSeparated.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPersistentModelIndex>
+
+#include <optional>
 
 namespace zorvel {
 
@@ -79,16 +84,53 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
   return style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), widget);
 }
 
+namespace {
+
+// The key's way out of an editor, if it is one.
+std::optional<EditorExit> ExitOf(const QKeyEvent& key, const CellEditor& editor) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+    return modifiers & Qt::ShiftModifier ? EditorExit::PreviousCell : EditorExit::NextCell;
+  }
+  if (modifiers != Qt::NoModifier) return std::nullopt;
+  switch (key.key()) {
+    case Qt::Key_Up: return EditorExit::Up;
+    case Qt::Key_Down: return EditorExit::Down;
+    case Qt::Key_Left: return editor.ArrowsLeave() ? std::optional(EditorExit::Left) : std::nullopt;
+    case Qt::Key_Right: return editor.ArrowsLeave() ? std::optional(EditorExit::Right) : std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
 bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
   auto* editor = qobject_cast<CellEditor*>(watched);
   if (editor != nullptr && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     // Escape puts back the text the cell had: the cell followed every keystroke.
     if (key->key() == Qt::Key_Escape) editor->Revert();
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      emit editorEnterPressed(editor, (key->modifiers() & Qt::ShiftModifier) != 0);
+    if (const std::optional<EditorExit> exit = ExitOf(*key, *editor)) {
+      emit editorExit(editor, *exit, key);
       return true;
     }
+    if (key->matches(QKeySequence::Paste)) {
+      // A block (a tab or a line end between cells) goes into the grid; a
+      // single value into the editor as text, without a trailing line end.
+      const QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
+      if (block.size() > 1 || (block.size() == 1 && block.front().size() > 1)) {
+        emit editorExit(editor, EditorExit::PasteBlock, key);
+      } else if (!block.isEmpty()) {
+        editor->insert(block.front().front());
+      }
+      return true;
+    }
+  }
+  // A message box that opens while a number is typed takes the focus for a
+  // moment; the edit goes on where it was once the box closes.
+  if (editor != nullptr && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+    return true;
   }
   return QStyledItemDelegate::eventFilter(watched, event);
 }

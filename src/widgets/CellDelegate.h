@@ -2,7 +2,14 @@
 
 #include <QStyledItemDelegate>
 
+class QKeyEvent;
+
 namespace zorvel {
+
+// How the user leaves an open cell editor: Enter and Shift+Enter (to the next
+// or previous cell in reading order), an arrow key, or Ctrl+V with a block of
+// cells on the clipboard (pasted into the grid from the cell).
+enum class EditorExit { NextCell, PreviousCell, Left, Right, Up, Down, PasteBlock };
 
 // Edits string grid cells with a CellEditor that writes its text into the
 // cell on every change, not only when editing ends, so every key released
@@ -28,10 +35,10 @@ class CellDelegate : public QStyledItemDelegate {
 
  signals:
   void editorKeyReleased(int key);
-  // Enter or Return in an editor (with Shift: `back`). The grid commits and
-  // closes the editor at once, so that a second key can never reach an
-  // editor that is already on its way out.
-  void editorEnterPressed(QWidget* editor, bool back);
+  // The user leaves the editor with a key. The grid commits and closes the
+  // editor at once, so that a second key can never reach an editor that is
+  // already on its way out, and then moves or pastes.
+  void editorExit(QWidget* editor, EditorExit exit, const QKeyEvent* key);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

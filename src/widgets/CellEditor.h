@@ -19,6 +19,12 @@ class CellEditor : public QLineEdit {
   // Escape: back to the text the editor was opened with.
   void Revert();
 
+  // Opened by typing a character, the editor leaves its cell with any arrow
+  // key, as spreadsheets do; opened with F2 or a double click, Left and Right
+  // move the caret and only Up and Down leave.
+  [[nodiscard]] bool ArrowsLeave() const { return arrowsLeave_; }
+  void SetArrowsLeave(bool leave) { arrowsLeave_ = leave; }
+
  signals:
   void keyReleased(int key);
 
@@ -28,6 +34,7 @@ class CellEditor : public QLineEdit {
  private:
   QString original_;
   bool loaded_ = false;
+  bool arrowsLeave_ = false;
 };
 
 }  // namespace zorvel

@@ -10,10 +10,14 @@ DialogHook defaultHook;
 DialogHook* installed = &defaultHook;
 
 void ShowBox(const QString& text, QMessageBox::Icon icon) {
-  QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                  QApplication::activeWindow());
+  QWidget* const window = QApplication::activeWindow();
+  QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, window);
   box.setTextFormat(Qt::PlainText);  // texts may hold "<" and "&"
   box.exec();
+  // The window takes the keys again, so that its focused field (an open cell
+  // editor, say) goes on where it was, whatever the desktop does with the
+  // focus when a box closes.
+  if (window != nullptr) window->activateWindow();
 }
 
 }  // namespace

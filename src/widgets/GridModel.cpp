@@ -58,6 +58,16 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
       const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
       return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
     }
+    case Qt::AccessibleTextRole: {
+      // A screen reader announces where the cell is, by its headers, and its text.
+      const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
+      const QString row = headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString();
+      const QString col = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+      return QStringLiteral("Riadok %1, stĺpec %2: %3")
+          .arg(row.isEmpty() ? QString::number(index.row() + 1) : row,
+               col.isEmpty() ? QString::number(index.column() + 1) : col,
+               text.empty() ? QStringLiteral("prázdna bunka") : CapLength(FromCp1250(text), 300));
+    }
     case Qt::BackgroundRole:
       if (IsFixed(index)) return QApplication::palette().button();
       return {};

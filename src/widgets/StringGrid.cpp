@@ -1,6 +1,6 @@
 #include "StringGrid.h"
 
-#include "CellDelegate.h"
+#include "CellEditor.h"
 #include "GridHeader.h"
 #include "GridModel.h"
 #include "TabSeparated.h"
@@ -29,7 +29,7 @@ StringGrid::StringGrid(QWidget* parent)
   setModel(model_);
   setItemDelegate(delegate_);
   connect(delegate_, &CellDelegate::editorKeyReleased, this, &StringGrid::keyReleased);
-  connect(delegate_, &CellDelegate::editorEnterPressed, this, &StringGrid::FinishEdit);
+  connect(delegate_, &CellDelegate::editorExit, this, &StringGrid::LeaveEditor);
 
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -107,10 +107,9 @@ void StringGrid::OnSectionResized(int section, int /*oldSize*/, int newSize) {
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && state() != QAbstractItemView::EditingState && Editable() && currentIndex().isValid()) {
-    // The protected overload: it says whether an editor opened, where the
-    // public slot would print a warning when none can.
-    if (edit(currentIndex(), QAbstractItemView::EditKeyPressed, event)) return;
+  if (enter && state() != QAbstractItemView::EditingState) {
+    MoveInReadingOrder(event->modifiers() & Qt::ShiftModifier ? -1 : +1);
+    return;
   }
   if (event->matches(QKeySequence::Copy)) {
     StartShortcut(event);
@@ -130,9 +129,46 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
   QTableView::keyPressEvent(event);
 }
 
-void StringGrid::FinishEdit(QWidget* editor, bool /*back*/) {
+void StringGrid::LeaveEditor(QWidget* editor, EditorExit exit, const QKeyEvent* key) {
   commitData(editor);
   closeEditor(editor, QAbstractItemDelegate::NoHint);
+  switch (exit) {
+    case EditorExit::NextCell: MoveInReadingOrder(+1); break;
+    case EditorExit::PreviousCell: MoveInReadingOrder(-1); break;
+    case EditorExit::Left: MoveBy(0, -1); break;
+    case EditorExit::Right: MoveBy(0, +1); break;
+    case EditorExit::Up: MoveBy(-1, 0); break;
+    case EditorExit::Down: MoveBy(+1, 0); break;
+    case EditorExit::PasteBlock:
+      StartShortcut(key);  // its key releases belong to the paste, not to typing
+      emit pasteRequested();
+      break;
+  }
+}
+
+void StringGrid::MoveInReadingOrder(int step) {
+  const QModelIndex current = currentIndex();
+  const int cols = model_->columnCount();
+  const int cells = model_->rowCount() * cols;
+  if (!current.isValid() || cells == 0) return;
+  const int next = std::clamp(current.row() * cols + current.column() + step, 0, cells - 1);
+  setCurrentIndex(model_->index(next / cols, next % cols));
+}
+
+void StringGrid::MoveBy(int rows, int cols) {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return;
+  const int row = std::clamp(current.row() + rows, 0, model_->rowCount() - 1);
+  const int col = std::clamp(current.column() + cols, 0, model_->columnCount() - 1);
+  setCurrentIndex(model_->index(row, col));
+}
+
+bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (!QTableView::edit(index, trigger, event)) return false;
+  if (auto* editor = qobject_cast<CellEditor*>(indexWidget(index))) {
+    editor->SetArrowsLeave(trigger == QAbstractItemView::AnyKeyPressed);
+  }
+  return true;
 }
 
 void StringGrid::StartShortcut(const QKeyEvent* event) {

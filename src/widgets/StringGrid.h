@@ -1,12 +1,12 @@
 #pragma once
 
+#include "CellDelegate.h"
 #include "Grid.h"
 
 #include <QTableView>
 
 namespace zorvel {
 
-class CellDelegate;
 class GridHeader;
 class GridModel;
 
@@ -15,9 +15,11 @@ class GridModel;
 // stay in view while scrolling; column widths are the grid's ColWidths (the
 // header column's width is ColWidths(0)); rows are DefaultRowHeight high.
 // Dragging a column border writes the grid's width. An editable grid opens its
-// cell editor on a typed character (which replaces the text), Enter, F2 or a
-// double click, and the editor writes the cell on every change. Tab leaves the
-// grid, as between the window's other controls.
+// cell editor on a typed character (which replaces the text), F2 or a double
+// click, and the editor writes the cell on every change. As in spreadsheets,
+// Enter and Shift+Enter move to the next and previous cell row by row, the
+// arrow keys leave an editor opened by typing, and Up and Down any editor.
+// Tab leaves the grid, as between the window's other controls.
 class StringGrid : public QTableView {
   Q_OBJECT
 
@@ -65,13 +67,19 @@ class StringGrid : public QTableView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyboardSearch(const QString& search) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void StartShortcut(const QKeyEvent* event);
-  // Enter in the cell editor: the text is committed and the editor closed now.
-  void FinishEdit(QWidget* editor, bool back);
+  // The user leaves the cell editor with a key: its text is committed and
+  // the editor closed now, then the grid moves or pastes.
+  void LeaveEditor(QWidget* editor, EditorExit exit, const QKeyEvent* key);
+  // Moves the current cell `step` cells on in reading order (row by row),
+  // staying at the first and the last cell.
+  void MoveInReadingOrder(int step);
+  void MoveBy(int rows, int cols);
  private:
   void ApplyShape();
   void ApplyRowHeight();

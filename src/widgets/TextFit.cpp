@@ -8,7 +8,7 @@ namespace zorvel {
 namespace {
 
 const QString kEllipsis = QStringLiteral("\u2026");
-constexpr qsizetype kToolTipCharacters = 300;
+constexpr qsizetype kToolTipCharacters = 300;  // a few lines of a tooltip
 
 }  // namespace
 
@@ -22,10 +22,13 @@ QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width
   return elided == head ? metrics.elidedText(head.chopped(1) + kEllipsis, Qt::ElideRight, width) : elided;
 }
 
+QString CapLength(const QString& text, qsizetype characters) {
+  return text.size() > characters ? text.left(characters) + kEllipsis : text;
+}
+
 QString PlainToolTip(const QString& text) {
   if (text.isEmpty()) return text;
-  const QString shown = text.size() > kToolTipCharacters ? text.left(kToolTipCharacters) + kEllipsis : text;
-  return Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal);
+  return Qt::convertFromPlainText(CapLength(text, kToolTipCharacters), Qt::WhiteSpaceNormal);
 }
 
 }  // namespace zorvel

@@ -11,6 +11,10 @@ namespace zorvel {
 // a cell of tens of thousands of characters costs what a short one does.
 QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width);
 
+// At most `characters` of `text`, ended with "…" when cut: what a tooltip or
+// a screen reader can take of a cell of tens of thousands of characters.
+QString CapLength(const QString& text, qsizetype characters);
+
 // A tooltip that shows `text` literally ("<u>42</u>" stays as typed, never
 // underlined), at most a few hundred characters of it, then "…".
 QString PlainToolTip(const QString& text);

@@ -89,6 +89,7 @@ class ClipboardTest : public QObject {
   }
 
   void aBlockBeyondTheLimitsIsCut() {
+    DialogRecorder dialogs;
     const auto window = OpenWindow();
     QString text;
     for (int r = 1; r <= 25; ++r) {
@@ -105,6 +106,8 @@ class ClipboardTest : public QObject {
     QCOMPARE(Shown(pole2, 1, 1), QString());
     pole2->grid().SetColCount(12);  // nothing was written past the limits
     QCOMPARE(Shown(pole2, 11, 2), QString());
+    QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Matica môže mať najviac 20 riadkov a 10 stĺpcov. "
+                                                          "Z vloženého bloku sa vynechalo riadkov: 6, stĺpcov: 3.")});
   }
 
   void lineEndsAddNoEmptyRow_data() {

@@ -26,6 +26,7 @@ struct BoxSeen {
 // Reads the modal box that `show` opens and closes it with OK.
 template <typename Show>
 BoxSeen ReadBox(Show show) {
+  DialogHook* const testHook = InstallDialogHook(nullptr);  // the real modal boxes, for once
   BoxSeen seen;
   QTimer::singleShot(0, [&seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -34,6 +35,7 @@ BoxSeen ReadBox(Show show) {
     box->button(QMessageBox::Ok)->click();
   });
   show();
+  InstallDialogHook(testHook);
   return seen;
 }
 

@@ -159,22 +159,70 @@ class StringGridTest : public QObject {
     QCOMPARE(m.keys.count(), 3);  // one signal per released key
     QCOMPARE(m.keys.at(2).at(0).toInt(), static_cast<int>(Qt::Key_I));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCoreApplication::processEvents();  // the editor closes from the event loop
     QVERIFY(!m.Editing());
     QCOMPARE(m.Shown(0, 0), QStringLiteral("1+i"));
     QCOMPARE(m.keys.count(), 4);
   }
 
-  void enterAndF2OpenTheEditor_data() {
+  // From the middle cell of the 3 x 3 matrix: how the editor was opened (or
+  // not), the key, and where the current cell ends up, editor still open or
+  // not. A text typed before the key is committed on leaving.
+  void keysMoveBetweenCellsAsInSpreadsheets_data() {
+    QTest::addColumn<QString>("opening");  // "typed", "F2", "double click" or "" (no editor)
     QTest::addColumn<int>("key");
-    QTest::newRow("enter") << static_cast<int>(Qt::Key_Return);
-    QTest::newRow("f2") << static_cast<int>(Qt::Key_F2);
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPoint>("cell");  // column, row of the model after the key
+    QTest::addColumn<bool>("editing");
+    const int left = Qt::Key_Left, right = Qt::Key_Right, up = Qt::Key_Up, down = Qt::Key_Down;
+    const int enter = Qt::Key_Return;
+    QTest::newRow("typed, Left leaves") << "typed" << left << false << QPoint(0, 1) << false;
+    QTest::newRow("typed, Right leaves") << "typed" << right << false << QPoint(2, 1) << false;
+    QTest::newRow("typed, Up leaves") << "typed" << up << false << QPoint(1, 0) << false;
+    QTest::newRow("typed, Down leaves") << "typed" << down << false << QPoint(1, 2) << false;
+    QTest::newRow("typed, Enter to the next") << "typed" << enter << false << QPoint(2, 1) << false;
+    QTest::newRow("typed, Shift+Enter back") << "typed" << enter << true << QPoint(0, 1) << false;
+    QTest::newRow("F2, Left moves the caret") << "F2" << left << false << QPoint(1, 1) << true;
+    QTest::newRow("F2, Right moves the caret") << "F2" << right << false << QPoint(1, 1) << true;
+    QTest::newRow("F2, Up leaves") << "F2" << up << false << QPoint(1, 0) << false;
+    QTest::newRow("double click, Left moves the caret") << "double click" << left << false << QPoint(1, 1) << true;
+    QTest::newRow("double click, Down leaves") << "double click" << down << false << QPoint(1, 2) << false;
+    QTest::newRow("no editor, Enter to the next") << "" << enter << false << QPoint(2, 1) << false;
+    QTest::newRow("no editor, Keypad Enter") << "" << static_cast<int>(Qt::Key_Enter) << false << QPoint(2, 1) << false;
   }
-  void enterAndF2OpenTheEditor() {
+  void keysMoveBetweenCellsAsInSpreadsheets() {
+    QFETCH(QString, opening);
     QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QPoint, cell);
+    QFETCH(bool, editing);
     Matrix m;
-    QTest::keyClick(m.view, static_cast<Qt::Key>(key));
-    QVERIFY(m.Editing());
+    m.view->setCurrentIndex(m.view->model()->index(1, 1));
+    if (opening == "typed") m.Type(QStringLiteral("5"));
+    if (opening == "F2") QTest::keyClick(m.view, Qt::Key_F2);
+    if (opening == "double click") {
+      const QPoint centre = m.view->visualRect(m.view->currentIndex()).center();
+      for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        test::SendMouse(m.view->viewport(), type, centre, down ? Qt::LeftButton : Qt::NoButton);
+      }
+    }
+    QCOMPARE(m.Editing(), !opening.isEmpty());
+    if (!opening.isEmpty() && opening != "typed") m.Type(QStringLiteral("7"));
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(m.Editing(), editing);
+    QCOMPARE(m.view->currentIndex(), m.view->model()->index(cell.y(), cell.x()));
+    if (!opening.isEmpty() && !editing) QVERIFY(!m.grid.Cells(2, 2).empty());  // committed on the way out
+  }
+
+  void enterStaysAtTheLastCell() {
+    Matrix m;
+    m.view->setCurrentIndex(m.view->model()->index(2, 2));
+    m.Type(QStringLiteral("9"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!m.Editing());
+    QCOMPARE(m.view->currentIndex(), m.view->model()->index(2, 2));
+    QCOMPARE(m.grid.Cells(3, 3), std::string("9"));
   }
 
   void tabLeavesTheGridFromTheEditor() {
