@@ -18,7 +18,7 @@ using testing::LiteralGridDeterminant;
 using testing::MessageRecorder;
 using Rows = std::vector<std::vector<std::string>>;
 
-const std::string kNotSquare = "Determinant zo zadanaj zorvel nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
+const std::string kNotSquare = "Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 const std::string kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
 

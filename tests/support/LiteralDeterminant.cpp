@@ -16,7 +16,7 @@ std::string LiteralGridDeterminant(const Grid& grid, int places) {
   const int nr = grid.RowCount() - fr;
   const int nc = grid.ColCount() - fc;
   if (nr != nc || nr <= 0) {
-    ShowMessage("Determinant zo zadanaj zorvel nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.");
+    ShowMessage("Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.");
     return result;
   }
   if (fc != fr) {
