@@ -61,8 +61,8 @@ MatrixFileContents ReadMatrixFile(const QString& path) {
   if (info.isDir()) return {{}, ReadError(path, Tr("je to priečinok"))};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    return {{}, ReadError(path, file.error() == QFileDevice::PermissionsError ? Tr("chýba oprávnenie na čítanie")
-                                                                               : file.errorString())};
+    return {{}, ReadError(path, info.isReadable() ? Tr("súbor sa nedá otvoriť (%1)").arg(file.errorString())
+                                                  : Tr("chýba oprávnenie na čítanie"))};
   }
   MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatFor(path));
   if (!contents.error.isEmpty()) contents.error = ReadError(path, contents.error);
@@ -82,14 +82,16 @@ QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
   if (!info.absoluteDir().exists()) return SaveError(path, Tr("priečinok „%1“ neexistuje").arg(Shown(info.absolutePath())));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    return SaveError(path, file.error() == QFileDevice::PermissionsError ? Tr("chýba oprávnenie na zápis do priečinka")
-                                                                          : file.errorString());
+    return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
+                               ? Tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
+                               : Tr("chýba oprávnenie na zápis do priečinka"));
   }
   const QByteArray bytes = MatrixText(rows, MatrixFormatFor(path)).toUtf8();
   // A failed write or rename removes the temporary file; the target stays as
   // it was.
-  if (file.write(bytes) != bytes.size()) return SaveError(path, file.errorString());
-  if (!file.commit()) return SaveError(path, file.errorString());
+  if (file.write(bytes) != bytes.size() || !file.commit()) {
+    return SaveError(path, Tr("zápis zlyhal (%1)").arg(file.errorString()));
+  }
   return {};
 }
 
