@@ -135,6 +135,8 @@ class CalcCommandTest : public QObject {
     QTest::addColumn<QByteArray>("err");
     QTest::newRow("inverse, windows line ends") << QStringList{"inverse", "-"} << QByteArray("1\t2\r\n3\t4\r\n") << 0
                                                 << QByteArray("-2\t1\n1,5\t-0,5\n") << QByteArray();
+    QTest::newRow("blank lines at the end") << QStringList{"det", "-"} << QByteArray("1\t2\n3\t4,5\n\n\r\n") << 0
+                                            << QByteArray("-1,5\n") << QByteArray();
     QTest::newRow("product by B from the pipe") << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n")
                                                 << 0 << QByteArray("3+i\n") << QByteArray();
     QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
