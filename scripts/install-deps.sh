@@ -12,6 +12,8 @@ packages=(
   fonts-urw-base35 fonts-liberation   # the Bookman-like serif and a sans serif for the window
   xvfb xauth                          # running the window without a display
   desktop-file-utils                  # checking the desktop entry
+  appstream groff-base                # checking the AppStream metadata and the manual pages
+  dpkg-dev file                       # the Debian package (cpack, dpkg-shlibdeps)
 )
 
 missing=()

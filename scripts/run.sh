@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZORVEL_TESTS=OFF -DZORVEL_BENCH=OFF
-cmake --build build-release -j"$(nproc)" --target zorvel
+# Everything that is installed: the window, zorvel-calc and their manual pages.
+cmake --build build-release -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Built build-release/src/app/zorvel, but there is no display to show it on."

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CalculationMessages.h"
 #include "ComplexArithmetic.h"
 #include "MessageDisplay.h"
 #include "NumberText.h"
@@ -12,7 +13,6 @@
 namespace zorvel {
 namespace {
 
-constexpr std::string_view kNotSquare = "Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 constexpr std::string_view kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
 constexpr std::string_view kSentinel = "?";
@@ -225,7 +225,7 @@ std::string GridDeterminant(const Grid& grid, int places) {
   const int rows = grid.RowCount() - grid.FixedRows();
   const int cols = grid.ColCount() - grid.FixedCols();
   if (rows != cols || rows <= 0) {
-    ShowMessage(kNotSquare);
+    ShowMessage(kDeterminantImpossible);
     return "0";
   }
   if (grid.FixedCols() != grid.FixedRows()) {

@@ -7,8 +7,8 @@
 
 namespace zorvel {
 
-// The core keeps every text as Windows-1250 bytes; widgets show Unicode. These
-// two convert at the widget boundary.
+// The core keeps every text as Windows-1250 bytes; Qt holds Unicode. These
+// two convert wherever a core text meets Qt.
 QString FromCp1250(std::string_view bytes);
 
 // Characters that Windows-1250 cannot write become "?".

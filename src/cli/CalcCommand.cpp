@@ -1,0 +1,184 @@
+#include "CalcCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QTextStream>
+
+#include <optional>
+#include <variant>
+
+#include "CalcOperations.h"
+#include "FloatError.h"
+#include "MatrixFile.h"
+#include "MatrixRows.h"
+
+namespace zorvel {
+namespace {
+
+constexpr char kProgram[] = "zorvel-calc";
+constexpr int kMaxRows = 20;  // the window's limits
+constexpr int kMaxCols = 10;
+
+QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
+
+QString HelpText() {
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--point] A [B]\n"
+            "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
+            "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest.\n"
+            "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
+            "\n"
+            "Operácie:\n"
+            "  det          determinant matice A\n"
+            "  reciprocal   1/determinant matice A\n"
+            "  adjugate     adjungovaná matica k matici A\n"
+            "  inverse      inverzná matica k matici A\n"
+            "  sum          súčet matíc A + B\n"
+            "  difference   rozdiel matíc A - B\n"
+            "  product      súčin matíc A × B\n"
+            "\n"
+            "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
+            "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
+            "- číta štandardný vstup (tabulátory). Najviac 20 riadkov a 10 stĺpcov.\n"
+            "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
+            "\n"
+            "Voľby:\n"
+            "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
+            "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
+            "  -h, --help   vypíše túto pomoc a skončí\n"
+            "  --version    vypíše verziu a skončí\n"
+            "\n"
+            "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať,\n"
+            "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
+}
+
+// What one run has to do, once the command line is understood.
+struct CalcRequest {
+  CalcOperation operation = CalcOperation::Determinant;
+  int places = 3;
+  bool point = false;
+  QStringList files;
+};
+
+// A run that ends early: its status and what it prints.
+struct EarlyEnd {
+  int status;
+  QString out;
+  QString err;
+};
+
+EarlyEnd Trouble(const QString& message) {
+  return {kCalcTrouble, {},
+          QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), message) +
+              Tr("Viac sa dozviete príkazom „zorvel-calc --help“.\n")};
+}
+
+// Understands the command line, or says how the run ends.
+std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringLiteral("version"));
+  const QCommandLineOption places(QStringLiteral("places"), QString(), QStringLiteral("N"));
+  const QCommandLineOption point(QStringLiteral("point"));
+  parser.addOptions({help, version, places, point});
+  if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) return Trouble(parser.errorText());
+    const QString dashes = unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+    return Trouble(Tr("neznáma voľba „%1“").arg(dashes + unknown.front()));
+  }
+  if (parser.isSet(help)) return EarlyEnd{kCalcDone, HelpText(), {}};
+  if (parser.isSet(version)) {
+    return EarlyEnd{kCalcDone, QStringLiteral("%1 (Zorvel) %2\n").arg(QLatin1String(kProgram), QStringLiteral(ZORVEL_VERSION)), {}};
+  }
+
+  CalcRequest request;
+  QStringList positional = parser.positionalArguments();
+  if (positional.isEmpty()) return Trouble(Tr("chýba operácia"));
+  const QString word = positional.takeFirst();
+  const std::optional<CalcOperation> operation = CalcOperationNamed(word);
+  if (!operation) return Trouble(Tr("neznáma operácia „%1“").arg(word));
+  request.operation = *operation;
+  const int operands = OperandCount(*operation);
+  if (positional.size() != operands) {
+    return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
+                                 : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
+  }
+  if (positional.count(QStringLiteral("-")) > 1) return Trouble(Tr("štandardný vstup sa dá prečítať len raz"));
+  request.files = positional;
+  if (parser.isSet(places)) {
+    bool number = false;
+    request.places = parser.value(places).toInt(&number);
+    if (!number || request.places < 2 || request.places > 9) {
+      return Trouble(Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places)));
+    }
+  }
+  request.point = parser.isSet(point);
+  return request;
+}
+
+// Reads one matrix, or says why the run ends.
+std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput) {
+  MatrixFileContents contents;
+  if (file == QLatin1String("-")) {
+    contents = ReadMatrixDevice(standardInput, MatrixFormat::Tsv);
+    if (!contents.error.isEmpty()) contents.error = Tr("Štandardný vstup sa nedá prečítať: %1.").arg(contents.error);
+  } else {
+    contents = ReadMatrixFile(file);
+  }
+  if (!contents.error.isEmpty()) {
+    return EarlyEnd{kCalcTrouble, {}, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), contents.error)};
+  }
+  // Blank lines after the last row, as editors leave them, add no rows.
+  while (!contents.rows.isEmpty() && contents.rows.back() == QStringList{QString()}) contents.rows.removeLast();
+  const QString source = file == QLatin1String("-") ? Tr("na štandardnom vstupe") : Tr("v súbore „%1“").arg(file);
+  const MatrixSize size = MatrixSizeOf(contents.rows);
+  if (size.rows == 0 || size.cols == 0) return EarlyEnd{kCalcRefused, {}, Tr("Matica %1 je prázdna.\n").arg(source)};
+  if (size.rows > kMaxRows || size.cols > kMaxCols) {
+    return EarlyEnd{kCalcRefused, {},
+                    Tr("Matica %1 má %2 × %3 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n")
+                        .arg(source)
+                        .arg(size.rows)
+                        .arg(size.cols)};
+  }
+  return std::move(contents.rows);
+}
+
+// The error report of the window: the error's text with a full stop.
+QString FloatErrorText(const FloatError& error) { return QString::fromLatin1(error.what()) + u'.'; }
+
+}  // namespace
+
+int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream& out, QTextStream& err) {
+  const auto finish = [&out, &err](const EarlyEnd& end) {
+    out << end.out;
+    err << end.err;
+    return end.status;
+  };
+  auto parsed = ParseArguments(arguments);
+  if (const auto* end = std::get_if<EarlyEnd>(&parsed)) return finish(*end);
+  const CalcRequest& request = std::get<CalcRequest>(parsed);
+
+  QList<QList<QStringList>> matrices;
+  for (const QString& file : request.files) {
+    auto loaded = LoadMatrix(file, standardInput);
+    if (const auto* end = std::get_if<EarlyEnd>(&loaded)) return finish(*end);
+    matrices << std::get<QList<QStringList>>(std::move(loaded));
+  }
+  matrices.resize(2);
+
+  CalcResult result;
+  try {
+    result = Calculate(request.operation, matrices[0], matrices[1], request.places);
+  } catch (const FloatError& error) {
+    return finish({kCalcRefused, {}, FloatErrorText(error) + u'\n'});
+  }
+  if (!result.refusal.isEmpty()) return finish({kCalcRefused, {}, result.refusal + u'\n'});
+
+  QString text = MatrixText(result.rows, MatrixFormat::Tsv);
+  // Every comma is a decimal comma: no cell text of a result holds another.
+  if (request.point) text.replace(u',', u'.');
+  return finish({kCalcDone, text, {}});
+}
+
+}  // namespace zorvel

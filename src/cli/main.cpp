@@ -1,0 +1,17 @@
+// zorvel-calc: Zorvel's calculations on the command line.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "CalcCommand.h"
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  QFile standardInput;
+  if (!standardInput.open(stdin, QIODevice::ReadOnly)) return zorvel::kCalcTrouble;
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  return zorvel::RunCalc(QCoreApplication::arguments().mid(1), standardInput, out, err);
+}

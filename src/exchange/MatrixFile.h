@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "MatrixText.h"
+
+class QIODevice;
+
+namespace zorvel {
+
+// Matrices in files: UTF-8 text in the form that the file name's suffix
+// chooses (MatrixFormatFor). Every message is Slovak, through
+// QCoreApplication::translate("MatrixFile", ...).
+
+struct MatrixFileContents {
+  QList<QStringList> rows;
+  QString error;  // empty when the rows were read
+};
+
+// Reads a whole file. A file that cannot be read, is too large for a matrix,
+// or is not text (NUL bytes, or not UTF-8) gives an error naming the file and
+// the reason. A UTF-8 byte order mark is skipped.
+MatrixFileContents ReadMatrixFile(const QString& path);
+
+// Reads an open device to its end (a pipe, standard input) with the same
+// checks; the error is the reason alone, for the caller to name the source.
+MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format);
+
+// Writes the rows to a temporary file beside the target and renames it over
+// the target, so a failed save never leaves half a file. Gives the empty text
+// when saved, or a message naming the file and the reason.
+QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows);
+
+}  // namespace zorvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include "Grid.h"
+#include "MatrixCalculations.h"
+
+namespace zorvel {
+
+// A matrix as rows of Unicode cell texts, as files and the clipboard carry
+// it, and as the data cells of a Grid (Windows-1250).
+
+// The data cells of `grid`, row by row.
+QList<QStringList> MatrixRows(const Grid& grid);
+
+// The size the rows need: their number, and the length of the longest.
+MatrixSize MatrixSizeOf(const QList<QStringList>& rows);
+
+// A grid holding the rows as a matrix of MatrixSizeOf(rows), with numbered
+// headers; the cells a short row lacks are empty, which reads as 0.
+Grid MatrixGrid(const QList<QStringList>& rows);
+
+}  // namespace zorvel

@@ -1,0 +1,94 @@
+#include "MatrixText.h"
+
+namespace zorvel {
+namespace {
+
+constexpr QChar kSeparator = u';';
+constexpr QChar kQuote = u'"';
+
+QString CsvCell(const QString& cell) {
+  const bool quoted = cell.contains(kSeparator) || cell.contains(kQuote) || cell.contains(u'\n') ||
+                      cell.contains(u'\r');
+  if (!quoted) return cell;
+  QString text = cell;
+  text.replace(kQuote, QStringLiteral("\"\""));
+  return kQuote + text + kQuote;
+}
+
+// Splits lines into cells. With `quoting` (CSV) a cell that starts with a
+// quote may hold separators and line ends; a quote inside an unquoted cell,
+// or after a closing quote, is plain text.
+QList<QStringList> ParseCells(const QString& text, QChar separator, bool quoting) {
+  QList<QStringList> rows;
+  QStringList row;
+  QString cell;
+  bool inQuotes = false;
+  bool cellStart = true;  // nothing of this cell read yet
+  bool rowStarted = false;  // anything read since the last line end
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size; ++i) {
+    const QChar c = text.at(i);
+    if (inQuotes) {
+      if (c != kQuote) {
+        cell += c;
+      } else if (i + 1 < size && text.at(i + 1) == kQuote) {
+        cell += kQuote;
+        ++i;
+      } else {
+        inQuotes = false;
+      }
+      continue;
+    }
+    if (c == separator) {
+      row << cell;
+      cell.clear();
+      cellStart = true;
+    } else if (c == u'\n' || c == u'\r') {
+      if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ++i;
+      row << cell;
+      rows << row;
+      row.clear();
+      cell.clear();
+      cellStart = true;
+      rowStarted = false;
+      continue;
+    } else if (quoting && c == kQuote && cellStart) {
+      inQuotes = true;
+      cellStart = false;
+    } else {
+      cell += c;
+      cellStart = false;
+    }
+    rowStarted = true;
+  }
+  if (rowStarted) rows << (row << cell);  // the last line had no line end
+  return rows;
+}
+
+}  // namespace
+
+MatrixFormat MatrixFormatFor(const QString& fileName) {
+  return fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? MatrixFormat::Csv : MatrixFormat::Tsv;
+}
+
+QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {
+  QString text;
+  for (const QStringList& row : rows) {
+    if (format == MatrixFormat::Tsv) {
+      text += row.join(u'\t');
+    } else {
+      for (qsizetype c = 0; c < row.size(); ++c) {
+        if (c > 0) text += kSeparator;
+        text += CsvCell(row.at(c));
+      }
+    }
+    text += u'\n';
+  }
+  return text;
+}
+
+QList<QStringList> ParseMatrixText(const QString& text, MatrixFormat format) {
+  return format == MatrixFormat::Tsv ? ParseCells(text, u'\t', false) : ParseCells(text, kSeparator, true);
+}
+
+}  // namespace zorvel

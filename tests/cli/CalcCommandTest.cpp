@@ -1,0 +1,168 @@
+// zorvel-calc's command line: exit statuses and messages for every way a run
+// can fail (and nothing on standard output then), --point, --places, --help
+// and --version, and the built program reading a pipe.
+
+#include <QProcess>
+#include <QtTest>
+
+#include "CalcRunner.h"
+
+using namespace zorvel;
+using namespace zorvel::test;
+
+namespace {
+
+using Matrix = QList<QStringList>;
+
+const QString kHelpHint = QString::fromUtf8("Viac sa dozviete príkazom „zorvel-calc --help“.\n");
+
+}  // namespace
+
+class CalcCommandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Arguments name scratch files: a.tsv holds `a`, b.csv holds `b`.
+  void failsWithItsStatusAndMessageOnly_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Matrix>("a");
+    QTest::addColumn<Matrix>("b");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const Matrix square{{"1", "2"}, {"3", "4"}}, singular{{"1", "2"}, {"2", "4"}}, row{{"1", "2", "3"}};
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    QTest::newRow("det not square") << QStringList{"det", "a.tsv"} << row << Matrix{} << 1
+                                    << text("Determinant zo zadanej matice nie je možné vypočítať.\n");
+    QTest::newRow("reciprocal of 0") << QStringList{"reciprocal", "a.tsv"} << singular << Matrix{} << 1
+                                     << text("Determinant matice je rovný nule, prevrátená hodnota neexistuje.\n");
+    QTest::newRow("inverse not square")
+        << QStringList{"inverse", "a.tsv"} << row << Matrix{} << 1
+        << text("K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.\n");
+    QTest::newRow("adjugate singular")
+        << QStringList{"adjugate", "a.tsv"} << singular << Matrix{} << 1
+        << text("K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.\n");
+    QTest::newRow("difference sizes differ")
+        << QStringList{"difference", "a.tsv", "b.csv"} << square << row << 1
+        << text("Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.\n");
+    QTest::newRow("product sizes differ")
+        << QStringList{"product", "a.tsv", "b.csv"} << row << square << 1
+        << text("Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.\n");
+    QTest::newRow("overflow") << QStringList{"product", "a.tsv", "b.csv"} << Matrix{{"1E200"}} << Matrix{{"1E200"}}
+                              << 1 << text("Floating point overflow.\n");
+    QTest::newRow("invalid operation") << QStringList{"det", "a.tsv"} << Matrix{{"1E20", "0"}, {"0", "1"}} << Matrix{}
+                                       << 1 << text("Invalid floating point operation.\n");
+    QTest::newRow("21 rows") << QStringList{"det", "a.tsv"} << Matrix(21, {"1"}) << Matrix{} << 1
+                             << text("Matica v súbore „a.tsv“ má 21 × 1 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+    QTest::newRow("11 columns") << QStringList{"sum", "a.tsv", "b.csv"} << square << Matrix{QStringList(11, "1")} << 1
+                                << text("Matica v súbore „b.csv“ má 1 × 11 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+    QTest::newRow("empty file") << QStringList{"det", "a.tsv"} << Matrix{} << Matrix{} << 1
+                                << text("Matica v súbore „a.tsv“ je prázdna.\n");
+    QTest::newRow("missing file")
+        << QStringList{"det", "c.tsv"} << square << Matrix{} << 2
+        << text("zorvel-calc: Súbor „c.tsv“ sa nedá prečítať: taký súbor neexistuje.\n");
+    QTest::newRow("unknown operation") << QStringList{"transpose", "a.tsv"} << square << Matrix{} << 2
+                                       << text("zorvel-calc: neznáma operácia „transpose“\n") + kHelpHint;
+    QTest::newRow("no operation") << QStringList{} << square << Matrix{} << 2
+                                  << text("zorvel-calc: chýba operácia\n") + kHelpHint;
+    QTest::newRow("second file missing") << QStringList{"sum", "a.tsv"} << square << Matrix{} << 2
+                                         << text("zorvel-calc: operácia sum potrebuje dva súbory s maticami\n") + kHelpHint;
+    QTest::newRow("one file too many") << QStringList{"det", "a.tsv", "b.csv"} << square << square << 2
+                                       << text("zorvel-calc: operácia det potrebuje jeden súbor s maticou\n") + kHelpHint;
+    QTest::newRow("places 1") << QStringList{"det", "--places", "1", "a.tsv"} << square << Matrix{} << 2
+                              << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „1“\n") + kHelpHint;
+    QTest::newRow("places 10") << QStringList{"det", "--places=10", "a.tsv"} << square << Matrix{} << 2
+                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „10“\n") + kHelpHint;
+    QTest::newRow("places not a number") << QStringList{"det", "--places", "x", "a.tsv"} << square << Matrix{} << 2
+                                         << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „x“\n") + kHelpHint;
+    QTest::newRow("unknown option") << QStringList{"det", "--comma", "a.tsv"} << square << Matrix{} << 2
+                                    << text("zorvel-calc: neznáma voľba „--comma“\n") + kHelpHint;
+    QTest::newRow("standard input twice") << QStringList{"sum", "-", "-"} << square << Matrix{} << 2
+                                          << text("zorvel-calc: štandardný vstup sa dá prečítať len raz\n") + kHelpHint;
+  }
+  void failsWithItsStatusAndMessageOnly() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Matrix, a);
+    QFETCH(Matrix, b);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    MatrixFiles files;
+    files.Write("a.tsv", a);
+    files.Write("b.csv", b);
+    // Names as typed, relative to the files' folder.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QFileInfo(files.Path("a.tsv")).path());
+    const CalcRun run = RunCalcInProcess(arguments);
+    QDir::setCurrent(previous);
+    QCOMPARE(run.err, message);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.status, status);
+  }
+
+  void writesDecimalPointsAndPlacesAsAsked_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("default 3 places") << QStringList{} << "0,385-0,077i\t-0,154+0,231i\n-0,154+0,231i\t0,462-0,692i\n";
+    QTest::newRow("point") << QStringList{"--point"} << "0.385-0.077i\t-0.154+0.231i\n-0.154+0.231i\t0.462-0.692i\n";
+    QTest::newRow("9 places, point") << QStringList{"--places", "9", "--point"}
+                                     << "0.384615385-0.076923077i\t-0.153846154+0.230769231i\n"
+                                        "-0.153846154+0.230769231i\t0.461538462-0.692307692i\n";
+  }
+  void writesDecimalPointsAndPlacesAsAsked() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, out);
+    MatrixFiles files;
+    const QString a = files.Write("a.csv", {{"3", "1"}, {"1", "1+i"}});  // determinant 2+3i
+    const CalcRun run = RunCalcInProcess(QStringList{"inverse"} + options + QStringList{a});
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, 0);
+  }
+
+  void helpAndVersionAsGnuProgramsGiveThem() {
+    const CalcRun help = RunCalcInProcess({"--help"});
+    QVERIFY(help.out.startsWith(QString::fromUtf8("Použitie: zorvel-calc OPERÁCIA")));
+    QCOMPARE(help.status, 0);
+    const CalcRun version = RunCalcInProcess({"--version"});
+    QCOMPARE(version.out, QStringLiteral("zorvel-calc (Zorvel) 2.1\n"));
+    QCOMPARE(version.status, 0);
+  }
+
+  // The built program, with matrices on a pipe: "-" for A or for B.
+  void theProgramReadsAPipe_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("inverse, windows line ends") << QStringList{"inverse", "-"} << QByteArray("1\t2\r\n3\t4\r\n") << 0
+                                                << QByteArray("-2\t1\n1,5\t-0,5\n") << QByteArray();
+    QTest::newRow("blank lines at the end") << QStringList{"det", "-"} << QByteArray("1\t2\n3\t4,5\n\n\r\n") << 0
+                                            << QByteArray("-1,5\n") << QByteArray();
+    QTest::newRow("product by B from the pipe") << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n")
+                                                << 0 << QByteArray("3+i\n") << QByteArray();
+    QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
+                              << QString::fromUtf8("zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
+                                                   "(obsahuje nulové bajty).\n").toUtf8();
+  }
+  void theProgramReadsAPipe() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    MatrixFiles files;
+    files.Write("B.csv", {{"1,5", "2"}});
+    QProcess program;
+    program.setWorkingDirectory(QFileInfo(files.Path("B.csv")).path());
+    program.start(QStringLiteral(ZORVEL_CALC_PROGRAM), arguments);
+    QVERIFY(program.waitForStarted());
+    program.write(input);
+    program.closeWriteChannel();
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.readAllStandardError(), err);
+    QCOMPARE(program.readAllStandardOutput(), out);
+    QCOMPARE(program.exitCode(), status);
+  }
+};
+
+QTEST_GUILESS_MAIN(CalcCommandTest)
+#include "CalcCommandTest.moc"

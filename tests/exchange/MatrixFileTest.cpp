@@ -1,0 +1,165 @@
+// Matrices in files: both forms round-trip byte for byte, every way of
+// writing a line end and a quoted cell reads back, and a file that cannot be
+// read or saved says which and why while a failed save leaves nothing.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "MatrixFile.h"
+
+using namespace zorvel;
+
+namespace {
+
+using Matrix = QList<QStringList>;
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A 20 x 10 matrix of complex texts of every written form, with a decimal
+// comma, a Slovak letter and, in the last row, cells that CSV must quote.
+Matrix LargestComplexMatrix() {
+  Matrix rows;
+  for (int r = 0; r < 20; ++r) {
+    QStringList row;
+    for (int c = 0; c < 10; ++c) row << QStringLiteral("%1,%2-%3,25i").arg(r - 10).arg(c + 1).arg(c);
+    rows << row;
+  }
+  rows[0][0] = QStringLiteral("-i");
+  rows[0][1] = QString();
+  rows[19][7] = QString::fromUtf8("Príliš veľké číslo");
+  rows[19][8] = QStringLiteral("1;5");
+  rows[19][9] = QStringLiteral("\"2\"");
+  return rows;
+}
+
+}  // namespace
+
+class MatrixFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void largestMatrixRoundTripsByteForByte_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("lastLine");
+    QTest::newRow("tsv") << "m.tsv" << QString::fromUtf8("9,1-0,25i\t9,2-1,25i\t9,3-2,25i\t9,4-3,25i\t9,5-4,25i\t9,6-5,25i\t9,7-6,25i\tPríliš veľké číslo\t1;5\t\"2\"\n").toUtf8();
+    QTest::newRow("csv") << "m.CSV" << QString::fromUtf8("9,1-0,25i;9,2-1,25i;9,3-2,25i;9,4-3,25i;9,5-4,25i;9,6-5,25i;9,7-6,25i;Príliš veľké číslo;\"1;5\";\"\"\"2\"\"\"\n").toUtf8();
+  }
+  void largestMatrixRoundTripsByteForByte() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, lastLine);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const Matrix rows = LargestComplexMatrix();
+    QCOMPARE(SaveMatrixFile(path, rows), QString());
+    const QByteArray saved = Bytes(path);
+    QCOMPARE(saved.count('\n'), 20);
+    QVERIFY(saved.endsWith("\n" + lastLine));
+    const MatrixFileContents read = ReadMatrixFile(path);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.rows, rows);
+    QCOMPARE(SaveMatrixFile(path, read.rows), QString());  // over the old file
+    QCOMPARE(Bytes(path), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
+  }
+
+  void readsWhatEditorsAndSpreadsheetsWrite_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Matrix>("rows");
+    QTest::newRow("csv quoted, windows line ends")
+        << "a.csv" << QByteArray("\"1;5\";\"say \"\"i\"\"\";-i\r\n\"two\r\nlines\";\"\";3\r\n")
+        << Matrix{{"1;5", "say \"i\"", "-i"}, {"two\r\nlines", "", "3"}};
+    QTest::newRow("csv without a last line end") << "a.csv" << QByteArray("1;2\n3;4") << Matrix{{"1", "2"}, {"3", "4"}};
+    QTest::newRow("csv quote inside a cell is text") << "a.csv" << QByteArray("2\"5;\"x\"y\n")
+                                                     << Matrix{{"2\"5", "xy"}};
+    QTest::newRow("csv one empty cell") << "a.csv" << QByteArray("\n") << Matrix{{""}};
+    QTest::newRow("tsv with byte order mark") << "a.tsv" << QByteArray("\xEF\xBB\xBF" "1\t2,5\r\n-i\t\r\n")
+                                              << Matrix{{"1", "2,5"}, {"-i", ""}};
+    QTest::newRow("tsv quotes are text") << "a.txt" << QByteArray("\"1;5\"\t2\n") << Matrix{{"\"1;5\"", "2"}};
+    QTest::newRow("tsv old mac line ends, ragged") << "a.tsv" << QByteArray("1\r2\t3\r") << Matrix{{"1"}, {"2", "3"}};
+    QTest::newRow("slovak text") << "a.tsv" << QString::fromUtf8("Príliš veľké číslo\n").toUtf8()
+                                 << Matrix{{QString::fromUtf8("Príliš veľké číslo")}};
+    QTest::newRow("empty file") << "a.csv" << QByteArray() << Matrix{};
+  }
+  void readsWhatEditorsAndSpreadsheetsWrite() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Matrix, rows);
+    QTemporaryDir dir;
+    Write(dir.filePath(name), bytes);
+    const MatrixFileContents read = ReadMatrixFile(dir.filePath(name));
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.rows, rows);
+  }
+
+  void aFileThatIsNoMatrixTextSaysWhy_data() {
+    QTest::addColumn<QByteArray>("bytes");  // written to m.tsv unless null
+    QTest::addColumn<QString>("path");      // relative to the scratch folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("binary") << QByteArray("1\t2\n\x7F" "ELF\0\0", 9) << "m.tsv"
+                            << "nie je to text (obsahuje nulové bajty)";
+    QTest::newRow("not utf-8") << QByteArray("1,5\t\xE8\xED" "slo\n") << "m.tsv" << "nie je to text v kódovaní UTF-8";
+    QTest::newRow("too large") << QByteArray(1024 * 1024 + 1, '1') << "m.tsv"
+                               << "je väčší ako 1 MiB, na maticu priveľký";
+    QTest::newRow("missing") << QByteArray() << "none.csv" << "taký súbor neexistuje";
+    QTest::newRow("a folder") << QByteArray() << "." << "je to priečinok";
+  }
+  void aFileThatIsNoMatrixTextSaysWhy() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (!bytes.isNull()) Write(dir.filePath("m.tsv"), bytes);
+    const QString file = QDir::cleanPath(dir.filePath(path));
+    const MatrixFileContents read = ReadMatrixFile(file);
+    QCOMPARE(read.error, QString::fromUtf8("Súbor „%1“ sa nedá prečítať: %2.").arg(file, reason));
+    QVERIFY(read.rows.isEmpty());
+  }
+
+  // A save that fails keeps the folder as it was: the old file unchanged and
+  // no temporary file left.
+  void aFailedSaveLeavesNothingBehind_data() {
+    QTest::addColumn<QString>("folder");  // empty: a read-only scratch folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << QString() << QString::fromUtf8("chýba oprávnenie na zápis do priečinka");
+    QTest::newRow("a folder that takes no files") << "/proc" << QString();  // its words depend on the user
+    QTest::newRow("a missing folder") << "missing" << QString::fromUtf8("priečinok „%1“ neexistuje");
+  }
+  void aFailedSaveLeavesNothingBehind() {
+    QFETCH(QString, folder);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString target = dir.filePath("m.csv");
+    if (folder.isEmpty()) {
+      if (geteuid() == 0) QSKIP("folder permissions do not bind root; the /proc row covers it");
+      Write(target, "old\n");
+      QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+      target = QDir(dir.path()).absoluteFilePath(folder + "/m.csv");
+      if (reason.contains("%1")) reason = reason.arg(QFileInfo(target).path());
+    }
+    const QStringList before = QDir(QFileInfo(target).path()).entryList(QDir::AllEntries | QDir::Hidden);
+    const QString error = SaveMatrixFile(target, {{"1", "2"}});
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(error.startsWith(QString::fromUtf8("Súbor „%1“ sa nedá uložiť: ").arg(target)), qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    if (folder.isEmpty()) QCOMPARE(Bytes(target), QByteArray("old\n"));
+  }
+};
+
+QTEST_GUILESS_MAIN(MatrixFileTest)
+#include "MatrixFileTest.moc"

@@ -1,0 +1,38 @@
+// The tab-separated text that spreadsheets and editors exchange through the
+// clipboard: reading every kind of line end, and writing a single cell alone.
+
+#include <QtTest>
+
+#include "TabSeparated.h"
+
+using namespace zorvel;
+
+class TabSeparatedTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void tabSeparatedText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::newRow("single value") << "2,5" << QList<QStringList>{{"2,5"}};
+    QTest::newRow("unix") << "1\t2\n3\t4\n" << QList<QStringList>{{"1", "2"}, {"3", "4"}};
+    QTest::newRow("windows") << "1\t2\r\n3\t4\r\n" << QList<QStringList>{{"1", "2"}, {"3", "4"}};
+    QTest::newRow("no final line end") << "1\t2\r\n3\t4" << QList<QStringList>{{"1", "2"}, {"3", "4"}};
+    QTest::newRow("empty cells kept") << "\t5\n\n" << QList<QStringList>{{"", "5"}, {""}};
+    QTest::newRow("ragged") << "1\n2\t3\t4\n" << QList<QStringList>{{"1"}, {"2", "3", "4"}};
+    QTest::newRow("empty") << "" << QList<QStringList>{};
+  }
+  void tabSeparatedText() {
+    QFETCH(QString, text);
+    QFETCH(QList<QStringList>, rows);
+    QCOMPARE(FromTabSeparated(text), rows);
+  }
+
+  void copiesAsSpreadsheetsExpect() {
+    QCOMPARE(ToTabSeparated({{"1", "2+i"}, {"-i", "0,5"}}), QStringLiteral("1\t2+i\n-i\t0,5\n"));
+    QCOMPARE(ToTabSeparated({{"3-2i"}}), QStringLiteral("3-2i"));  // one cell: its text alone
+  }
+};
+
+QTEST_GUILESS_MAIN(TabSeparatedTest)
+#include "TabSeparatedTest.moc"
