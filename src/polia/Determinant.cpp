@@ -15,7 +15,6 @@ namespace {
 constexpr std::string_view kNotSquare = "Determinant zo zadanaj zorvel nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 constexpr std::string_view kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
-constexpr std::string_view kSentinel = "?";
 
 // A set of matrix rows or columns, one bit each, in ascending order.
 using IndexSet = std::uint64_t;
@@ -119,7 +118,8 @@ class MinorDeterminants::Solver {
 
   // The rule of Sarrus: three products down the diagonals added, three up
   // the anti-diagonals subtracted, in this order. A product takes its first
-  // factor as the element's text itself; while it has none, it holds "?".
+  // factor as the element's text itself. "No factor yet" is a flag, never a
+  // text: a cell holding "?" reads as any unreadable text does.
   Result Sarrus(IndexSet rows, IndexSet cols) {
     static constexpr int kDiagonals[6][3][2] = {
         {{0, 0}, {1, 1}, {2, 2}}, {{0, 2}, {1, 1}, {2, 0}},  // k = 0: positive, negative
@@ -131,18 +131,18 @@ class MinorDeterminants::Solver {
     Members(cols, c);
     Result sum = Finish({});  // "0"
     for (int d = 0; d < 6; ++d) {
-      // P is the sentinel, an element's own text, or a computed product.
-      bool sentinel = true;
+      // P has no factor yet, is an element's own text, or a computed product.
+      bool noFactorYet = true;
       int elementRow = -1, elementCol = -1;
       Result product;
       const auto value = [&] { return elementRow >= 0 ? Element(elementRow, elementCol) : product.value; };
       for (const auto& position : kDiagonals[d]) {
         const int row = r[position[0]];
         const int col = c[position[1]];
-        if (sentinel) {
+        if (noFactorYet) {
           elementRow = row;
           elementCol = col;
-          sentinel = CellText(row, col) == kSentinel;
+          noFactorYet = false;
         } else {
           const Complex factor = value();  // the first operand is read first
           product = Finish(ComplexMulParts(factor, Element(row, col)));

@@ -68,15 +68,19 @@ TEST(GridDeterminant, GivesTheWorkedExamples) {
   }
 }
 
-// A first factor whose text is "?" leaves the product holding the sentinel,
-// so the next element replaces it instead of being multiplied with it.
-TEST(GridDeterminant, TheSentinelTextIsReplacedNotMultiplied) {
-  // Products: ?·5·7 -> 5·7 = 35 and ?·5·2 -> 5·2 = 10 with a(1,1) = a(3,3)... as literal text.
-  const Grid grid = MatrixGrid({{"?", "0", "0"}, {"0", "5", "0"}, {"0", "0", "7"}});
-  EXPECT_EQ(GridDeterminant(grid, 3), "35");
-  EXPECT_EQ(GridDeterminant(grid, 3), LiteralGridDeterminant(grid, 3));
-  const Grid twice = MatrixGrid({{"?", "0", "0"}, {"0", "?", "0"}, {"0", "0", "2,5000"}});
-  EXPECT_EQ(GridDeterminant(twice, 3), "2,5");
+// "No factor yet" in a diagonal product is a state of its own, never a text:
+// a cell holding "?" (what a character without a Windows-1250 code becomes)
+// reads as any unreadable text does, as 0, wherever it stands.
+TEST(GridDeterminant, AQuestionMarkCellReadsAsAnyUnreadableText) {
+  for (const char* cell : {"?", "abc", "0"}) {
+    SCOPED_TRACE(cell);
+    const Grid first = MatrixGrid({{cell, "2", "3"}, {"4", "5", "6"}, {"7", "8", "10"}});
+    EXPECT_EQ(GridDeterminant(first, 3), "-5");
+    EXPECT_EQ(LiteralGridDeterminant(first, 3), "-5");
+    const Grid diagonal = MatrixGrid({{cell, "0", "0"}, {"0", cell, "0"}, {"0", "0", "2,5000"}});
+    EXPECT_EQ(GridDeterminant(diagonal, 3), "0");
+    EXPECT_EQ(LiteralGridDeterminant(diagonal, 3), "0");
+  }
 }
 
 TEST(GridDeterminant, ShowsAMessageForGridsItCannotUse) {
