@@ -55,6 +55,8 @@ TEST(ComplexArithmetic, ComputesAndRoundsEachOperation) {
       {"add", ComplexAdd, "2147483647", "1i", 3, "2147483647+i"},
       {"add", ComplexAdd, "2147483647", "2147483647i", 3, "2147483647+2147483647i"},
       {"mul", ComplexMul, "-3,25+1,5i", "12,345-6,789i", 9, "-29,93775+40,58175i"},
+      {"add", ComplexAdd, "1e10+1e10i", "0", 3, kTooLarge},
+      {"add", ComplexAdd, "1e10", "2i", 3, kTooLarge + "+2i"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + c.a + " " + c.b + " @" + std::to_string(c.places));

@@ -115,13 +115,20 @@ TEST(FormatComplex, WritesTheShortestForm) {
   };
   for (const auto& c : cases) EXPECT_EQ(FormatComplex(3, c.re, c.im), c.text) << c.re << " " << c.im;
   EXPECT_EQ(FormatComplex(3, 3e9, 2), kTooLarge + "+2i");
-  EXPECT_EQ(FormatComplex(3, 3e9, 3e9), kTooLarge + "+" + kTooLarge + "i");
+  EXPECT_EQ(FormatComplex(3, -3e9, -2), kTooLarge + "-2i");
   EXPECT_EQ(FormatComplex(9, -2147483647.123456789, -2147483647.123456789).size(), 43u);
 }
 
-TEST(FormatComplex, ANotANumberPartWritesTheMessageAlone) {
-  EXPECT_EQ(FormatComplex(3, NAN, 0), kTooLarge);
-  EXPECT_EQ(FormatComplex(3, 1, NAN), kTooLarge);
+// Never "Príliš veľké číslo+Príliš veľké čísloi" nor the message followed by
+// "i": an imaginary part that cannot be written takes the whole text.
+TEST(FormatComplex, ANotANumberOrTooLargeImaginaryPartWritesTheMessageAlone) {
+  const std::pair<double, double> cases[] = {{NAN, 0},     {1, NAN},           {3e9, 3e9}, {0, 3e9},
+                                             {2, -3e9},    {0, -2147483648.0}, {-3e9, 2147483647.9999}};
+  for (const auto& [re, im] : cases) {
+    SCOPED_TRACE(std::to_string(re) + " " + std::to_string(im));
+    EXPECT_EQ(FormatComplex(3, re, im), kTooLarge);
+    EXPECT_TRUE(IsNotANumber(ReadBackComplex(3, {re, im})));
+  }
 }
 
 TEST(FormatComplex, FailsForAPartOfMagnitude2To63) {
