@@ -111,8 +111,14 @@ class MinorDeterminants::Solver {
     int r[2], c[2];
     Members(rows, r);
     Members(cols, c);
-    const Result t1 = Finish(ComplexMulParts(Element(r[1], c[0]), Element(r[0], c[1])));
-    const Result t2 = Finish(ComplexMulParts(Element(r[0], c[0]), Element(r[1], c[1])));
+    // Each operand is read into a named value in the written order: reading
+    // can fail, and a call's arguments are evaluated in no fixed order.
+    const Complex a21 = Element(r[1], c[0]);
+    const Complex a12 = Element(r[0], c[1]);
+    const Result t1 = Finish(ComplexMulParts(a21, a12));
+    const Complex a11 = Element(r[0], c[0]);
+    const Complex a22 = Element(r[1], c[1]);
+    const Result t2 = Finish(ComplexMulParts(a11, a22));
     return Finish(ComplexSubParts(t2.value, t1.value));
   }
 

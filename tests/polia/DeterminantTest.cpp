@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +36,15 @@ Grid MatrixGrid(const Rows& rows) {
     }
   }
   return grid;
+}
+
+// The text, or the error that ended the computation.
+std::string Outcome(const std::function<std::string()>& compute) {
+  try {
+    return compute();
+  } catch (const FloatError& e) {
+    return std::string("error: ") + e.what();
+  }
 }
 
 struct WorkedExample {
@@ -106,9 +116,33 @@ TEST(GridDeterminant, ShowsAMessageForGridsItCannotUse) {
 }
 
 TEST(GridDeterminant, ErrorsOfTheArithmeticPropagate) {
-  const Grid overflow = MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"}, {"0", "0", "1", "0"},
-                                    {"0", "0", "0", "1"}});
-  EXPECT_THROW(GridDeterminant(overflow, 3), FloatError);
+  const std::string beyondExtended = std::string(5000, '9') + "E-10000";  // its reading overflows
+  struct Case {
+    const char* name;
+    Grid grid;
+    FloatError::Kind kind;
+  };
+  const Case cases[] = {
+      {"4x4 signed element too large to write", MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"},
+                                                            {"0", "0", "1", "0"}, {"0", "0", "0", "1"}}),
+       FloatError::Kind::InvalidOperation},
+      // The 2 x 2 rule reads a(2,1) and a(1,2) and multiplies them before it
+      // reads a(1,1) and a(2,2), whose product could fail otherwise.
+      {"2x2 reading", MatrixGrid({{"1E19", beyondExtended}, {"1", "1"}}), FloatError::Kind::Overflow},
+      {"2x2 reading second", MatrixGrid({{"1", "1"}, {beyondExtended, "1E400"}}), FloatError::Kind::Overflow},
+      {"2x2 product too large to write", MatrixGrid({{"1E19", "0"}, {"0", "1"}}), FloatError::Kind::InvalidOperation},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      GridDeterminant(c.grid, 3);
+      ADD_FAILURE() << "no error";
+    } catch (const FloatError& e) {
+      EXPECT_EQ(e.kind(), c.kind);
+    }
+    EXPECT_EQ(Outcome([&] { return LiteralGridDeterminant(c.grid, 3); }),
+              Outcome([&] { return GridDeterminant(c.grid, 3); }));
+  }
   const Grid tooLarge = MatrixGrid({{"65536", "0", "0", "0"}, {"0", "32768", "0", "0"}, {"0", "0", "1", "0"},
                                     {"0", "0", "0", "1"}});
   EXPECT_EQ(GridDeterminant(tooLarge, 3), std::string(kTooLargeNumber)) << "never a plausible number";
@@ -157,13 +191,6 @@ class RandomMatrix {
   std::mt19937 rng_;
 };
 
-std::string Outcome(const std::function<std::string()>& compute) {
-  try {
-    return compute();
-  } catch (const FloatError& e) {
-    return std::string("error: ") + e.what();
-  }
-}
 
 TEST(GridDeterminant, MatchesTheLiteralExpansionOnRandomMatrices) {
   RandomMatrix random(20261208);
