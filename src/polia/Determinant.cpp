@@ -45,18 +45,61 @@ struct Result {
 
 class MinorDeterminants::Solver {
  public:
-  Solver(const Grid& grid, int places) : n_(grid.RowCount() - grid.FixedRows()), places_(places) {
+  Solver(const Grid& grid, int places) { Reset(grid, places); }
+
+  // Starts afresh from the grid's cells.
+  void Reset(const Grid& grid, int places) {
+    n_ = grid.RowCount() - grid.FixedRows();
     if (n_ > 64) throw GridError("Matrix too large for a determinant");
+    places_ = places;
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
+    cells_.clear();
     cells_.reserve(static_cast<std::size_t>(n_ * n_));
     for (int i = 0; i < n_; ++i) {
       for (int j = 0; j < n_; ++j) cells_.push_back({grid.Cells(fc + j, fr + i), {}, false});
     }
-    signedElements_.resize(static_cast<std::size_t>(n_ * n_ * 2));
+    signedElements_.assign(static_cast<std::size_t>(n_ * n_ * 2), {});
+    memo_.clear();
     memo_.reserve(std::size_t{1} << std::min(n_ + 2, 14));
   }
 
+  void Update(const Grid& grid, int places) {
+    if (grid.RowCount() - grid.FixedRows() != n_ || places != places_) {
+      Reset(grid, places);
+      return;
+    }
+    const int fr = grid.FixedRows();
+    const int fc = grid.FixedCols();
+    // The changed cells, each as its own 1 x 1 minor: a row mask and a column
+    // mask, and a minor depends on the cell when it keeps both.
+    std::vector<MinorKey> changed;
+    for (int i = 0; i < n_; ++i) {
+      for (int j = 0; j < n_; ++j) {
+        if (grid.Cells(fc + j, fr + i) != CellText(i, j)) changed.push_back({IndexSet{1} << i, IndexSet{1} << j});
+      }
+    }
+    if (changed.empty()) return;
+    if (changed.size() * 2 > cells_.size()) {
+      Reset(grid, places);
+      return;
+    }
+    for (const MinorKey& cell : changed) {
+      const int i = Lowest(cell.rows);
+      const int j = Lowest(cell.cols);
+      cells_[Position(i, j)] = {grid.Cells(fc + j, fr + i), {}, false};
+      signedElements_[Position(i, j) * 2] = {};
+      signedElements_[Position(i, j) * 2 + 1] = {};
+    }
+    std::erase_if(memo_, [&changed](const auto& entry) {
+      const MinorKey& minor = entry.first;
+      return std::any_of(changed.begin(), changed.end(), [&minor](const MinorKey& cell) {
+        return (minor.rows & cell.rows) != 0 && (minor.cols & cell.cols) != 0;
+      });
+    });
+  }
+
+  [[nodiscard]] std::size_t KeptMinors() const { return memo_.size(); }
   [[nodiscard]] int Size() const { return n_; }
   [[nodiscard]] IndexSet All() const { return n_ == 64 ? ~IndexSet{0} : (IndexSet{1} << n_) - 1; }
 
@@ -85,14 +128,14 @@ class MinorDeterminants::Solver {
     return found->second;
   }
 
-  [[nodiscard]] std::string_view CellText(int row, int col) const {
-    return cells_[static_cast<std::size_t>(row * n_ + col)].text;
-  }
+  [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row * n_ + col); }
+
+  [[nodiscard]] std::string_view CellText(int row, int col) const { return cells_[Position(row, col)].text; }
 
   // An element's value, read the first time an operation needs it, which is
   // when reading it could first fail.
   Complex Element(int row, int col) {
-    Cell& cell = cells_[static_cast<std::size_t>(row * n_ + col)];
+    Cell& cell = cells_[Position(row, col)];
     if (!cell.read) {
       cell.value = ParseComplex(cell.text);
       cell.read = true;
@@ -183,7 +226,7 @@ class MinorDeterminants::Solver {
     // The sign texts "1.0" and "-1.0", read as the multiplication reads them.
     static const Complex plus = ParseComplex(RealToDigits(PowerOf(2, -1)));
     static const Complex minus = ParseComplex(RealToDigits(PowerOf(3, -1)));
-    auto& slot = signedElements_[static_cast<std::size_t>((row * n_ + col) * 2 + (negative ? 1 : 0))];
+    auto& slot = signedElements_[Position(row, col) * 2 + (negative ? 1 : 0)];
     if (!slot.computed) {
       slot.value = Finish(ComplexMulParts(Element(row, col), negative ? minus : plus)).value;
       slot.computed = true;
@@ -192,7 +235,7 @@ class MinorDeterminants::Solver {
   }
 
   struct Cell {
-    std::string_view text;
+    std::string text;  // a copy: the grid may change before the next Update
     Complex value;
     bool read;
   };
@@ -201,8 +244,8 @@ class MinorDeterminants::Solver {
     bool computed = false;
   };
 
-  int n_;
-  int places_;
+  int n_ = 0;
+  int places_ = 0;
   std::vector<Cell> cells_;  // a(i, j) at i * n + j, counted from 0
   std::vector<SignedSlot> signedElements_;
   std::unordered_map<MinorKey, Result, MinorKeyHash> memo_;
@@ -213,7 +256,11 @@ MinorDeterminants::MinorDeterminants(const Grid& grid, int places)
 
 MinorDeterminants::~MinorDeterminants() = default;
 
+void MinorDeterminants::Update(const Grid& grid, int places) { solver_->Update(grid, places); }
+
 int MinorDeterminants::Size() const { return solver_->Size(); }
+
+std::size_t MinorDeterminants::KeptMinors() const { return solver_->KeptMinors(); }
 
 std::string MinorDeterminants::Whole() { return solver_->Text(solver_->All(), solver_->All()); }
 
