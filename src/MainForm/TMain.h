@@ -158,7 +158,7 @@ class TMain : public QWidget {
   std::unique_ptr<MessageBoxDisplay> messageBox_;
   MessageDisplay* previousMessageDisplay_;
   // The determinants of matrix 1 and its minors, shared by the strip and the
-  // inverse within one recalculation; empty outside it.
+  // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
   int recalculationCount_ = 0;
 };
