@@ -1,11 +1,18 @@
-// Bytes as a square matrix: the first byte gives the size (1 to 10), the
-// second the places (2 to 9), and the rest, split at newlines, the cell texts
-// row by row (missing cells are empty). GridDeterminant, the shared memo's
-// Whole and every one of its Minors must give what a fresh computation gives,
-// errors included (the same kind of floating-point error, or the same text),
-// and the grid must stay unchanged. The fresh computation is the literal
-// expansion up to 6 rows; above, where that takes too long, a fresh shared
-// computation of the minor on its own grid.
+// Bytes as a square matrix and a sequence of edits to it. The first byte
+// gives the size (1 to 10) and whether the whole is asked for before or after
+// the minors, the second the places (2 to 9); the rest, split at newlines,
+// gives the cell texts row by row (missing cells are empty), then the edits.
+// An edit's first byte says what it does (with its high bit set, the memo is
+// brought up to date and checked after it): 0x7F new places and 0x7E a new
+// size, each from the edit's second byte; any other value, modulo the number
+// of cells, a cell that takes the rest of the edit as its text.
+//
+// GridDeterminant, the shared memo's Whole and every one of its Minors must
+// give what a fresh computation gives, errors included (the same kind of
+// floating-point error, or the same text), and so must a memo kept through
+// the edits; the grid must stay unchanged. The fresh computation is the
+// literal expansion up to 6 rows; above, where that takes too long, a fresh
+// shared computation of the minor on its own grid.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -87,12 +94,11 @@ bool SameCells(const Grid& a, const Grid& b) {
   return true;
 }
 
-// The shared memo against fresh computations, asked in an order the input
-// chooses: the whole first or last, so that minors are met both in a memo
-// that the whole filled and in one that an error may have left half full.
-void CheckMemo(const Grid& grid, int places, bool wholeFirst) {
+// A memo against fresh computations, asked in an order the input chooses:
+// the whole first or last, so that minors are met both in a memo that the
+// whole filled and in one that an error may have left half full.
+void CheckMemo(MinorDeterminants& minors, const Grid& grid, int places, bool wholeFirst) {
   const int n = grid.RowCount() - grid.FixedRows();
-  MinorDeterminants minors(grid, places);
   Check(minors.Size() == n);
   const Outcome whole = Fresh(grid, places);
   if (wholeFirst) Check(Compute([&] { return minors.Whole(); }) == whole);
@@ -111,6 +117,23 @@ void CheckMemo(const Grid& grid, int places, bool wholeFirst) {
   if (!wholeFirst) Check(Compute([&] { return minors.Whole(); }) == whole);
 }
 
+void Resize(Grid& grid, int n) {
+  grid.SetRowCount(n + 1);
+  grid.SetColCount(n + 1);
+  for (int i = 1; i <= n; ++i) {
+    grid.SetCells(0, i, std::to_string(i));
+    grid.SetCells(i, 0, std::to_string(i));
+  }
+}
+
+// The next newline-ended record of the input.
+std::string_view NextRecord(std::string_view& rest) {
+  const std::size_t newline = rest.find('\n');
+  const std::string_view record = rest.substr(0, newline);
+  rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+  return record;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -118,28 +141,49 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const bool installed = (InstallMessageDisplay(&noMessages), true);
   (void)installed;
   if (size < 2) return 0;
-  const int n = 1 + data[0] % 10;
+  int n = 1 + data[0] % 10;
   const bool wholeFirst = data[0] / 10 % 2 == 0;
-  const int places = 2 + data[1] % 8;
+  int places = 2 + data[1] % 8;
   std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
 
   Grid grid;
-  grid.SetRowCount(n + 1);
-  grid.SetColCount(n + 1);
-  for (int i = 1; i <= n; ++i) {
-    grid.SetCells(0, i, std::to_string(i));
-    grid.SetCells(i, 0, std::to_string(i));
-  }
+  Resize(grid, n);
   for (int cell = 0; cell < n * n && !rest.empty(); ++cell) {
-    const std::size_t newline = rest.find('\n');
-    grid.SetCells(1 + cell % n, 1 + cell / n, rest.substr(0, newline));
-    rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+    grid.SetCells(1 + cell % n, 1 + cell / n, NextRecord(rest));
   }
   const Grid before = grid;
 
-  const Outcome fresh = Fresh(grid, places);
-  Check(Compute([&] { return GridDeterminant(grid, places); }) == fresh);
-  CheckMemo(grid, places, wholeFirst);
+  Check(Compute([&] { return GridDeterminant(grid, places); }) == Fresh(grid, places));
+  MinorDeterminants kept(grid, places);
+  CheckMemo(kept, grid, places, wholeFirst);
   Check(SameCells(grid, before));
+
+  // The edits, the memo kept through them.
+  bool pending = false;
+  const auto checkKept = [&] {
+    const Grid edited = grid;
+    kept.Update(grid, places);
+    CheckMemo(kept, grid, places, wholeFirst);
+    Check(SameCells(grid, edited));
+    pending = false;
+  };
+  while (!rest.empty()) {
+    const std::string_view edit = NextRecord(rest);
+    if (edit.empty()) continue;
+    const auto what = static_cast<unsigned char>(edit[0]);
+    const int argument = edit.size() > 1 ? static_cast<unsigned char>(edit[1]) : 0;
+    if ((what & 0x7F) == 0x7F) {
+      places = 2 + argument % 8;
+    } else if ((what & 0x7F) == 0x7E) {
+      n = 1 + argument % 10;
+      Resize(grid, n);
+    } else {
+      const int cell = (what & 0x7F) % (n * n);
+      grid.SetCells(1 + cell % n, 1 + cell / n, edit.substr(1));
+    }
+    pending = true;
+    if ((what & 0x80) != 0) checkKept();
+  }
+  if (pending) checkKept();
   return 0;
 }
