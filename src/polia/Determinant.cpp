@@ -49,8 +49,9 @@ class MinorDeterminants::Solver {
 
   // Starts afresh from the grid's cells.
   void Reset(const Grid& grid, int places) {
-    n_ = grid.RowCount() - grid.FixedRows();
-    if (n_ > 64) throw GridError("Matrix too large for a determinant");
+    const int n = grid.RowCount() - grid.FixedRows();
+    if (n > 64) throw GridError("Matrix too large for a determinant");
+    n_ = n;
     places_ = places;
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
