@@ -17,11 +17,11 @@ using zorvel::Grid;
 
 // Entries such as -3,25+1,5i: dense, complex, from a fixed pseudo-random
 // sequence, so the determinant is an ordinary number of several digits.
-Grid DenseComplexMatrix(int n) {
+Grid DenseComplexMatrix(int n, unsigned seed = 12345) {
   Grid grid;
   grid.SetRowCount(n + 1);
   grid.SetColCount(n + 1);
-  unsigned state = 12345;
+  unsigned state = seed;
   const auto next = [&state] {  // quarters from -4 to 4
     state = state * 1103515245u + 12345u;
     return static_cast<int>((state >> 16) % 33) / 4.0 - 4.0;
@@ -55,6 +55,28 @@ void BM_AllMinors(benchmark::State& state) {
   }
 }
 
+// What the inverse needs after a keystroke that changed one cell, with the
+// memo kept: each iteration writes another number into the next cell, all
+// n x n in turn, and asks for the whole and every minor again.
+void BM_AllMinorsOneCellEdit(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Grid grid = DenseComplexMatrix(n);
+  const Grid original = grid;
+  const Grid typed = DenseComplexMatrix(n, 4242);
+  zorvel::MinorDeterminants minors(grid, kPlaces);
+  int k = 0;
+  for (auto _ : state) {
+    const int row = 1 + k / n % n, col = 1 + k % n;
+    grid.SetCells(col, row, (k / (n * n) % 2 == 0 ? typed : original).Cells(col, row));
+    ++k;
+    minors.Update(grid, kPlaces);
+    benchmark::DoNotOptimize(minors.Whole());
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 1; c <= n; ++c) benchmark::DoNotOptimize(minors.Minor(r, c));
+    }
+  }
+}
+
 void BM_LiteralDeterminant(benchmark::State& state) {
   const Grid grid = DenseComplexMatrix(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(zorvel::testing::LiteralGridDeterminant(grid, kPlaces));
@@ -62,6 +84,7 @@ void BM_LiteralDeterminant(benchmark::State& state) {
 
 BENCHMARK(BM_GridDeterminant)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllMinors)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllMinorsOneCellEdit)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LiteralDeterminant)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -76,11 +76,56 @@ std::unique_ptr<zorvel::TMain> Window(int operation, int rows1, int cols1, int r
   return window;
 }
 
+// A recalculation that finds matrix 1 as it was (a key that changes no cell,
+// such as an arrow, recalculates too).
 void BM_VypoctyInverse10x10(benchmark::State& state) {
   const auto window = Window(0, 10, 10, 3, 3);
   for (auto _ : state) {
     window->Vypocty();
     QApplication::processEvents();  // the views repaint what changed
+  }
+}
+
+// A keystroke that changes one cell: each iteration writes another number
+// into the next cell of matrix 1, all 100 cells in turn, then recalculates
+// and repaints. The determinants of the minors that do not keep that cell are
+// reused.
+void BM_VypoctyInverse10x10OneCellEdit(benchmark::State& state) {
+  const auto window = Window(0, 10, 10, 3, 3);
+  zorvel::Grid& matrix = window->Pole1->grid();
+  const zorvel::Grid original = matrix;
+  zorvel::Grid typed;
+  FillDense(typed, 10, 10, 4242);
+  int k = 0;
+  for (auto _ : state) {
+    const int row = 1 + k / 10 % 10, col = 1 + k % 10;
+    matrix.SetCells(col, row, (k / 100 % 2 == 0 ? typed : original).Cells(col, row));
+    ++k;
+    window->Vypocty();
+    QApplication::processEvents();
+  }
+}
+
+// A change of the places (9 and 8 in turn) recomputes everything afresh.
+void BM_VypoctyInverse10x10PlacesChange(benchmark::State& state) {
+  const auto window = Window(0, 10, 10, 3, 3);
+  int places = 9;
+  for (auto _ : state) {
+    places = places == 9 ? 8 : 9;
+    window->DesM->SetValue(places);  // its change handler recalculates
+    QApplication::processEvents();
+  }
+}
+
+// The floor under the figures above: repainting the adjugate and the inverse
+// of a 10 x 10 matrix, which a keystroke changes almost everywhere, with
+// nothing recalculated.
+void BM_RepaintInverse10x10(benchmark::State& state) {
+  const auto window = Window(0, 10, 10, 3, 3);
+  for (auto _ : state) {
+    window->Pole3->viewport()->update();
+    window->Pole4->viewport()->update();
+    QApplication::processEvents();
   }
 }
 
@@ -142,6 +187,9 @@ void BM_CalcInverse10x10(benchmark::State& state) {
 }
 
 BENCHMARK(BM_VypoctyInverse10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctyInverse10x10OneCellEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctyInverse10x10PlacesChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalcInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyProduct20x10By10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PasteHugeCells20x10)->Unit(benchmark::kMillisecond);

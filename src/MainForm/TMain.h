@@ -169,7 +169,7 @@ class TMain : public QWidget {
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;
   // The determinants of matrix 1 and its minors, shared by the strip and the
-  // inverse within one recalculation; empty outside it.
+  // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
   int recalculationCount_ = 0;
   // Which strip values the running recalculation has written: after an error

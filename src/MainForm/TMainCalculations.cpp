@@ -19,18 +19,17 @@
 namespace zorvel {
 namespace {
 
-// Forgets the determinants of matrix 1 when a recalculation ends, also when
-// an error ends it: they belong to the grid's contents of this moment.
-class ScopedReset {
- public:
-  explicit ScopedReset(std::optional<MinorDeterminants>& minors) : minors_(minors) {}
-  ~ScopedReset() { minors_.reset(); }
-  ScopedReset(const ScopedReset&) = delete;
-  ScopedReset& operator=(const ScopedReset&) = delete;
-
- private:
-  std::optional<MinorDeterminants>& minors_;
-};
+// The determinants of matrix 1 are kept from one recalculation to the next
+// and brought up to date with its cells and the places before each use, so
+// a keystroke recomputes only the minors that keep the edited cell.
+MinorDeterminants& UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int places) {
+  if (minors) {
+    minors->Update(matrix, places);
+  } else {
+    minors.emplace(matrix, places);
+  }
+  return *minors;
+}
 
 }  // namespace
 
@@ -38,7 +37,6 @@ int TMain::Places() const { return DesM->Value(); }
 
 void TMain::Vypocty() {
   ++recalculationCount_;
-  const ScopedReset forget(matrix1Minors_);
   stripWritten_ = {};
   try {
     ButtonHore->setVisible(false);
@@ -85,8 +83,7 @@ void TMain::Vypocet1() {
   const Grid& matrix1 = Pole1->grid();
   std::string determinant;
   if (IsDeterminantGrid(matrix1)) {
-    matrix1Minors_.emplace(matrix1, places);  // the inverse reuses its minors
-    determinant = matrix1Minors_->Whole();
+    determinant = UpToDate(matrix1Minors_, matrix1, places).Whole();  // the inverse reuses its minors
   } else {
     determinant = GridDeterminant(matrix1, places);  // shows why it cannot
   }
@@ -129,13 +126,13 @@ void TMain::Vypocet2() {
   if (n == 1) {
     adjugate.SetCells(1, 1, "1");  // the adjugate of any 1 x 1 matrix
   } else {
-    if (!matrix1Minors_) matrix1Minors_.emplace(Pole1->grid(), places);
+    MinorDeterminants& minors = UpToDate(matrix1Minors_, Pole1->grid(), places);
     for (int r = 1; r <= n; ++r) {
       const int columns = SpinEdit1->Value();  // a loop's bound is read once, at its start
       for (int c = 1; c <= columns; ++c) {
         // Entry (r, c) is the cofactor of element (c, r): the adjugate is the
         // transposed matrix of cofactors.
-        const std::string minor = matrix1Minors_->Minor(c, r);
+        const std::string minor = minors.Minor(c, r);
         const std::string sign = RealToDigits(PowerOf(r + c, -1));
         adjugate.SetCells(c, r, ComplexMul(sign, minor, places));
       }

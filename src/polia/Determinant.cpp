@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::string_view kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
-constexpr std::string_view kSentinel = "?";
 
 // A set of matrix rows or columns, one bit each, in ascending order.
 using IndexSet = std::uint64_t;
@@ -46,18 +45,62 @@ struct Result {
 
 class MinorDeterminants::Solver {
  public:
-  Solver(const Grid& grid, int places) : n_(grid.RowCount() - grid.FixedRows()), places_(places) {
-    if (n_ > 64) throw GridError("Matrix too large for a determinant");
+  Solver(const Grid& grid, int places) { Reset(grid, places); }
+
+  // Starts afresh from the grid's cells.
+  void Reset(const Grid& grid, int places) {
+    const int n = grid.RowCount() - grid.FixedRows();
+    if (n > 64) throw GridError("Matrix too large for a determinant");
+    n_ = n;
+    places_ = places;
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
+    cells_.clear();
     cells_.reserve(static_cast<std::size_t>(n_ * n_));
     for (int i = 0; i < n_; ++i) {
       for (int j = 0; j < n_; ++j) cells_.push_back({grid.Cells(fc + j, fr + i), {}, false});
     }
-    signedElements_.resize(static_cast<std::size_t>(n_ * n_ * 2));
+    signedElements_.assign(static_cast<std::size_t>(n_ * n_ * 2), {});
+    memo_.clear();
     memo_.reserve(std::size_t{1} << std::min(n_ + 2, 14));
   }
 
+  void Update(const Grid& grid, int places) {
+    if (grid.RowCount() - grid.FixedRows() != n_ || places != places_) {
+      Reset(grid, places);
+      return;
+    }
+    const int fr = grid.FixedRows();
+    const int fc = grid.FixedCols();
+    // The changed cells, each as its own 1 x 1 minor: a row mask and a column
+    // mask, and a minor depends on the cell when it keeps both.
+    std::vector<MinorKey> changed;
+    for (int i = 0; i < n_; ++i) {
+      for (int j = 0; j < n_; ++j) {
+        if (grid.Cells(fc + j, fr + i) != CellText(i, j)) changed.push_back({IndexSet{1} << i, IndexSet{1} << j});
+      }
+    }
+    if (changed.empty()) return;
+    if (changed.size() * 2 > cells_.size()) {
+      Reset(grid, places);
+      return;
+    }
+    for (const MinorKey& cell : changed) {
+      const int i = Lowest(cell.rows);
+      const int j = Lowest(cell.cols);
+      cells_[Position(i, j)] = {grid.Cells(fc + j, fr + i), {}, false};
+      signedElements_[Position(i, j) * 2] = {};
+      signedElements_[Position(i, j) * 2 + 1] = {};
+    }
+    std::erase_if(memo_, [&changed](const auto& entry) {
+      const MinorKey& minor = entry.first;
+      return std::any_of(changed.begin(), changed.end(), [&minor](const MinorKey& cell) {
+        return (minor.rows & cell.rows) != 0 && (minor.cols & cell.cols) != 0;
+      });
+    });
+  }
+
+  [[nodiscard]] std::size_t KeptMinors() const { return memo_.size(); }
   [[nodiscard]] int Size() const { return n_; }
   [[nodiscard]] IndexSet All() const { return n_ == 64 ? ~IndexSet{0} : (IndexSet{1} << n_) - 1; }
 
@@ -86,14 +129,14 @@ class MinorDeterminants::Solver {
     return found->second;
   }
 
-  [[nodiscard]] std::string_view CellText(int row, int col) const {
-    return cells_[static_cast<std::size_t>(row * n_ + col)].text;
-  }
+  [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row * n_ + col); }
+
+  [[nodiscard]] std::string_view CellText(int row, int col) const { return cells_[Position(row, col)].text; }
 
   // An element's value, read the first time an operation needs it, which is
   // when reading it could first fail.
   Complex Element(int row, int col) {
-    Cell& cell = cells_[static_cast<std::size_t>(row * n_ + col)];
+    Cell& cell = cells_[Position(row, col)];
     if (!cell.read) {
       cell.value = ParseComplex(cell.text);
       cell.read = true;
@@ -112,14 +155,21 @@ class MinorDeterminants::Solver {
     int r[2], c[2];
     Members(rows, r);
     Members(cols, c);
-    const Result t1 = Finish(ComplexMulParts(Element(r[1], c[0]), Element(r[0], c[1])));
-    const Result t2 = Finish(ComplexMulParts(Element(r[0], c[0]), Element(r[1], c[1])));
+    // Each operand is read into a named value in the written order: reading
+    // can fail, and a call's arguments are evaluated in no fixed order.
+    const Complex a21 = Element(r[1], c[0]);
+    const Complex a12 = Element(r[0], c[1]);
+    const Result t1 = Finish(ComplexMulParts(a21, a12));
+    const Complex a11 = Element(r[0], c[0]);
+    const Complex a22 = Element(r[1], c[1]);
+    const Result t2 = Finish(ComplexMulParts(a11, a22));
     return Finish(ComplexSubParts(t2.value, t1.value));
   }
 
   // The rule of Sarrus: three products down the diagonals added, three up
   // the anti-diagonals subtracted, in this order. A product takes its first
-  // factor as the element's text itself; while it has none, it holds "?".
+  // factor as the element's text itself. "No factor yet" is a flag, never a
+  // text: a cell holding "?" reads as any unreadable text does.
   Result Sarrus(IndexSet rows, IndexSet cols) {
     static constexpr int kDiagonals[6][3][2] = {
         {{0, 0}, {1, 1}, {2, 2}}, {{0, 2}, {1, 1}, {2, 0}},  // k = 0: positive, negative
@@ -131,18 +181,18 @@ class MinorDeterminants::Solver {
     Members(cols, c);
     Result sum = Finish({});  // "0"
     for (int d = 0; d < 6; ++d) {
-      // P is the sentinel, an element's own text, or a computed product.
-      bool sentinel = true;
+      // P has no factor yet, is an element's own text, or a computed product.
+      bool noFactorYet = true;
       int elementRow = -1, elementCol = -1;
       Result product;
       const auto value = [&] { return elementRow >= 0 ? Element(elementRow, elementCol) : product.value; };
       for (const auto& position : kDiagonals[d]) {
         const int row = r[position[0]];
         const int col = c[position[1]];
-        if (sentinel) {
+        if (noFactorYet) {
           elementRow = row;
           elementCol = col;
-          sentinel = CellText(row, col) == kSentinel;
+          noFactorYet = false;
         } else {
           const Complex factor = value();  // the first operand is read first
           product = Finish(ComplexMulParts(factor, Element(row, col)));
@@ -177,7 +227,7 @@ class MinorDeterminants::Solver {
     // The sign texts "1.0" and "-1.0", read as the multiplication reads them.
     static const Complex plus = ParseComplex(RealToDigits(PowerOf(2, -1)));
     static const Complex minus = ParseComplex(RealToDigits(PowerOf(3, -1)));
-    auto& slot = signedElements_[static_cast<std::size_t>((row * n_ + col) * 2 + (negative ? 1 : 0))];
+    auto& slot = signedElements_[Position(row, col) * 2 + (negative ? 1 : 0)];
     if (!slot.computed) {
       slot.value = Finish(ComplexMulParts(Element(row, col), negative ? minus : plus)).value;
       slot.computed = true;
@@ -186,7 +236,7 @@ class MinorDeterminants::Solver {
   }
 
   struct Cell {
-    std::string_view text;
+    std::string text;  // a copy: the grid may change before the next Update
     Complex value;
     bool read;
   };
@@ -195,8 +245,8 @@ class MinorDeterminants::Solver {
     bool computed = false;
   };
 
-  int n_;
-  int places_;
+  int n_ = 0;
+  int places_ = 0;
   std::vector<Cell> cells_;  // a(i, j) at i * n + j, counted from 0
   std::vector<SignedSlot> signedElements_;
   std::unordered_map<MinorKey, Result, MinorKeyHash> memo_;
@@ -207,7 +257,11 @@ MinorDeterminants::MinorDeterminants(const Grid& grid, int places)
 
 MinorDeterminants::~MinorDeterminants() = default;
 
+void MinorDeterminants::Update(const Grid& grid, int places) { solver_->Update(grid, places); }
+
 int MinorDeterminants::Size() const { return solver_->Size(); }
+
+std::size_t MinorDeterminants::KeptMinors() const { return solver_->KeptMinors(); }
 
 std::string MinorDeterminants::Whole() { return solver_->Text(solver_->All(), solver_->All()); }
 

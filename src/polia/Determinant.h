@@ -29,14 +29,27 @@ bool IsDeterminantGrid(const Grid& grid);
 // byte, as a fresh expansion of each minor gives (errors too: the shared work
 // runs in the same order, and a repeated computation could only repeat a
 // result). Matrices of up to 64 rows.
+//
+// The memo can be kept while the matrix is edited: Update compares the grid
+// with the cell texts the memo was built from (it keeps its own copies) and
+// drops only the minors that keep both the row and the column of a changed
+// cell, so a keystroke costs what it changes. Only minors computed without
+// error are ever kept, so an error is met again where a fresh expansion meets
+// it.
 class MinorDeterminants {
  public:
-  // The matrix is the data cells of `grid`, which must stay unchanged while
-  // this object lives; it must be square with equal fixed counts.
+  // The matrix is the data cells of `grid`, copied; it must be square with
+  // equal fixed counts.
   MinorDeterminants(const Grid& grid, int places);
   ~MinorDeterminants();
   MinorDeterminants(const MinorDeterminants&) = delete;
   MinorDeterminants& operator=(const MinorDeterminants&) = delete;
+
+  // Takes the grid's present cells and places (the grid must be square with
+  // equal fixed counts). Another size or other places, or more than half the
+  // cells changed, start afresh; otherwise the minors that keep a changed
+  // cell are dropped, with that cell's reading, and the rest are kept.
+  void Update(const Grid& grid, int places);
 
   [[nodiscard]] int Size() const;
   // The determinant of the whole matrix.
@@ -44,6 +57,8 @@ class MinorDeterminants {
   // The determinant of the matrix without its row `row` and column `col`
   // (counted from 1); the matrix must have at least 2 rows.
   std::string Minor(int row, int col);
+  // How many minors of 2 or more rows are held computed: what an edit keeps.
+  [[nodiscard]] std::size_t KeptMinors() const;
 
  private:
   class Solver;

@@ -1,6 +1,5 @@
 #include "ComplexArithmetic.h"
 
-
 #include "FloatError.h"
 
 namespace zorvel {
@@ -9,10 +8,13 @@ namespace {
 using Extended = long double;
 
 // Reads both texts, computes and writes the result: the frame of the four
-// operations on texts.
+// operations on texts. The first text is read first: reading can fail, and
+// the order of evaluating a call's arguments is the compiler's choice.
 template <Complex (*Parts)(const Complex&, const Complex&)>
 ShortText OnTexts(std::string_view a, std::string_view b, int places) {
-  const Complex parts = Parts(ParseComplex(a), ParseComplex(b));
+  const Complex first = ParseComplex(a);
+  const Complex second = ParseComplex(b);
+  const Complex parts = Parts(first, second);
   return FormatComplex(places, parts.re, parts.im);
 }
 

@@ -223,6 +223,13 @@ Complex Write(int places, const Complex& parts, ShortText* text) {
   const bool hasIm = im != 0.0;
   const bool unit = im == 1.0 || im == -1.0;  // written as the unit alone; 0,99999 keeps its digit
   const FixedPoint rePart = hasRe ? RoundFixedPoint(places, re) : FixedPoint{};
+  // An imaginary part too large to write makes the whole text the message, as
+  // a not-a-number part does; never the message twice or followed by "i". A
+  // too-large real part alone keeps its place before a written imaginary part.
+  if (hasIm && imPart.tooLarge) {
+    if (text != nullptr) text->append(kTooLargeNumber);
+    return kNotANumber;
+  }
 
   if (text != nullptr) {
     if (hasRe) {
@@ -242,7 +249,7 @@ Complex Write(int places, const Complex& parts, ShortText* text) {
   }
 
   if (text != nullptr) return {};
-  if ((hasRe && rePart.tooLarge) || (hasIm && imPart.tooLarge)) return kNotANumber;  // the text holds the message
+  if (hasRe && rePart.tooLarge) return kNotANumber;  // the text holds the message
   const double reValue = hasRe ? ReadBackValue(rePart) : 0.0;
   const double imValue = unit ? im : ReadBackValue(imPart);
   if (hasRe && hasIm) return {0.0 + reValue, imValue + 0.0};  // "A+Bi" reads as tail + head

@@ -23,7 +23,9 @@ inline constexpr Complex kNotANumber{__builtin_nan(""), __builtin_nan("")};
 [[nodiscard]] inline bool IsNotANumber(const Complex& value) { return value.re != value.re || value.im != value.im; }
 
 // Writes a complex number rounded to `places`: "2+3,5i", "-i", "0+2i", ... A
-// NaN part writes the too-large message alone.
+// NaN part, or an imaginary part too large to write, writes the too-large
+// message alone; a too-large real part takes its place before a written
+// imaginary part ("Príliš veľké číslo+2i").
 ShortText FormatComplex(int places, double re, double im);
 
 // The value that FormatComplex's text reads back as (exactly what

@@ -25,6 +25,9 @@ std::string_view Trim(std::string_view text) {
 // Appends decimal digits to a whole number. The number is exact in 64 bits
 // for the first 19 digits, and extended precision would hold it exactly too,
 // so integers carry it that far and extended precision takes over after.
+// Digits beyond the extended range are the overflow error the moment the
+// number becomes infinite, as any extended result that does: never an
+// infinity carried on into infinity / infinity.
 class DigitAccumulator {
  public:
   void Add(int digit) {
@@ -33,6 +36,7 @@ class DigitAccumulator {
     } else {
       if (count_ == 19) extended_ = static_cast<long double>(exact_);
       extended_ = extended_ * 10.0L + digit;
+      if (std::isinf(extended_)) ThrowFloatError(FloatError::Kind::Overflow);
     }
     ++count_;
   }

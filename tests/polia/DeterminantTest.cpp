@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -37,6 +38,15 @@ Grid MatrixGrid(const Rows& rows) {
   return grid;
 }
 
+// The text, or the error that ended the computation.
+std::string Outcome(const std::function<std::string()>& compute) {
+  try {
+    return compute();
+  } catch (const FloatError& e) {
+    return std::string("error: ") + e.what();
+  }
+}
+
 struct WorkedExample {
   const char* name;
   Rows rows;
@@ -68,15 +78,19 @@ TEST(GridDeterminant, GivesTheWorkedExamples) {
   }
 }
 
-// A first factor whose text is "?" leaves the product holding the sentinel,
-// so the next element replaces it instead of being multiplied with it.
-TEST(GridDeterminant, TheSentinelTextIsReplacedNotMultiplied) {
-  // Products: ?·5·7 -> 5·7 = 35 and ?·5·2 -> 5·2 = 10 with a(1,1) = a(3,3)... as literal text.
-  const Grid grid = MatrixGrid({{"?", "0", "0"}, {"0", "5", "0"}, {"0", "0", "7"}});
-  EXPECT_EQ(GridDeterminant(grid, 3), "35");
-  EXPECT_EQ(GridDeterminant(grid, 3), LiteralGridDeterminant(grid, 3));
-  const Grid twice = MatrixGrid({{"?", "0", "0"}, {"0", "?", "0"}, {"0", "0", "2,5000"}});
-  EXPECT_EQ(GridDeterminant(twice, 3), "2,5");
+// "No factor yet" in a diagonal product is a state of its own, never a text:
+// a cell holding "?" (what a character without a Windows-1250 code becomes)
+// reads as any unreadable text does, as 0, wherever it stands.
+TEST(GridDeterminant, AQuestionMarkCellReadsAsAnyUnreadableText) {
+  for (const char* cell : {"?", "abc", "0"}) {
+    SCOPED_TRACE(cell);
+    const Grid first = MatrixGrid({{cell, "2", "3"}, {"4", "5", "6"}, {"7", "8", "10"}});
+    EXPECT_EQ(GridDeterminant(first, 3), "-5");
+    EXPECT_EQ(LiteralGridDeterminant(first, 3), "-5");
+    const Grid diagonal = MatrixGrid({{cell, "0", "0"}, {"0", cell, "0"}, {"0", "0", "2,5000"}});
+    EXPECT_EQ(GridDeterminant(diagonal, 3), "0");
+    EXPECT_EQ(LiteralGridDeterminant(diagonal, 3), "0");
+  }
 }
 
 TEST(GridDeterminant, ShowsAMessageForGridsItCannotUse) {
@@ -102,9 +116,33 @@ TEST(GridDeterminant, ShowsAMessageForGridsItCannotUse) {
 }
 
 TEST(GridDeterminant, ErrorsOfTheArithmeticPropagate) {
-  const Grid overflow = MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"}, {"0", "0", "1", "0"},
-                                    {"0", "0", "0", "1"}});
-  EXPECT_THROW(GridDeterminant(overflow, 3), FloatError);
+  const std::string beyondExtended = std::string(5000, '9') + "E-10000";  // its reading overflows
+  struct Case {
+    const char* name;
+    Grid grid;
+    FloatError::Kind kind;
+  };
+  const Case cases[] = {
+      {"4x4 signed element too large to write", MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"},
+                                                            {"0", "0", "1", "0"}, {"0", "0", "0", "1"}}),
+       FloatError::Kind::InvalidOperation},
+      // The 2 x 2 rule reads a(2,1) and a(1,2) and multiplies them before it
+      // reads a(1,1) and a(2,2), whose product could fail otherwise.
+      {"2x2 reading", MatrixGrid({{"1E19", beyondExtended}, {"1", "1"}}), FloatError::Kind::Overflow},
+      {"2x2 reading second", MatrixGrid({{"1", "1"}, {beyondExtended, "1E400"}}), FloatError::Kind::Overflow},
+      {"2x2 product too large to write", MatrixGrid({{"1E19", "0"}, {"0", "1"}}), FloatError::Kind::InvalidOperation},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      GridDeterminant(c.grid, 3);
+      ADD_FAILURE() << "no error";
+    } catch (const FloatError& e) {
+      EXPECT_EQ(e.kind(), c.kind);
+    }
+    EXPECT_EQ(Outcome([&] { return LiteralGridDeterminant(c.grid, 3); }),
+              Outcome([&] { return GridDeterminant(c.grid, 3); }));
+  }
   const Grid tooLarge = MatrixGrid({{"65536", "0", "0", "0"}, {"0", "32768", "0", "0"}, {"0", "0", "1", "0"},
                                     {"0", "0", "0", "1"}});
   EXPECT_EQ(GridDeterminant(tooLarge, 3), std::string(kTooLargeNumber)) << "never a plausible number";
@@ -153,13 +191,6 @@ class RandomMatrix {
   std::mt19937 rng_;
 };
 
-std::string Outcome(const std::function<std::string()>& compute) {
-  try {
-    return compute();
-  } catch (const FloatError& e) {
-    return std::string("error: ") + e.what();
-  }
-}
 
 TEST(GridDeterminant, MatchesTheLiteralExpansionOnRandomMatrices) {
   RandomMatrix random(20261208);
@@ -212,6 +243,89 @@ TEST(MinorDeterminants, EveryMinorMatchesAFreshExpansionOfIt) {
       EXPECT_EQ(minors.Whole(), LiteralGridDeterminant(grid, places));
     }
   }
+}
+
+// What a kept memo drops on an edit: exactly the minors that keep both the
+// row and the column of a changed cell. The whole 5 x 5 expansion holds every
+// row set of sizes 3 to 5 with as many last columns: 10 + 5 + 1 minors (the
+// rule of Sarrus needs no smaller ones).
+TEST(MinorDeterminants, AnEditDropsOnlyTheMinorsThatKeepTheEditedCell) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, int>> edited;  // (row, column), from 1
+    int places;
+    std::size_t kept;
+  };
+  const Case cases[] = {
+      {"nothing changed", {}, 3, 16},
+      {"first column: only the whole keeps it", {{1, 1}}, 3, 15},
+      {"last row and column: the 11 row sets with row 5 go", {{5, 5}}, 3, 5},
+      {"two cells of one row", {{2, 4}, {2, 5}}, 3, 5},
+      {"column 2: the whole and the four 4 x 4 minors with row 3 go", {{3, 2}}, 3, 11},
+      {"half the cells and one more: afresh", {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 1}, {2, 2}, {2, 3},
+                                               {2, 4}, {2, 5}, {3, 1}, {3, 2}, {3, 3}}, 3, 0},
+      {"other places: afresh", {}, 4, 0},
+  };
+  RandomMatrix random(11);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Grid grid = random.Matrix(5, 3);
+    for (int i = 1; i <= 5; ++i) {
+      for (int j = 1; j <= 5; ++j) grid.SetCells(j, i, std::to_string(i * j % 7) + "-i");
+    }
+    MinorDeterminants minors(grid, 3);
+    minors.Whole();
+    ASSERT_EQ(minors.KeptMinors(), 16u);
+    for (const auto& [row, col] : c.edited) grid.SetCells(col, row, grid.Cells(col, row) + "5");
+    minors.Update(grid, c.places);
+    EXPECT_EQ(minors.KeptMinors(), c.kept);
+    EXPECT_EQ(minors.Whole(), LiteralGridDeterminant(grid, c.places));
+  }
+}
+
+// A memo kept through random edits gives, after each, what a fresh one gives,
+// errors included: single cells, several at once, a cell set back to an old
+// text, cells whose reading or products fail, other places and other sizes.
+TEST(MinorDeterminants, AKeptMemoGivesWhatAFreshOneGivesAfterEveryEdit) {
+  RandomMatrix random(20261209);
+  int errors = 0;
+  for (int sequence = 0; sequence < 60; ++sequence) {
+    int n = 2 + sequence % 6;
+    int places = 2 + random.Pick(8);
+    Grid grid = random.Matrix(n, places);
+    MinorDeterminants kept(grid, places);
+    for (int step = 0; step < 8; ++step) {
+      switch (random.Pick(10)) {
+        case 0: places = 2 + random.Pick(8); break;
+        case 1: n = 2 + random.Pick(6), grid = random.Matrix(n, places); break;
+        case 2: grid.SetCells(1, 1, "1E200"); break;
+        default:
+          for (int edits = 1 + random.Pick(3); edits > 0; --edits) {
+            grid.SetCells(1 + random.Pick(n), 1 + random.Pick(n), random.Cell(places));
+          }
+      }
+      kept.Update(grid, places);
+      MinorDeterminants fresh(grid, places);
+      // The whole first or last, so that minors are also met in a memo that
+      // an error left half full.
+      const bool wholeFirst = random.Pick(2) == 0;
+      if (wholeFirst) {
+        ASSERT_EQ(Outcome([&] { return kept.Whole(); }), Outcome([&] { return fresh.Whole(); }));
+      }
+      for (int row = 1; row <= n; ++row) {
+        for (int col = 1; col <= n; ++col) {
+          const std::string expected = Outcome([&] { return fresh.Minor(row, col); });
+          ASSERT_EQ(Outcome([&] { return kept.Minor(row, col); }), expected)
+              << "sequence " << sequence << " step " << step << " minor " << row << "," << col;
+          errors += expected.starts_with("error") ? 1 : 0;
+        }
+      }
+      if (!wholeFirst) {
+        ASSERT_EQ(Outcome([&] { return kept.Whole(); }), Outcome([&] { return fresh.Whole(); }));
+      }
+    }
+  }
+  EXPECT_GT(errors, 20) << "the edits should raise errors too";
 }
 
 }  // namespace

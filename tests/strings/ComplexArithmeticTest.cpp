@@ -55,6 +55,8 @@ TEST(ComplexArithmetic, ComputesAndRoundsEachOperation) {
       {"add", ComplexAdd, "2147483647", "1i", 3, "2147483647+i"},
       {"add", ComplexAdd, "2147483647", "2147483647i", 3, "2147483647+2147483647i"},
       {"mul", ComplexMul, "-3,25+1,5i", "12,345-6,789i", 9, "-29,93775+40,58175i"},
+      {"add", ComplexAdd, "1e10+1e10i", "0", 3, kTooLarge},
+      {"add", ComplexAdd, "1e10", "2i", 3, kTooLarge + "+2i"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + c.a + " " + c.b + " @" + std::to_string(c.places));
@@ -69,11 +71,14 @@ TEST(ComplexArithmetic, RoundsAfterEveryStepOfAChain) {
 
 struct ErrorCase {
   Operation op;
-  const char* a;
-  const char* b;
+  std::string a;
+  std::string b;
   FloatError::Kind kind;
   const char* message;
 };
+
+// Digits beyond the extended range: their reading overflows.
+const std::string kBeyondExtended = std::string(5000, '9') + "E-10000";
 
 TEST(ComplexArithmetic, FloatingPointErrorsCarryTheirMessages) {
   const ErrorCase cases[] = {
@@ -85,9 +90,15 @@ TEST(ComplexArithmetic, FloatingPointErrorsCarryTheirMessages) {
       {ComplexDiv, "1E300", "1E-300", FloatError::Kind::Overflow, "Floating point overflow"},
       {ComplexMul, "1E10", "1E10", FloatError::Kind::InvalidOperation, "Invalid floating point operation"},
       {ComplexSub, "1E400", "1", FloatError::Kind::Overflow, "Floating point overflow"},
+      // The first operand is read first, then the second, before anything is
+      // computed: a reading error comes before the division's own error.
+      {ComplexAdd, kBeyondExtended, "1E400", FloatError::Kind::Overflow, "Floating point overflow"},
+      {ComplexMul, "1", kBeyondExtended, FloatError::Kind::Overflow, "Floating point overflow"},
+      {ComplexDiv, "0", kBeyondExtended, FloatError::Kind::Overflow, "Floating point overflow"},
+      {ComplexDiv, kBeyondExtended, "0", FloatError::Kind::Overflow, "Floating point overflow"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.a) + " " + c.b);
+    SCOPED_TRACE(c.a.substr(0, 12) + " " + c.b.substr(0, 12));
     try {
       c.op(c.a, c.b, 3);
       ADD_FAILURE() << "no error";

@@ -52,10 +52,21 @@ TEST(ParseComplex, TheTooLargeMessageIsNotANumber) {
   }
 }
 
+// Reading a text can fail with the overflow error and with no other.
 TEST(ParseComplex, OverflowsOnATermBeyondTheDoubleRange) {
-  EXPECT_THROW(ParseComplex("1e400"), FloatError);
-  EXPECT_THROW(ParseComplex("1+1e400i"), FloatError);
-  EXPECT_THROW(ParseComplex("1e308i+1e308i"), FloatError);      // the sum overflows
+  const std::string beyondExtended(5000, '9');
+  for (const std::string& text : {std::string("1e400"), std::string("1+1e400i"),
+                                  std::string("1e308i+1e308i"),  // the sum overflows
+                                  beyondExtended + "E-10000", "2-" + beyondExtended + "E-10000i",
+                                  beyondExtended + "E-10000i+1"}) {
+    SCOPED_TRACE(text.substr(0, 16));
+    try {
+      ParseComplex(text);
+      ADD_FAILURE() << "no error";
+    } catch (const FloatError& e) {
+      EXPECT_EQ(e.kind(), FloatError::Kind::Overflow);
+    }
+  }
 }
 
 // A million characters read without deep recursion or quadratic scanning
@@ -115,13 +126,20 @@ TEST(FormatComplex, WritesTheShortestForm) {
   };
   for (const auto& c : cases) EXPECT_EQ(FormatComplex(3, c.re, c.im), c.text) << c.re << " " << c.im;
   EXPECT_EQ(FormatComplex(3, 3e9, 2), kTooLarge + "+2i");
-  EXPECT_EQ(FormatComplex(3, 3e9, 3e9), kTooLarge + "+" + kTooLarge + "i");
+  EXPECT_EQ(FormatComplex(3, -3e9, -2), kTooLarge + "-2i");
   EXPECT_EQ(FormatComplex(9, -2147483647.123456789, -2147483647.123456789).size(), 43u);
 }
 
-TEST(FormatComplex, ANotANumberPartWritesTheMessageAlone) {
-  EXPECT_EQ(FormatComplex(3, NAN, 0), kTooLarge);
-  EXPECT_EQ(FormatComplex(3, 1, NAN), kTooLarge);
+// Never "Príliš veľké číslo+Príliš veľké čísloi" nor the message followed by
+// "i": an imaginary part that cannot be written takes the whole text.
+TEST(FormatComplex, ANotANumberOrTooLargeImaginaryPartWritesTheMessageAlone) {
+  const std::pair<double, double> cases[] = {{NAN, 0},     {1, NAN},           {3e9, 3e9}, {0, 3e9},
+                                             {2, -3e9},    {0, -2147483648.0}, {-3e9, 2147483647.9999}};
+  for (const auto& [re, im] : cases) {
+    SCOPED_TRACE(std::to_string(re) + " " + std::to_string(im));
+    EXPECT_EQ(FormatComplex(3, re, im), kTooLarge);
+    EXPECT_TRUE(IsNotANumber(ReadBackComplex(3, {re, im})));
+  }
 }
 
 TEST(FormatComplex, FailsForAPartOfMagnitude2To63) {

@@ -115,7 +115,11 @@ TEST(TextToReal, ReadsWhatFitsAndThePartialValueOtherwise) {
 
 TEST(TextToReal, OverflowsBeyondTheDoubleRange) {
   const std::string hugeDigits(400, '9');
-  for (const std::string& text : {std::string("1e400"), std::string("-2E309"), hugeDigits, hugeDigits + "x"}) {
+  // Digits beyond even the extended range overflow while they are read,
+  // whatever exponent follows: never infinity / infinity, an invalid operation.
+  const std::string beyondExtended(5000, '9');
+  for (const std::string& text : {std::string("1e400"), std::string("-2E309"), hugeDigits, hugeDigits + "x",
+                                  beyondExtended + "E-10000", "0," + beyondExtended + "E-100", beyondExtended + "x"}) {
     try {
       TextToReal(text);
       ADD_FAILURE() << text;

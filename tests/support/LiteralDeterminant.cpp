@@ -34,10 +34,14 @@ std::string LiteralGridDeterminant(const Grid& grid, int places) {
   std::string s = "0";
   if (n == 3) {
     for (int k = 0; k <= 2; ++k) {
-      std::string p = "?";
+      // P has no factor yet until the first element is taken as its text: a
+      // flag, never a text that a cell could hold.
+      std::string p;
+      bool noFactorYet = true;
       const auto take = [&](const std::string& element) {
-        if (p == "?") {
+        if (noFactorYet) {
           p = element;
+          noFactorYet = false;
         } else {
           p = ComplexMul(p, element, places).str();
         }
@@ -45,7 +49,7 @@ std::string LiteralGridDeterminant(const Grid& grid, int places) {
       for (int j = 0; j <= 2 - k; ++j) take(a(k + 1 + j, 1 + j));
       for (int m = 0; m <= k - 1; ++m) take(a(1 + m, 4 - k + m));
       s = ComplexAdd(s, p, places).str();
-      p.assign(1, '?');  // not p = "?": GCC 12 warns falsely (-Wrestrict) on that assignment
+      noFactorYet = true;
       for (int e = 3; e >= k + 1; --e) take(a(4 - e + k, e));
       for (int m = 0; m <= k - 1; ++m) take(a(k - m, 1 + m));
       s = ComplexSub(s, p, places).str();
