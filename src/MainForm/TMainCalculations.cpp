@@ -4,13 +4,11 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "ComplexArithmetic.h"
-#include "ComplexText.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "ElidedLabel.h"
 #include "GridOps.h"
-#include "NumberText.h"
+#include "MatrixCalculations.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
@@ -76,7 +74,7 @@ void TMain::ShowFailedRecalculation(const QString& error) {
 // The determinant strip under matrix 1: the determinant, and its reciprocal
 // when the determinant reads as non-zero.
 void TMain::Vypocet1() {
-  Panel5->setVisible(SpinEdit1->Value() == SpinEdit2->Value() && SpinEdit1->Value() > 0);
+  Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
   if (Panel5->isHidden()) return;  // the old texts stay, unseen
 
   const int places = Places();
@@ -90,125 +88,73 @@ void TMain::Vypocet1() {
   Determinant1->SetFullText(FromCp1250(determinant));
   Determinant3->SetFullText(Determinant1->FullText());
   stripWritten_.determinant = true;
-  if (!IsZeroComplex(determinant)) {
-    Determinant11->SetFullText(FromCp1250(ComplexDiv("1", determinant, places)));
+  const std::optional<ShortText> reciprocal = ReciprocalOf(determinant, places);
+  if (reciprocal) {
+    Determinant11->SetFullText(FromCp1250(*reciprocal));
     stripWritten_.reciprocal = true;
-    Determinant11->setVisible(true);
-    Label6->setVisible(true);
-  } else {
-    Determinant11->setVisible(false);
-    Label6->setVisible(false);
   }
+  Determinant11->setVisible(reciprocal.has_value());
+  Label6->setVisible(reciprocal.has_value());
 }
+
+// The results are worked out in scratch copies of their grids and then copied
+// over, so a cell whose text stays the same is not touched, and an arrow key
+// that changes nothing repaints nothing.
+namespace {
+
+void ShowResult(const Grid& computed, StringGrid* pole) { CopyGrid(computed, pole->grid(), true); }
+
+}  // namespace
 
 // The inverse as 1/determinant x adjugate: the adjugate in Pole3, the inverse
 // in Pole4, each entry the result of its own rounded operation.
 void TMain::Vypocet2() {
   const std::string determinant = ToCp1250(Determinant1->FullText());
-  PanelInverzna->setVisible(SpinEdit1->Value() == SpinEdit2->Value() && SpinEdit1->Value() > 0 &&
-                            !IsZeroComplex(determinant));
+  const int n = SpinEdit1->Value();
+  const std::optional<std::string_view> refusal = InverseRefusal({n, SpinEdit2->Value()}, determinant);
+  PanelInverzna->setVisible(!refusal);
   if (PanelInverzna->isHidden()) {
-    if (SpinEdit1->Value() != SpinEdit2->Value()) {
-      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu."));
-    } else if (!IsZeroComplex(determinant)) {
-      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica."));
-    } else {
-      Panel4->SetCaption(QStringLiteral("K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule."));
-    }
+    Panel4->SetCaption(FromCp1250(*refusal));
     return;
   }
-
-  const int places = Places();
   ButtonHore->setVisible(true);
-  Grid& adjugate = Pole3->grid();
-  CopyGrid(Pole1->grid(), adjugate, false);
-  const int n = SpinEdit1->Value();
-  if (n == 1) {
-    adjugate.SetCells(1, 1, "1");  // the adjugate of any 1 x 1 matrix
-  } else {
-    MinorDeterminants& minors = UpToDate(matrix1Minors_, Pole1->grid(), places);
-    for (int r = 1; r <= n; ++r) {
-      const int columns = SpinEdit1->Value();  // a loop's bound is read once, at its start
-      for (int c = 1; c <= columns; ++c) {
-        // Entry (r, c) is the cofactor of element (c, r): the adjugate is the
-        // transposed matrix of cofactors.
-        const std::string minor = minors.Minor(c, r);
-        const std::string sign = RealToDigits(PowerOf(r + c, -1));
-        adjugate.SetCells(c, r, ComplexMul(sign, minor, places));
-      }
-    }
-  }
-
-  Grid& inverse = Pole4->grid();
-  CopyGrid(Pole1->grid(), inverse, false);
-  for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) inverse.SetCells(c, r, ComplexDiv(adjugate.Cells(c, r), determinant, places));
-  }
-  for (int j = inverse.FixedCols(); j < inverse.ColCount(); ++j) inverse.SetColWidths(j, adjugate.ColWidths(1));
+  const int places = Places();
+  MinorDeterminants* const minors = n > 1 ? &UpToDate(matrix1Minors_, Pole1->grid(), places) : nullptr;
+  Grid adjugate = Pole3->grid();
+  FillAdjugate(Pole1->grid(), n, minors, places, adjugate);
+  Grid inverse = Pole4->grid();
+  FillInverse(Pole1->grid(), adjugate, determinant, n, places, inverse);
+  ShowResult(adjugate, Pole3);
+  ShowResult(inverse, Pole4);
 }
 
 // The sum (item 1) or the difference (item 2), element by element.
 void TMain::Vypocet3() {
-  PanelVypocet->setVisible(SpinEdit1->Value() == SpinEdit3->Value() && SpinEdit1->Value() > 0 &&
-                           SpinEdit2->Value() == SpinEdit4->Value());
+  const MatrixSize size1{SpinEdit1->Value(), SpinEdit2->Value()};
+  const std::optional<std::string_view> refusal = SumRefusal(size1, {SpinEdit3->Value(), SpinEdit4->Value()});
+  PanelVypocet->setVisible(!refusal);
   if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(QStringLiteral("Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov."));
+    Panel4->SetCaption(FromCp1250(*refusal));
     return;
   }
-  const int places = Places();
-  const Grid& matrix1 = Pole1->grid();
-  const Grid& matrix2 = Pole2->grid();
-  Grid& result = Pole5->grid();
-  CopyGrid(matrix1, result, false);
-  const int rows = SpinEdit1->Value();
-  for (int r = 1; r <= rows; ++r) {
-    const int columns = SpinEdit2->Value();  // a loop's bound is read once, at its start
-    for (int c = 1; c <= columns; ++c) {
-      const Complex a = ParseComplex(matrix1.Cells(c, r));
-      const Complex b = ParseComplex(matrix2.Cells(c, r));
-      if (ComboBox1->currentIndex() == 1) {
-        const Complex sum = ComplexAddParts(a, b);
-        result.SetCells(c, r, FormatComplex(places, sum.re, sum.im));
-      }
-      if (ComboBox1->currentIndex() == 2) {
-        const Complex difference = ComplexSubParts(a, b);  // matrix 1 minus matrix 2
-        result.SetCells(c, r, FormatComplex(places, difference.re, difference.im));
-      }
-    }
-  }
+  const ElementWise operation = ComboBox1->currentIndex() == 1 ? ElementWise::Sum : ElementWise::Difference;
+  Grid result = Pole5->grid();
+  FillElementWise(Pole1->grid(), Pole2->grid(), size1, operation, Places(), result);
+  ShowResult(result, Pole5);
 }
 
 // The product matrix 1 x matrix 2, with its own header numbers.
 void TMain::Vypocet4() {
-  const int rows1 = SpinEdit1->Value(), cols1 = SpinEdit2->Value();
-  const int rows2 = SpinEdit3->Value(), cols2 = SpinEdit4->Value();
-  PanelVypocet->setVisible(cols1 == rows2 && rows1 > 0 && cols1 > 0 && rows2 > 0 && cols2 > 0);
+  const std::optional<std::string_view> refusal =
+      ProductRefusal({SpinEdit1->Value(), SpinEdit2->Value()}, {SpinEdit3->Value(), SpinEdit4->Value()});
+  PanelVypocet->setVisible(!refusal);
   if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(cols1 == rows2
-                           ? QStringLiteral("Matice nie je možné násobiť.")
-                           : QStringLiteral("Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov."));
+    Panel4->SetCaption(FromCp1250(*refusal));
     return;
   }
-  const int places = Places();
-  const Grid& matrix1 = Pole1->grid();
-  const Grid& matrix2 = Pole2->grid();
-  Grid& product = Pole5->grid();
-  product.SetColCount(matrix2.ColCount());
-  product.SetRowCount(matrix1.RowCount());
-  for (int i = 1; i <= product.RowCount() - 1; ++i) product.SetCells(0, i, IntToText(i));
-  for (int j = 1; j <= product.ColCount() - 1; ++j) product.SetCells(j, 0, IntToText(j));
-  const int columns = product.ColCount() - 1, rows = product.RowCount() - 1, terms = matrix1.ColCount() - 1;
-  for (int c = 1; c <= columns; ++c) {
-    for (int r = 1; r <= rows; ++r) {
-      // Every product and every partial sum is rounded, as written out.
-      ShortText sum;
-      for (int k = 1; k <= terms; ++k) {
-        const ShortText term = ComplexMul(matrix1.Cells(k, r), matrix2.Cells(c, k), places);
-        sum = ComplexAdd(sum, term, places);
-      }
-      product.SetCells(c, r, sum);
-    }
-  }
+  Grid product = Pole5->grid();
+  FillProduct(Pole1->grid(), Pole2->grid(), Places(), product);
+  ShowResult(product, Pole5);
 }
 
 }  // namespace zorvel
