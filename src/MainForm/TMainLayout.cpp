@@ -19,6 +19,7 @@
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "ElidedLabel.h"
+#include "GridModel.h"
 #include "HandlerGuard.h"
 #include "MessageBoxDisplay.h"
 #include "Panel.h"
@@ -204,6 +205,9 @@ void TMain::BuildLayout() {
   Label4 = NewLabel(GroupBox2, "Label4", QStringLiteral("Stĺpcov"), {56, 58});
   SpinEdit4 = NewSpinEdit(GroupBox2, "SpinEdit4", 1, 10, 1, 57, {104, 54});
   Pole2 = NewGrid(Panel3, "Pole2", true);
+  // A cell not read whole is marked with the value it is read as, at the
+  // places of the results.
+  for (StringGrid* input : {Pole1, Pole2}) input->Model().MarkCellsNotReadWhole([this] { return Places(); });
   Panel3->Layout().Add(Pole2, Align::Client);
 
   // The calculation area at the bottom, with its splitter above it.

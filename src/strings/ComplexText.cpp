@@ -65,16 +65,37 @@ class HeadList {
   std::size_t size_ = 0;
 };
 
-Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end);
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
+  return text;
+}
+
+// Where a reading notes that some number of the text was not read whole;
+// null when nobody asks.
+using StoppedFlag = bool*;
+
+Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped);
+
+// Reads one number, noting a reading that stopped early.
+double ReadNumber(std::string_view text, StoppedFlag stopped) {
+  bool here = false;
+  const double value = TextToReal(text, stopped != nullptr ? &here : nullptr);
+  if (here) *stopped = true;
+  return value;
+}
 
 // One imaginary term: every "I" goes, and a term without a digit of its own
-// is the unit ("I" is 1, "-I" is -1, "0I" stays 0).
-double ImaginaryTerm(std::string_view term) {
+// is the unit ("I" is 1, "-I" is -1, "0I" stays 0). A unit with at most a
+// sign is read whole, whatever the reading of the digits put in its place.
+double ImaginaryTerm(std::string_view term, StoppedFlag stopped) {
   std::string s = DeleteAll("I", term);
+  const std::string_view sign = Trim(s);
+  const bool unitAlone = sign.empty() || sign == "+" || sign == "-";
   const bool noZero = s.find('0') == npos;
   if (TextToReal(s) == 0.0 && noZero && s.find('-') != npos) s = "-1" + s.substr(1);
   if (TextToReal(s) == 0.0 && noZero) s.insert(0, 1, '1');
-  return TextToReal(s);
+  return ReadNumber(s, unitAlone ? nullptr : stopped);
 }
 
 // Reads s[begin, end), which is already upper case. A piece with an "I" and a
@@ -84,7 +105,7 @@ double ImaginaryTerm(std::string_view term) {
 // of a million characters neither exhausts the stack nor takes quadratic
 // time. A head holds no "+", so its own chain splits only at "-" and its
 // heads are single terms: the nesting is at most two calls deep.
-Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end) {
+Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped) {
   HeadList heads;
   NextOf nextPlus(s, '+', end), nextMinus(s, '-', end), nextI(s, 'I', end);
   std::size_t firstNonBlank = begin;
@@ -95,13 +116,13 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end) {
     if (firstNonBlank >= end) break;  // empty after trimming: 0
     const std::string_view piece = s.substr(begin, end - begin);
     if (nextI.From(begin) >= end) {
-      value.re = TextToReal(piece);
+      value.re = ReadNumber(piece, stopped);
       break;
     }
     const std::size_t plus = nextPlus.From(begin + 1);
     const std::size_t minus = nextMinus.From(begin + 1);
     if (plus >= end && minus >= end) {
-      value.im = ImaginaryTerm(piece);
+      value.im = ImaginaryTerm(piece, stopped);
       break;
     }
     std::size_t headEnd = 0;
@@ -114,7 +135,7 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end) {
       tailBegin = minus;
     }
     if (end > tailBegin && s[end - 1] == '-') --end;
-    heads.push_back(ParsePiece(s, begin, headEnd));
+    heads.push_back(ParsePiece(s, begin, headEnd, stopped));
     begin = tailBegin;
   }
   for (std::size_t i = heads.size(); i-- > 0;) {
@@ -190,10 +211,15 @@ bool ReadPlainForm(std::string_view text, Complex& value) {
 
 }  // namespace
 
-Complex ParseComplex(std::string_view text) {
+namespace {
+
+Complex Read(std::string_view text, StoppedFlag stopped) {
   Complex value;
-  if (ReadPlainForm(text, value)) return value;
-  if (text.find(kTooLargeNumber) != npos) return kNotANumber;
+  if (ReadPlainForm(text, value)) return value;  // the plain forms are read whole
+  if (text.find(kTooLargeNumber) != npos) {
+    if (stopped != nullptr) *stopped = true;
+    return kNotANumber;
+  }
   // Upper case once; every piece of the reading is a part of this text.
   char onStack[128];
   std::string onHeap;
@@ -203,7 +229,17 @@ Complex ParseComplex(std::string_view text) {
     upper = onHeap.data();
   }
   for (std::size_t i = 0; i < text.size(); ++i) upper[i] = UpperCaseCE(text[i]);
-  return ParsePiece(std::string_view(upper, text.size()), 0, text.size());
+  return ParsePiece(std::string_view(upper, text.size()), 0, text.size(), stopped);
+}
+
+}  // namespace
+
+Complex ParseComplex(std::string_view text) { return Read(text, nullptr); }
+
+ComplexReading ReadComplex(std::string_view text) {
+  bool stopped = false;
+  const Complex value = Read(text, &stopped);
+  return {value, !stopped};
 }
 
 namespace {

@@ -17,6 +17,16 @@ struct Complex {
 // pass for a plausible value further on.
 Complex ParseComplex(std::string_view text);
 
+// What ParseComplex reads a text as, and whether it read every number of the
+// text to its end: false when some reading stopped at a character that does
+// not fit ("abc", "1,5.2", "2+3j", "1/2") and took the partial value, or when
+// the text holds the too-large message. The empty text is read whole.
+struct ComplexReading {
+  Complex value;
+  bool whole = true;
+};
+ComplexReading ReadComplex(std::string_view text);
+
 // What a text holding the too-large message reads as.
 inline constexpr Complex kNotANumber{__builtin_nan(""), __builtin_nan("")};
 

@@ -67,7 +67,10 @@ std::string StripZeros(std::string_view text) {
   return std::string(text);
 }
 
-double TextToReal(std::string_view text) {
+double TextToReal(std::string_view text) { return TextToReal(text, nullptr); }
+
+double TextToReal(std::string_view text, bool* stopped) {
+  if (stopped != nullptr) *stopped = false;
   // The first comma is the decimal point; a later comma ends the reading.
   const std::size_t comma = text.find(',');
   const char* const begin = text.data();
@@ -83,7 +86,10 @@ double TextToReal(std::string_view text) {
   if (p != end && (*p == '+' || *p == '-')) {
     negative = *p == '-';
     ++p;
-    if (p == end) return 0.0;  // a sign with nothing after it does not fit
+    if (p == end) {  // a sign with nothing after it does not fit
+      if (stopped != nullptr) *stopped = true;
+      return 0.0;
+    }
   }
   // All digits, those after the point included, form one whole number.
   DigitAccumulator digits;
@@ -110,7 +116,10 @@ double TextToReal(std::string_view text) {
     // Otherwise p stays on the "E", which does not fit.
   }
   const long double whole = digits.Value();
-  if (p != end) return RoundToDouble(whole);  // the partial value: digits only, nothing applied
+  if (p != end) {  // the partial value: digits only, nothing applied
+    if (stopped != nullptr) *stopped = true;
+    return RoundToDouble(whole);
+  }
 
   return DecimalValue(whole, exponent - fractionDigits, negative);
 }

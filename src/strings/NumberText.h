@@ -28,6 +28,9 @@ std::string StripZeros(std::string_view text);
 // digits read before it, without sign, point or exponent ("2,5+3i" reads as
 // 25). Fails with the overflow error for a value beyond the double range.
 double TextToReal(std::string_view text);
+// The same, and with `stopped` it tells whether the reading stopped at a
+// character that does not fit (so the value is the partial one).
+double TextToReal(std::string_view text, bool* stopped);
 
 // Reads an integer (decimal, or hexadecimal after "$", "x" or "0x"). Never
 // rejects a text: on a character that does not fit, on overflow or on an empty

@@ -1,7 +1,10 @@
 #include "GridModel.h"
 
+#include "ComplexText.h"
 #include "Cp1250.h"
+#include "FloatError.h"
 #include "TextFit.h"
+#include "WarningColour.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -54,10 +57,16 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole: return FromCp1250(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
     case Qt::ToolTipRole: {
+      const int col = GridCol(index.column());
+      const int row = GridRow(index.row());
+      const std::string& text = grid_.Cells(col, row);
+      if (!ReadWhole(col, row)) return ReadAsToolTip(text);
       // Columns are narrow and results long: hovering shows the whole text.
-      const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
       return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
     }
+    case Qt::ForegroundRole:
+      if (!ReadWhole(GridCol(index.column()), GridRow(index.row()))) return WarningColour(QApplication::palette());
+      return {};
     case Qt::AccessibleTextRole: {
       // A screen reader announces where the cell is, by its headers, and its text.
       const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
@@ -99,7 +108,40 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   return true;
 }
 
+void GridModel::MarkCellsNotReadWhole(std::function<int()> places) {
+  markingPlaces_ = std::move(places);
+  readWhole_.clear();
+  MarkAllChanged();
+}
+
+bool GridModel::ReadWhole(int col, int row) const {
+  if (!markingPlaces_ || row < grid_.FixedRows() || col < grid_.FixedCols()) return true;
+  const quint64 key = (quint64{static_cast<quint32>(col)} << 32) | static_cast<quint32>(row);
+  const auto cached = readWhole_.constFind(key);
+  if (cached != readWhole_.constEnd()) return *cached;
+  bool whole = true;
+  try {
+    whole = ReadComplex(grid_.Cells(col, row)).whole;
+  } catch (const FloatError&) {
+    whole = false;  // too large to read at all: the recalculation says so too
+  }
+  readWhole_.insert(key, whole);
+  return whole;
+}
+
+QString GridModel::ReadAsToolTip(const std::string& text) const {
+  QString value;
+  try {
+    const Complex read = ReadComplex(text).value;
+    value = FromCp1250(FormatComplex(markingPlaces_(), read.re, read.im));
+  } catch (const FloatError& error) {
+    value = FromCp1250(error.what());
+  }
+  return PlainToolTip(QStringLiteral("Čítané ako ") + value);
+}
+
 void GridModel::CellChanged(int col, int row) {
+  readWhole_.remove((quint64{static_cast<quint32>(col)} << 32) | static_cast<quint32>(row));
   const int modelCol = col - headerCols_;
   const int modelRow = row - headerRows_;
   if (modelCol >= cols_ || modelRow >= rows_) return;  // shown when the grid grows
@@ -116,6 +158,7 @@ void GridModel::CellChanged(int col, int row) {
 }
 
 void GridModel::ShapeChanged() {
+  readWhole_.clear();  // a whole-grid assignment changes cells without a word
   const int headerRows = grid_.FixedRows() > 0 ? 1 : 0;
   const int headerCols = grid_.FixedCols() > 0 ? 1 : 0;
   if (headerRows != headerRows_ || headerCols != headerCols_) {

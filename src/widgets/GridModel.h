@@ -3,6 +3,9 @@
 #include "Grid.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+
+#include <functional>
 
 namespace zorvel {
 
@@ -24,6 +27,12 @@ class GridModel : public QAbstractTableModel, private GridObserver {
 
   void SetEditable(bool editable);
   [[nodiscard]] bool Editable() const { return editable_; }
+
+  // Marks every cell whose text is not read whole as a number (the reader
+  // stopped at a character that does not fit and took the partial value):
+  // its text in the palette's warning colour, and a tooltip with the value it
+  // is read as, written at `places()` decimal places. Display only.
+  void MarkCellsNotReadWhole(std::function<int()> places);
 
   // Row 0 / column 0 of the grid is shown as the header.
   [[nodiscard]] bool HasHeaderRow() const { return headerRows_ > 0; }
@@ -64,8 +73,15 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   void MarkAllChanged();
   void ScheduleFlush();
 
+  // The cell's marking: whether its text is read whole (cached per cell until
+  // the cell changes), and the tooltip of a marked cell.
+  [[nodiscard]] bool ReadWhole(int col, int row) const;
+  [[nodiscard]] QString ReadAsToolTip(const std::string& text) const;
+
   Grid grid_;
   bool editable_ = false;
+  std::function<int()> markingPlaces_;  // empty: no marking
+  mutable QHash<quint64, bool> readWhole_;
   int rows_ = 0;  // the shape the view knows
   int cols_ = 0;
   int headerRows_ = 0;

@@ -89,6 +89,18 @@ class ErrorsAndLimitsTest : public QObject {
     QVERIFY(!view->isHidden());
   }
 
+  // A cell that is exactly "?" (what a character without a Windows-1250 code
+  // becomes) reads as any unreadable text does, and a too-large imaginary
+  // part writes the message once.
+  void oddTextsGiveSoundResults() {
+    const auto window = OpenWindow();
+    Paste(Pole(*window, "Pole1"), 1, 1, QStringLiteral("\U0001F600\t2\t3\n4\t5\t6\n7\t8\t10\n"));
+    QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QStringLiteral("?"));
+    QCOMPARE(Label(*window, "Determinant1")->text(), QStringLiteral("-5"));
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "1e10+1e10i");
+    QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("Príliš veľké číslo"));
+  }
+
   void cellsHoldAtMost32767CharactersAndShowFewOfThem() {
     DialogRecorder dialogs;
     const auto window = OpenWindow();

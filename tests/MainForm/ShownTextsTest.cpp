@@ -10,6 +10,7 @@
 #include "MouseSteps.h"
 #include "PlatformRecorders.h"
 #include "WidgetTestMain.h"
+#include "WarningColour.h"
 #include "WindowDriver.h"
 
 using namespace zorvel;
@@ -73,9 +74,41 @@ class ShownTextsTest : public QObject {
     QCOMPARE(Value(*window, "Determinant3"), markup);
     QVERIFY(Label(*window, "Determinant3")->text().endsWith(u'…'));  // the fraction is narrow
     QCOMPARE(ReadToolTip(Label(*window, "Determinant3")->toolTip()), markup);
-    StringGrid* pole1 = Pole(*window, "Pole1");
+    StringGrid* pole1 = Pole(*window, "Pole1");  // the cell itself is marked as not read whole
     const QString cellTip = pole1->model()->data(pole1->model()->index(0, 0), Qt::ToolTipRole).toString();
-    QCOMPARE(ReadToolTip(cellTip), markup);
+    QCOMPARE(ReadToolTip(cellTip), QStringLiteral("Čítané ako 0"));
+  }
+
+  void aCellNotReadWholeIsMarkedWithWhatItIsReadAs_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readAs");  // empty: read whole, not marked
+    QTest::newRow("letters") << "abc" << "Čítané ako 0";
+    QTest::newRow("a second separator") << "1,5.2" << "Čítané ako 15";
+    QTest::newRow("brackets") << "(1+i)" << "Čítané ako i";
+    QTest::newRow("j for i") << "2+3j" << "Čítané ako 2";
+    QTest::newRow("a fraction") << "1/2" << "Čítané ako 1";
+    for (const char* whole : {"", "2", "-2,5", "2.5", "1E3", "i", "-i", "3i", "2+3i", "2-i", "-0,5+2,5i"}) {
+      QTest::newRow(*whole != 0 ? whole : "empty") << whole << "";
+    }
+  }
+  void aCellNotReadWholeIsMarkedWithWhatItIsReadAs() {
+    QFETCH(QString, text);
+    QFETCH(QString, readAs);
+    const auto window = OpenWindow();
+    const auto marking = [](StringGrid* grid) {
+      const QModelIndex cell = grid->model()->index(0, 0);
+      const QVariant colour = grid->model()->data(cell, Qt::ForegroundRole);
+      if (!colour.isValid()) return QString();
+      if (colour.value<QColor>() != WarningColour(QApplication::palette())) return QStringLiteral("another colour");
+      return ReadToolTip(grid->model()->data(cell, Qt::ToolTipRole).toString());
+    };
+    StringGrid* pole1 = Pole(*window, "Pole1");
+    TypeCell(pole1, 1, 1, "5");
+    TypeCell(pole1, 1, 1, text);  // the marking follows an edit
+    QCOMPARE(marking(pole1), readAs);
+    window->SpeedButton1Click();  // and a swap
+    QCOMPARE(marking(Pole(*window, "Pole2")), readAs);
+    QCOMPARE(marking(pole1), QString());
   }
 
   void resultTooNarrowForItsTextEndsInAnEllipsis() {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -39,6 +40,26 @@ TEST(ParseComplex, ReadsEveryFormTheUserMayType) {
     const Complex value = ParseComplex(c.text);
     EXPECT_EQ(value.re, c.re);
     EXPECT_EQ(value.im, c.im);
+  }
+}
+
+// Whether every number of a text is read to its end: what the window marks.
+// The value is always ParseComplex's.
+TEST(ReadComplex, TellsATextReadWholeFromOneCutShort) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},       {"2", true},      {"-2,5", true},       {"2.5", true},   {"1E3", true},
+      {"i", true},      {"-i", true},     {"3i", true},         {"2+3i", true},  {"2-i", true},
+      {"-0,5+2,5i", true}, {"2 + 3i", true}, {" 7 ", true},     {"+i", true},    {"1-2i-", true},
+      {"abc", false},   {"1,5.2", false}, {"(1+i)", false},     {"2+3j", false}, {"1/2", false},
+      {"2+3", false},   {"-", false},     {"1E-5i", false},     {"?", false},    {"xi", false},
+      {kTooLarge, false},
+  };
+  for (const auto& [text, whole] : cases) {
+    SCOPED_TRACE(text);
+    const ComplexReading reading = ReadComplex(text);
+    EXPECT_EQ(reading.whole, whole);
+    const Complex value = ParseComplex(text);
+    EXPECT_EQ(std::memcmp(&reading.value, &value, sizeof value), 0);
   }
 }
 
