@@ -222,10 +222,11 @@ void TMain::BuildLayout() {
   ComboBox1->addItems({QStringLiteral("Inverzná matica z matice 1"), QStringLiteral("Súčet matíc"),
                        QStringLiteral("Rozdiel matíc"), QStringLiteral("Súčin matíc")});
   ComboBox1->setCurrentIndex(-1);
-  ComboBox1->setGeometry(8, 13, 153, 21);
+  // 153 pixels wide, or as wide as its longest item needs in this font.
+  ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);
   // The spin edit stands over the run of 13 spaces, so that label and field
   // read as one sentence; the words after it agree with the number shown.
-  Label21 = NewLabel(GroupBox3, "Label21", PlacesSentence(9), {168, 16});
+  Label21 = NewLabel(GroupBox3, "Label21", PlacesSentence(9), {ComboBox1->geometry().right() + 8, 16});
   const int widestLabel = Label21->width();
   const QFontMetrics metrics(Label21->font());
   const int spacesLeft = Label21->x() + metrics.horizontalAdvance(PlacesSentence(9).section(kSpacesUnderDesM, 0, 0));

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPersistentModelIndex>
 
 #include <optional>
@@ -68,11 +69,28 @@ QString CellDelegate::ShownText(const QStyleOptionViewItem& option, const QModel
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  cell.text = ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
-  cell.textElideMode = Qt::ElideNone;  // cut above, with the width the style uses
+  const QString shown = ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
+  // The style paints the cell (background, selection, focus); its one line of
+  // text is drawn here, at the baseline, without the general text layout that
+  // a repaint of every visible cell would otherwise pay for.
+  cell.text.clear();
   const QWidget* widget = option.widget;
   const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
   style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+  if (shown.isEmpty()) return;
+  const bool enabled = (cell.state & QStyle::State_Enabled) != 0;
+  const QPalette::ColorGroup group =
+      !enabled ? QPalette::Disabled : (cell.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
+  const bool selected = (cell.state & QStyle::State_Selected) != 0;
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+  const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+  const int baseline = area.top() + (area.height() - cell.fontMetrics.height()) / 2 + cell.fontMetrics.ascent();
+  painter->save();
+  painter->setClipRect(cell.rect, Qt::IntersectClip);
+  painter->setFont(cell.font);
+  painter->setPen(cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+  painter->drawText(QPoint(area.left(), baseline), shown);
+  painter->restore();
 }
 
 QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {

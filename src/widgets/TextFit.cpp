@@ -12,11 +12,40 @@ constexpr qsizetype kToolTipCharacters = 300;  // a few lines of a tooltip
 
 }  // namespace
 
+namespace {
+
+// Texts of the characters in number texts and the Latin alphabets are
+// measured character by character, which costs a small part of a full text
+// layout: every repaint of a grid measures each visible cell. Others
+// (combining marks, other scripts) take the layout.
+bool MeasuredByCharacter(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0300; });
+}
+
+QString ElideByCharacter(const QString& text, const QFontMetrics& metrics, int width) {
+  int used = 0;
+  qsizetype fits = 0;
+  while (fits < text.size() && used + metrics.horizontalAdvance(text[fits]) <= width) {
+    used += metrics.horizontalAdvance(text[fits]);
+    ++fits;
+  }
+  if (fits == text.size()) return text;
+  const int ellipsis = metrics.horizontalAdvance(kEllipsis);
+  while (fits > 0 && used + ellipsis > width) used -= metrics.horizontalAdvance(text[--fits]);
+  return text.left(fits) + kEllipsis;
+}
+
+}  // namespace
+
 QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width) {
   width = std::max(width, 0);
   const qsizetype laidOut = width + 1;
+  const QString head = text.size() <= laidOut ? text : text.left(laidOut);
+  if (MeasuredByCharacter(head)) {
+    const QString elided = ElideByCharacter(head, metrics, width);
+    return elided == head && head.size() < text.size() ? head.chopped(1) + kEllipsis : elided;
+  }
   if (text.size() <= laidOut) return metrics.elidedText(text, Qt::ElideRight, width);
-  const QString head = text.left(laidOut);
   const QString elided = metrics.elidedText(head, Qt::ElideRight, width);
   // Zero-width characters could let the head fit whole; it is still cut.
   return elided == head ? metrics.elidedText(head.chopped(1) + kEllipsis, Qt::ElideRight, width) : elided;
