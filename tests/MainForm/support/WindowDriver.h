@@ -8,9 +8,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include "Cp1250.h"
@@ -134,6 +138,52 @@ inline QStringList ColumnHeaders(StringGrid* grid) {
   QStringList headers;
   for (int c = 1; c < grid->grid().ColCount(); ++c) headers << Shown(grid, c, 0);
   return headers;
+}
+
+// Opens a grid's context menu as a right click does and hands it to `use`
+// while it is shown; the menu closes afterwards.
+inline void WithContextMenu(StringGrid* grid, const std::function<void(QMenu&)>& use) {
+  bool shown = false;
+  QTimer::singleShot(0, grid, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    shown = true;
+    use(*menu);
+    menu->close();
+  });
+  const QPoint at(5, 5);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(grid->viewport(), &event);
+  QVERIFY2(shown, "no context menu");
+}
+
+// The items of a grid's context menu: "" for a separator, an item's keys
+// after a tab, "(off)" after a disabled item.
+inline QStringList MenuItems(StringGrid* grid) {
+  QStringList items;
+  WithContextMenu(grid, [&items](QMenu& menu) {
+    for (const QAction* action : menu.actions()) {
+      QString item = action->text();
+      if (!action->shortcut().isEmpty()) item += u'\t' + action->shortcut().toString();
+      if (!action->isEnabled()) item += QStringLiteral(" (off)");
+      items << (action->isSeparator() ? QString() : item);
+    }
+  });
+  return items;
+}
+
+// Chooses the item whose text starts with `text` from a grid's context
+// menu: the menu closes, then the item runs, as with a click.
+inline void ChooseFromMenu(StringGrid* grid, const QString& text) {
+  WithContextMenu(grid, [&text](QMenu& menu) {
+    for (QAction* action : menu.actions()) {
+      if (!action->text().startsWith(text)) continue;
+      menu.hide();
+      action->trigger();
+      return;
+    }
+    QFAIL(qPrintable(QStringLiteral("no menu item ") + text));
+  });
 }
 
 }  // namespace zorvel::test
