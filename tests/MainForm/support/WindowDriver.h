@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -143,18 +144,14 @@ inline QStringList ColumnHeaders(StringGrid* grid) {
 // Opens a grid's context menu as a right click does and hands it to `use`
 // while it is shown; the menu closes afterwards.
 inline void WithContextMenu(StringGrid* grid, const std::function<void(QMenu&)>& use) {
-  bool shown = false;
-  QTimer::singleShot(0, grid, [&] {
+  QTimer::singleShot(0, grid, [&use] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu == nullptr) return;
-    shown = true;
+    QVERIFY2(menu != nullptr, "no context menu");
     use(*menu);
     menu->close();
   });
-  const QPoint at(5, 5);
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), grid->viewport()->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(grid->viewport(), &event);
-  QVERIFY2(shown, "no context menu");
 }
 
 // The items of a grid's context menu: "" for a separator, an item's keys
@@ -163,26 +160,22 @@ inline QStringList MenuItems(StringGrid* grid) {
   QStringList items;
   WithContextMenu(grid, [&items](QMenu& menu) {
     for (const QAction* action : menu.actions()) {
-      QString item = action->text();
-      if (!action->shortcut().isEmpty()) item += u'\t' + action->shortcut().toString();
-      if (!action->isEnabled()) item += QStringLiteral(" (off)");
-      items << (action->isSeparator() ? QString() : item);
+      const QString keys = action->shortcut().isEmpty() ? QString() : u'\t' + action->shortcut().toString();
+      items << (action->isSeparator() ? QString() : action->text() + keys + (action->isEnabled() ? "" : " (off)"));
     }
   });
   return items;
 }
 
-// Chooses the item whose text starts with `text` from a grid's context
-// menu: the menu closes, then the item runs, as with a click.
+// Chooses an item of a grid's context menu by the start of its text: the
+// menu closes, then the item runs, as with a click.
 inline void ChooseFromMenu(StringGrid* grid, const QString& text) {
   WithContextMenu(grid, [&text](QMenu& menu) {
-    for (QAction* action : menu.actions()) {
-      if (!action->text().startsWith(text)) continue;
-      menu.hide();
-      action->trigger();
-      return;
-    }
-    QFAIL(qPrintable(QStringLiteral("no menu item ") + text));
+    const QList<QAction*> actions = menu.actions();
+    const auto found = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text().startsWith(text); });
+    QVERIFY2(found != actions.end(), qPrintable(text));
+    menu.hide();
+    (*found)->trigger();
   });
 }
 
