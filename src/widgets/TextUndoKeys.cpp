@@ -1,5 +1,6 @@
 #include "TextUndoKeys.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -25,15 +26,26 @@ TextStep StepOf(const QKeyEvent& key) {
 TextUndoKeys::TextUndoKeys(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
 
 bool TextUndoKeys::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != edit_ || edit_->isReadOnly()) return false;
+  if (watched != edit_) return false;
+  if (event->type() == QEvent::FocusOut) {
+    // What was typed in an earlier stay is no longer the latest change:
+    // setting the same text forgets it, and changes nothing.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) edit_->setText(edit_->text());
+    return false;
+  }
   if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const TextStep step = StepOf(*key);
   if (step == TextStep::None) return false;
+  const bool own = !edit_->isReadOnly() && (step == TextStep::Undo ? edit_->isUndoAvailable() : edit_->isRedoAvailable());
   if (event->type() == QEvent::ShortcutOverride) {
-    key->accept();  // the key comes to the field as a key press, not to a shortcut
+    // Taken: the key comes to the field as a key press. Left: the window's
+    // shortcut acts.
+    key->setAccepted(own);
     return true;
   }
+  if (!own) return false;
   if (step == TextStep::Undo) {
     edit_->undo();
   } else {

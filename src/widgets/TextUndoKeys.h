@@ -6,9 +6,11 @@ class QLineEdit;
 
 namespace zorvel {
 
-// Gives a line edit Ctrl+Z to undo and Ctrl+Y or Ctrl+Shift+Z to redo its own
-// text, whatever the desktop binds (some bind only one of the two redo keys),
-// so that a window's undo keys never reach past a field being typed in.
+// Gives a line edit Ctrl+Z to undo and Ctrl+Y or Ctrl+Shift+Z to redo what
+// was typed in it since it took the focus, whatever the desktop binds (some
+// bind only one of the two redo keys). When the field has nothing of its own
+// to undo or redo, the keys go on to the window's shortcuts, so that they
+// undo the window's last change from any field.
 class TextUndoKeys : public QObject {
   Q_OBJECT
 

@@ -135,6 +135,23 @@ class UndoTest : public QObject {
     QCOMPARE(Steps(*window), 2);
   }
 
+  // A field undoes what was typed in it first; with nothing of its own left,
+  // or nothing typed, the keys undo the window's last step.
+  void theUndoKeysTakeAFieldsOwnTypingFirst() {
+    const auto window = OpenWindow();
+    Paste(Pole(*window, "Pole1"), 1, 1, "4");
+    QLineEdit* columns = Spin(*window, "SpinEdit2")->Editor();
+    TypeSpin(Spin(*window, "SpinEdit2"), "5");
+    QTest::keyClick(columns, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(columns->text(), QStringLiteral("3"));
+    QCOMPARE(Steps(*window), 1);  // typed back: no step
+    QTest::keyClick(columns, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QString());  // the paste
+    Spin(*window, "SpinEdit1")->Editor()->setFocus();  // nothing typed here
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QStringLiteral("4"));
+  }
+
   // A recalculation's error cannot pass through QUndoStack; it is reported
   // once the input is back.
   void anErrorWhileUndoingIsReportedAndTheInputStillComesBack() {
