@@ -286,20 +286,18 @@ QString StringGrid::DroppedFile(const QMimeData* mime) const {
   return dropSuffixes_.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive) ? path : QString();
 }
 
-void StringGrid::dragEnterEvent(QDragEnterEvent* event) {
-  if (DroppedFile(event->mimeData()).isEmpty()) {
-    QTableView::dragEnterEvent(event);
-    return;
-  }
+bool StringGrid::TakeFileDrag(QDropEvent* event) const {
+  if (DroppedFile(event->mimeData()).isEmpty()) return false;
   event->acceptProposedAction();
+  return true;
+}
+
+void StringGrid::dragEnterEvent(QDragEnterEvent* event) {
+  if (!TakeFileDrag(event)) QTableView::dragEnterEvent(event);
 }
 
 void StringGrid::dragMoveEvent(QDragMoveEvent* event) {
-  if (DroppedFile(event->mimeData()).isEmpty()) {
-    QTableView::dragMoveEvent(event);
-    return;
-  }
-  event->acceptProposedAction();
+  if (!TakeFileDrag(event)) QTableView::dragMoveEvent(event);
 }
 
 void StringGrid::dropEvent(QDropEvent* event) {

@@ -110,6 +110,8 @@ class StringGrid : public QTableView {
   void MoveBy(int rows, int cols);
   // The one local file a drag carries, when the grid takes it; else empty.
   [[nodiscard]] QString DroppedFile(const QMimeData* mime) const;
+  // Accepts a drag of such a file; false for any other.
+  bool TakeFileDrag(QDropEvent* event) const;
 
 
   void ApplyShape();
