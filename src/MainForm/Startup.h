@@ -4,14 +4,26 @@
 
 #include "TMain.h"
 
+class QCommandLineParser;
+class QSettings;
+
 namespace zorvel {
 
-// Gives the application its name, which message boxes carry as their title.
+// Gives the application its name, which message boxes carry as their title,
+// and its version.
 void InitialiseApplication();
 
 // Creates the main window and runs its start-up (FormCreate), centred on the
 // desktop and ready to be shown. An error of the start-up is reported like
 // any escaped error, and the window is still returned.
 std::unique_ptr<TMain> CreateMain();
+
+// The program's command line: --fresh, --help and --version.
+void AddStartOptions(QCommandLineParser& parser);
+
+// The window as the parsed command line asks: CreateMain, then the kept
+// session from `settings` unless --fresh is given. An error while the
+// session is shown is reported like any escaped error.
+std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings);
 
 }  // namespace zorvel

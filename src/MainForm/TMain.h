@@ -21,6 +21,8 @@ namespace zorvel {
 class AlignLayout;
 class ClickableLabel;
 class ElidedLabel;
+class InputHistory;
+class MatrixFileActions;
 class MessageBoxDisplay;
 class MessageDisplay;
 class Panel;
@@ -33,7 +35,8 @@ class StringGrid;
 // and the about panel. Every input event ends in Vypocty, which recomputes
 // everything shown from the grids. Split by concern over TMainLayout.cpp
 // (the component tree), TMainCalculations.cpp, TMainHandlers.cpp and
-// TMainAbout.cpp.
+// TMainAbout.cpp. The undo history (InputHistory) and the matrices in files
+// (MatrixFileActions) live beside it.
 class TMain : public QWidget {
   Q_OBJECT
 
@@ -79,6 +82,17 @@ class TMain : public QWidget {
   // pays per event, which tests check.
   [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
 
+  [[nodiscard]] InputHistory& History() const { return *history_; }
+
+  // Pieces of the handlers, for putting back a state the handlers made: a
+  // matrix's size in its grid (count and header numbers, as the size
+  // handlers set them), the result panel of the chosen operation (as
+  // ComboBox1Change shows it), and Label21 with the ending that agrees with
+  // the places in DesM.
+  static void ShowSize(StringGrid* pole, bool rows, int value);
+  void ShowOperationPanels();
+  void ShowPlacesSentence();
+
  private:
   void BuildLayout();
   void BuildAboutPanel();
@@ -89,10 +103,7 @@ class TMain : public QWidget {
   void ConnectHandlers();
   void AttachSizeHandlers();
   void SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows);
-  static void ShowSize(StringGrid* pole, bool rows, int value);
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
-  // Label21 with the ending that agrees with the places in DesM.
-  void ShowPlacesSentence();
   [[nodiscard]] int Places() const;
   void ShowFailedRecalculation(const QString& error);
 
@@ -165,6 +176,9 @@ class TMain : public QWidget {
 
  private:
   std::unique_ptr<MessageBoxDisplay> messageBox_;
+  // Made once the components exist, and gone before them.
+  std::unique_ptr<InputHistory> history_;
+  std::unique_ptr<MatrixFileActions> files_;
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

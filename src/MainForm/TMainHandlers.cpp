@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QItemSelectionModel>
 
-#include <algorithm>
-#include <exception>
+#include <utility>
 
 #include "Cp1250.h"
-#include "Dialogs.h"
 #include "GridOps.h"
+#include "InputHistory.h"
+#include "MatrixBlock.h"
 #include "NumberText.h"
 #include "Panel.h"
 #include "SpinEdit.h"
@@ -21,6 +20,8 @@
 namespace zorvel {
 
 void TMain::FormCreate() {
+  // The start-up is no step to undo: the history starts from what it leaves.
+  const InputHistory::FreshStart fresh(*history_);
   SpinEdit1->SetValue(3);
   SpinEdit2->SetValue(3);
   SpinEdit3->SetValue(3);
@@ -67,6 +68,11 @@ void TMain::SpinEdit4Change() { SizeChanged(SpinEdit4, Pole2, false); }
 void TMain::Pole1KeyUp() { Vypocty(); }
 
 void TMain::ComboBox1Change() {
+  ShowOperationPanels();
+  Vypocty();
+}
+
+void TMain::ShowOperationPanels() {
   if (ComboBox1->currentIndex() == 0) {
     PanelInverzna->setVisible(true);
     PanelVypocet->setVisible(false);
@@ -74,7 +80,6 @@ void TMain::ComboBox1Change() {
     PanelInverzna->setVisible(false);
     PanelVypocet->setVisible(true);
   }
-  Vypocty();
 }
 
 // Exchanges the two matrices through Pole3, with the size handlers detached
@@ -124,85 +129,22 @@ void TMain::Pole2MouseUp() { FollowColumnWidths(Pole2, Pole1); }
 void TMain::Pole3MouseUp() { FollowColumnWidths(Pole3, Pole4); }
 void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
 
-namespace {
-
-// Cuts every text longer than a cell holds; true when one was cut.
-bool CapCellTexts(QList<QStringList>& block) {
-  bool cut = false;
-  for (QStringList& row : block) {
-    for (QString& cell : row) {
-      if (cell.size() <= StringGrid::kMaxCellText) continue;
-      cell.truncate(StringGrid::kMaxCellText);
-      cut = true;
-    }
-  }
-  return cut;
-}
-
-// Runs a recalculation, then `after` whether it failed or not; a failure
-// still escapes afterwards, to be reported.
-template <typename After>
-void RecalculateThen(TMain& window, After&& after) {
-  std::exception_ptr failure;
-  try {
-    window.Vypocty();
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  after();
-  if (failure) std::rethrow_exception(failure);
-}
-
-}  // namespace
-
 void TMain::PasteIntoMatrix(StringGrid* pole) {
-  QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
-  if (block.isEmpty()) return;
-  const bool textsCut = CapCellTexts(block);
-  SpinEdit* const rowsEdit = pole == Pole1 ? SpinEdit1 : SpinEdit3;
-  SpinEdit* const colsEdit = pole == Pole1 ? SpinEdit2 : SpinEdit4;
+  MatrixBlock block;
+  block.rows = FromTabSeparated(QApplication::clipboard()->text());
   const QModelIndex current = pole->currentIndex();
-  const int top = current.isValid() ? current.row() + 1 : 1;  // matrix row and column of the first cell
-  const int left = current.isValid() ? current.column() + 1 : 1;
-  int widest = 0;
-  for (const QStringList& row : block) widest = std::max(widest, static_cast<int>(row.size()));
-  const int lastRow = std::min(top + static_cast<int>(block.size()) - 1, rowsEdit->MaxValue());
-  const int lastCol = std::min(left + widest - 1, colsEdit->MaxValue());
-  const int rowsLeftOut = top + static_cast<int>(block.size()) - 1 - lastRow;
-  const int colsLeftOut = left + widest - 1 - lastCol;
-
-  // The matrix grows through its size fields, with their handlers detached so
-  // that the whole paste recomputes once.
-  const int rows = std::max(rowsEdit->Value(), lastRow);
-  const int cols = std::max(colsEdit->Value(), lastCol);
-  for (SpinEdit* size : {rowsEdit, colsEdit}) size->SetOnChange({});
-  rowsEdit->SetValue(rows);
-  colsEdit->SetValue(cols);
-  AttachSizeHandlers();
-  ShowSize(pole, true, rowsEdit->Value());
-  ShowSize(pole, false, colsEdit->Value());
-
-  Grid& grid = pole->grid();
-  for (int r = top; r <= lastRow; ++r) {
-    const QStringList& cells = block[r - top];
-    for (int c = left; c <= lastCol && c - left < cells.size(); ++c) grid.SetCells(c, r, ToCp1250(cells[c - left]));
-  }
-  const QModelIndex first = pole->model()->index(top - 1, left - 1);
-  pole->selectionModel()->select(QItemSelection(first, pole->model()->index(lastRow - 1, lastCol - 1)),
-                                 QItemSelectionModel::ClearAndSelect);
-  QStringList cuts;
-  if (rowsLeftOut > 0 || colsLeftOut > 0) {
-    cuts << QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo "
-                           "riadkov: %3, stĺpcov: %4.")
-                .arg(rowsEdit->MaxValue())
-                .arg(colsEdit->MaxValue())
-                .arg(std::max(rowsLeftOut, 0))
-                .arg(std::max(colsLeftOut, 0));
-  }
-  if (textsCut) cuts << QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.");
-  RecalculateThen(*this, [&cuts] {
-    if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));
-  });
+  block.top = current.isValid() ? current.row() + 1 : 1;
+  block.left = current.isValid() ? current.column() + 1 : 1;
+  block.leftOutMessage = [](int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut) {
+    return QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo "
+                          "riadkov: %3, stĺpcov: %4.")
+        .arg(maxRows)
+        .arg(maxCols)
+        .arg(rowsLeftOut)
+        .arg(colsLeftOut);
+  };
+  block.cutMessage = QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.");
+  PutIntoMatrix(*this, pole, std::move(block));
 }
 
 void TMain::ClearSelectedCells(StringGrid* pole) {

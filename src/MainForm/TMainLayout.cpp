@@ -7,6 +7,7 @@
 #include <QKeySequence>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include "ElidedLabel.h"
 #include "GridModel.h"
 #include "HandlerGuard.h"
+#include "InputHistory.h"
+#include "MatrixFileActions.h"
 #include "MessageBoxDisplay.h"
 #include "Panel.h"
 #include "SpinEdit.h"
@@ -155,6 +158,8 @@ TMain::TMain(QWidget* parent)
   BuildAboutPanel();
   NameForScreenReaders();
   SetTabOrder();
+  history_ = std::make_unique<InputHistory>(*this);
+  files_ = std::make_unique<MatrixFileActions>(*this);
   ConnectHandlers();
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());
@@ -334,30 +339,41 @@ void TMain::SetTabOrder() {
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
+namespace {
+
+// A handler of the user's input whose change is one step of the undo history.
+std::function<void()> Recorded(InputHistory& history, std::function<void()> handler, int spinField = -1) {
+  return [&history, handler = std::move(handler), spinField] { history.Record(handler, spinField); };
+}
+
+}  // namespace
+
 void TMain::AttachSizeHandlers() {
-  SpinEdit1->SetOnChange([this] { SpinEdit1Change(); });
-  SpinEdit2->SetOnChange([this] { SpinEdit2Change(); });
-  SpinEdit3->SetOnChange([this] { SpinEdit3Change(); });
-  SpinEdit4->SetOnChange([this] { SpinEdit4Change(); });
+  SpinEdit1->SetOnChange(Recorded(*history_, [this] { SpinEdit1Change(); }, 0));
+  SpinEdit2->SetOnChange(Recorded(*history_, [this] { SpinEdit2Change(); }, 1));
+  SpinEdit3->SetOnChange(Recorded(*history_, [this] { SpinEdit3Change(); }, 2));
+  SpinEdit4->SetOnChange(Recorded(*history_, [this] { SpinEdit4Change(); }, 3));
 }
 
 void TMain::ConnectHandlers() {
   AttachSizeHandlers();
-  DesM->SetOnChange([this] { DesMChange(); });
+  DesM->SetOnChange(Recorded(*history_, [this] { DesMChange(); }, 4));
   // A choice made by the user; setting the index by program runs nothing.
-  connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { ComboBox1Change(); }));
+  connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));
   connect(Pole1, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
   connect(Pole2, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
   for (StringGrid* input : {Pole1, Pole2}) {
-    connect(input, &StringGrid::pasteRequested, this, Guarded([this, input] { PasteIntoMatrix(input); }));
-    connect(input, &StringGrid::deleteRequested, this, Guarded([this, input] { ClearSelectedCells(input); }));
+    connect(input, &StringGrid::pasteRequested, this,
+            Guarded(Recorded(*history_, [this, input] { PasteIntoMatrix(input); })));
+    connect(input, &StringGrid::deleteRequested, this,
+            Guarded(Recorded(*history_, [this, input] { ClearSelectedCells(input); })));
   }
   connect(Pole1, &StringGrid::mouseReleased, this, Guarded([this] { Pole1MouseUp(); }));
   connect(Pole2, &StringGrid::mouseReleased, this, Guarded([this] { Pole2MouseUp(); }));
   connect(Pole3, &StringGrid::mouseReleased, this, Guarded([this] { Pole3MouseUp(); }));
   connect(Pole4, &StringGrid::mouseReleased, this, Guarded([this] { Pole4MouseUp(); }));
-  connect(SpeedButton1, &QToolButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
-  connect(ButtonHore, &QToolButton::clicked, this, Guarded([this] { ButtonHoreClick(); }));
+  connect(SpeedButton1, &QToolButton::clicked, this, Guarded(Recorded(*history_, [this] { SpeedButton1Click(); })));
+  connect(ButtonHore, &QToolButton::clicked, this, Guarded(Recorded(*history_, [this] { ButtonHoreClick(); })));
   connect(SpeedButton2, &QToolButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
   connect(Button, &QPushButton::clicked, this, Guarded([this] { ButtonClick(); }));
   connect(Label14, &ClickableLabel::clicked, this, Guarded([this] { Label14Click(); }));

@@ -1,12 +1,23 @@
 // Zorvel: a calculator for small matrices of complex numbers.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
 
+#include "Session.h"
 #include "Startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   zorvel::InitialiseApplication();
-  const auto main = zorvel::CreateMain();
+  QCommandLineParser parser;
+  zorvel::AddStartOptions(parser);
+  parser.process(application);
+  // The last session comes back here rather than in CreateMain, so that a
+  // window made anywhere else starts as the program always has.
+  const auto session = zorvel::UserSessionSettings();
+  const auto main = zorvel::StartMain(parser, *session);
   main->show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  zorvel::KeepSession(*main, *session);
+  return status;
 }

@@ -2,9 +2,14 @@
 
 #include <QKeyEvent>
 
+#include "TextUndoKeys.h"
+
 namespace zorvel {
 
-CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) { setFrame(false); }
+CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  new TextUndoKeys(this);
+}
 
 void CellEditor::Load(const QString& text) {
   if (!loaded_) {

@@ -14,12 +14,22 @@ class DialogHook {
   // The report of an error that escaped a handler: error icon, OK. The text
   // arrives with its full stop already added.
   virtual void Error(const QString& text);
+  // Modal file dialogs: the file chosen, or the empty text when the user
+  // cancels. `filters` as QFileDialog takes them ("Name (*.tsv);;...").
+  // Opening starts in `folder`; saving suggests `suggestion` (a path), asks
+  // before overwriting, and adds the chosen filter's suffix to a name
+  // without one.
+  virtual QString OpenFileName(const QString& caption, const QString& folder, const QString& filters);
+  virtual QString SaveFileName(const QString& caption, const QString& suggestion, const QString& filters);
 };
 
 // Installs `hook` (nullptr: the modal boxes again) and returns the one before.
 DialogHook* InstallDialogHook(DialogHook* hook);
 
 void ShowMessageBox(const QString& text);
+
+QString AskOpenFileName(const QString& caption, const QString& folder, const QString& filters);
+QString AskSaveFileName(const QString& caption, const QString& suggestion, const QString& filters);
 
 // Reports an error that escaped a handler, with ErrorReportText applied.
 void ReportError(const QString& text);

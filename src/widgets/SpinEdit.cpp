@@ -3,6 +3,7 @@
 #include "HandlerGuard.h"
 #include "Cp1250.h"
 #include "NumberText.h"
+#include "TextUndoKeys.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace zorvel {
 namespace {
@@ -52,6 +54,7 @@ SpinEdit::SpinEdit(QWidget* parent)
   // Composed input would bypass the filter of typed characters.
   edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
   edit_->installEventFilter(this);
+  new TextUndoKeys(edit_);
   setFocusProxy(edit_);
   setFocusPolicy(edit_->focusPolicy());
 
@@ -92,6 +95,12 @@ void SpinEdit::SetText(const QString& text) {
 int SpinEdit::Value() const { return TryTextToInt(ToCp1250(edit_->text())).value_or(minValue_); }
 
 void SpinEdit::SetValue(int value) { SetText(QString::number(Clamped(value))); }
+
+void SpinEdit::SetValueQuietly(int value) {
+  const std::function<void()> handler = std::exchange(onChange_, {});
+  SetValue(value);
+  onChange_ = handler;
+}
 
 int SpinEdit::Clamped(int value) const {
   if (minValue_ == maxValue_) return value;

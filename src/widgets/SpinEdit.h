@@ -33,6 +33,9 @@ class SpinEdit : public QWidget {
   // The text read as an integer, or MinValue when it is none. Not clamped.
   [[nodiscard]] int Value() const;
   void SetValue(int value);
+  // Writes the value as SetValue does but runs no OnChange: for the program
+  // putting back a state that its handlers have already seen.
+  void SetValueQuietly(int value);
 
   [[nodiscard]] int MinValue() const { return minValue_; }
   void SetMinValue(int value) { minValue_ = value; }

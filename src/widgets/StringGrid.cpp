@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -167,8 +170,16 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
   if (!QTableView::edit(index, trigger, event)) return false;
   if (auto* editor = qobject_cast<CellEditor*>(indexWidget(index))) {
     editor->SetArrowsLeave(trigger == QAbstractItemView::AnyKeyPressed);
+    openEditor_ = editor;
   }
   return true;
+}
+
+void StringGrid::CloseCellEditor() {
+  if (openEditor_.isNull()) return;
+  QWidget* const editor = openEditor_;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void StringGrid::StartShortcut(const QKeyEvent* event) {
@@ -202,32 +213,103 @@ QString StringGrid::ShownText(const QModelIndex& index) const {
   return delegate_->ShownText(option, index);
 }
 
-void StringGrid::CopySelection() const {
+void StringGrid::CopySelection(bool decimalPoint) const {
   const QRect block = SelectedBlock();
   if (block.isEmpty()) return;
   QList<QStringList> rows;
   for (int row = block.top(); row <= block.bottom(); ++row) {
     QStringList cells;
     for (int col = block.left(); col <= block.right(); ++col) {
-      cells << model_->data(model_->index(row, col), Qt::DisplayRole).toString();
+      QString text = model_->data(model_->index(row, col), Qt::DisplayRole).toString();
+      // Every comma in a number text is its decimal comma.
+      if (decimalPoint) text.replace(u',', u'.');
+      cells << text;
     }
     rows << cells;
   }
   QApplication::clipboard()->setText(ToTabSeparated(rows));
 }
 
+void StringGrid::AddMenuActions(MenuGroup group, const QList<QAction*>& actions) {
+  for (QAction* action : actions) (group == MenuGroup::Top ? topActions_ : bottomActions_).append(action);
+}
+
+namespace {
+
+// A menu item's text with its key shown where menus show shortcuts, for an
+// item whose key the grid handles itself.
+QString WithKeys(const QString& text, QKeySequence::StandardKey keys) {
+  return text + u'\t' + QKeySequence(keys).toString(QKeySequence::NativeText);
+}
+
+void AddGroup(QMenu& menu, const QList<QPointer<QAction>>& actions) {
+  if (actions.isEmpty()) return;
+  if (!menu.isEmpty()) menu.addSeparator();
+  for (QAction* action : actions) {
+    if (action != nullptr) menu.addAction(action);
+  }
+}
+
+}  // namespace
+
 void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(QStringLiteral("Kopírovať"));
-  copy->setEnabled(!SelectedBlock().isEmpty());
-  connect(copy, &QAction::triggered, this, &StringGrid::CopySelection);
+  AddGroup(menu, topActions_);
+  if (!menu.isEmpty()) menu.addSeparator();
+  const bool selected = !SelectedBlock().isEmpty();
+  QAction* copy = menu.addAction(WithKeys(QStringLiteral("Kopírovať"), QKeySequence::Copy));
+  copy->setEnabled(selected);
+  connect(copy, &QAction::triggered, this, [this] { CopySelection(); });
+  QAction* copyWithPoint = menu.addAction(QStringLiteral("Kopírovať s desatinnou bodkou"));
+  copyWithPoint->setEnabled(selected);
+  connect(copyWithPoint, &QAction::triggered, this, [this] { CopySelection(true); });
   if (Editable()) {
-    QAction* paste = menu.addAction(QStringLiteral("Vložiť"));
+    QAction* paste = menu.addAction(WithKeys(QStringLiteral("Vložiť"), QKeySequence::Paste));
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     connect(paste, &QAction::triggered, this, &StringGrid::pasteRequested);
   }
+  AddGroup(menu, bottomActions_);
   menu.exec(event->globalPos());
+}
+
+void StringGrid::AcceptFileDrops(const QStringList& suffixes) {
+  dropSuffixes_ = suffixes;
+  setAcceptDrops(!suffixes.isEmpty());
+}
+
+QString StringGrid::DroppedFile(const QMimeData* mime) const {
+  if (dropSuffixes_.isEmpty() || mime == nullptr || !mime->hasUrls()) return {};
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  const QString path = urls.front().toLocalFile();
+  return dropSuffixes_.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive) ? path : QString();
+}
+
+bool StringGrid::TakeFileDrag(QDropEvent* event) const {
+  if (DroppedFile(event->mimeData()).isEmpty()) return false;
+  event->acceptProposedAction();
+  return true;
+}
+
+void StringGrid::dragEnterEvent(QDragEnterEvent* event) {
+  if (!TakeFileDrag(event)) QTableView::dragEnterEvent(event);
+}
+
+void StringGrid::dragMoveEvent(QDragMoveEvent* event) {
+  if (!TakeFileDrag(event)) QTableView::dragMoveEvent(event);
+}
+
+void StringGrid::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) {
+    QTableView::dropEvent(event);
+    return;
+  }
+  event->acceptProposedAction();
+  // Announced once the drop is over: opening the file may show a message
+  // box, which must not hold up the program the file was dragged from.
+  QMetaObject::invokeMethod(this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -248,6 +330,9 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
   const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
   QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
   if (tab) focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+  if (editor != openEditor_) return;
+  openEditor_ = nullptr;
+  emit editorClosed();
 }
 
 }  // namespace zorvel

@@ -3,7 +3,10 @@
 #include "CellDelegate.h"
 #include "Grid.h"
 
+#include <QPointer>
 #include <QTableView>
+
+class QMimeData;
 
 namespace zorvel {
 
@@ -20,6 +23,9 @@ class GridModel;
 // Enter and Shift+Enter move to the next and previous cell row by row, the
 // arrow keys leave an editor opened by typing, and Up and Down any editor.
 // Tab leaves the grid, as between the window's other controls.
+//
+// The context menu holds the grid's own clipboard items and whatever actions
+// the grid's owner adds above and below them (AddMenuActions).
 class StringGrid : public QTableView {
   Q_OBJECT
 
@@ -47,8 +53,23 @@ class StringGrid : public QTableView {
   // The text a cell shows: its whole text, or the part that fits its column
   // followed by "…".
   [[nodiscard]] QString ShownText(const QModelIndex& index) const;
-  // Puts the selected block on the clipboard, tab-separated, as shown.
-  void CopySelection() const;
+  // Puts the selected block on the clipboard, tab-separated, as shown; with
+  // decimalPoint every "," becomes "." for programs that read points.
+  void CopySelection(bool decimalPoint = false) const;
+
+  // Where the owner's actions stand in the context menu: above the clipboard
+  // items (Top) or below them (Bottom), each group set off by a separator.
+  enum class MenuGroup { Top, Bottom };
+  void AddMenuActions(MenuGroup group, const QList<QAction*>& actions);
+
+  // Ends an open cell editor as Enter would, keeping its text; nothing when
+  // no editor is open.
+  void CloseCellEditor();
+  [[nodiscard]] bool CellEditorOpen() const { return !openEditor_.isNull(); }
+
+  // Takes drops of one local file whose name ends in one of `suffixes`
+  // ("tsv"), announced by fileDropped; an empty list takes none.
+  void AcceptFileDrops(const QStringList& suffixes);
 
  signals:
   // A key released in the grid or in its cell editor, once per release.
@@ -60,6 +81,10 @@ class StringGrid : public QTableView {
   // window does it, since a paste may grow the matrix.
   void pasteRequested();
   void deleteRequested();
+  // The cell editor has closed, its text committed or put back.
+  void editorClosed();
+  // A file accepted by AcceptFileDrops was dropped on the grid.
+  void fileDropped(const QString& path);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +95,9 @@ class StringGrid : public QTableView {
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void StartShortcut(const QKeyEvent* event);
@@ -80,7 +108,12 @@ class StringGrid : public QTableView {
   // staying at the first and the last cell.
   void MoveInReadingOrder(int step);
   void MoveBy(int rows, int cols);
- private:
+  // The one local file a drag carries, when the grid takes it; else empty.
+  [[nodiscard]] QString DroppedFile(const QMimeData* mime) const;
+  // Accepts a drag of such a file; false for any other.
+  bool TakeFileDrag(QDropEvent* event) const;
+
+
   void ApplyShape();
   void ApplyRowHeight();
   void ApplyColWidth(int col);
@@ -94,6 +127,10 @@ class StringGrid : public QTableView {
   // The keys of a clipboard or Delete shortcut just handled, the modifier
   // included: their releases belong to the shortcut, not to typing.
   QList<int> shortcutReleases_;
+  QPointer<QWidget> openEditor_;
+  QList<QPointer<QAction>> topActions_;
+  QList<QPointer<QAction>> bottomActions_;
+  QStringList dropSuffixes_;
 };
 
 }  // namespace zorvel

@@ -50,6 +50,17 @@ class ClipboardTest : public QObject {
     QCOMPARE(ShownMatrix(pole5), QList<QStringList>({{"2", "5", "2i"}, {"-6", "8-2i", "0,25"}}));  // now doubled
   }
 
+  void theMenuCopiesWithADecimalPointForOtherPrograms() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 1, 3);
+    SetSize(*window, 2, 1, 3);
+    TypeMatrix(Pole(*window, "Pole1"), {{"1,5", "-2,25i", "3+0,5i"}});
+    StringGrid* pole5 = Pole(*window, "Pole5");
+    SelectBlock(pole5, 1, 1, 1, 3);
+    ChooseFromMenu(pole5, QStringLiteral("Kopírovať s desatinnou bodkou"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1.5\t-2.25i\t3+0.5i\n"));
+  }
+
   void aPastedBlockGrowsTheMatrixAndRecomputesOnce() {
     const auto window = OpenWindow();
     const int before = window->RecalculationCount();

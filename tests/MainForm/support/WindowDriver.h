@@ -8,9 +8,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "Cp1250.h"
@@ -134,6 +139,44 @@ inline QStringList ColumnHeaders(StringGrid* grid) {
   QStringList headers;
   for (int c = 1; c < grid->grid().ColCount(); ++c) headers << Shown(grid, c, 0);
   return headers;
+}
+
+// Opens a grid's context menu as a right click does and hands it to `use`
+// while it is shown; the menu closes afterwards.
+inline void WithContextMenu(StringGrid* grid, const std::function<void(QMenu&)>& use) {
+  QTimer::singleShot(0, grid, [&use] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY2(menu != nullptr, "no context menu");
+    use(*menu);
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), grid->viewport()->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(grid->viewport(), &event);
+}
+
+// The items of a grid's context menu: "" for a separator, an item's keys
+// after a tab, "(off)" after a disabled item.
+inline QStringList MenuItems(StringGrid* grid) {
+  QStringList items;
+  WithContextMenu(grid, [&items](QMenu& menu) {
+    for (const QAction* action : menu.actions()) {
+      const QString keys = action->shortcut().isEmpty() ? QString() : u'\t' + action->shortcut().toString();
+      items << (action->isSeparator() ? QString() : action->text() + keys + (action->isEnabled() ? "" : " (off)"));
+    }
+  });
+  return items;
+}
+
+// Chooses an item of a grid's context menu by the start of its text: the
+// menu closes, then the item runs, as with a click.
+inline void ChooseFromMenu(StringGrid* grid, const QString& text) {
+  WithContextMenu(grid, [&text](QMenu& menu) {
+    const QList<QAction*> actions = menu.actions();
+    const auto found = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text().startsWith(text); });
+    QVERIFY2(found != actions.end(), qPrintable(text));
+    menu.hide();
+    (*found)->trigger();
+  });
 }
 
 }  // namespace zorvel::test

@@ -21,9 +21,22 @@ class DialogRecorder : public DialogHook {
 
   void Message(const QString& text) override { messages.append(text); }
   void Error(const QString& text) override { errors.append(text); }
+  QString OpenFileName(const QString& caption, const QString& /*folder*/, const QString& filters) override {
+    fileDialogs.append(caption + u'|' + filters);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+  }
+  QString SaveFileName(const QString& caption, const QString& suggestion, const QString& filters) override {
+    fileDialogs.append(caption + u'|' + filters);
+    suggestions.append(suggestion);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+  }
 
   QStringList messages;  // ShowMessageBox texts
   QStringList errors;    // ReportError texts, full stop already added
+  // The file dialogs' answers, first asked first; none left is a cancel.
+  QStringList fileAnswers;
+  QStringList fileDialogs;  // each dialog's caption and filters, "|" between
+  QStringList suggestions;  // what each save dialog suggested
 
  private:
   DialogHook* previous_;

@@ -15,6 +15,14 @@ class UnexpectedDialogs : public DialogHook {
  public:
   void Message(const QString& text) override { Fail(QStringLiteral("message box: ") + text); }
   void Error(const QString& text) override { Fail(QStringLiteral("error box: ") + text); }
+  QString OpenFileName(const QString& caption, const QString&, const QString&) override {
+    Fail(QStringLiteral("file dialog: ") + caption);
+    return {};
+  }
+  QString SaveFileName(const QString& caption, const QString&, const QString&) override {
+    Fail(QStringLiteral("file dialog: ") + caption);
+    return {};
+  }
 
  private:
   static void Fail(const QString& what) { QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__); }

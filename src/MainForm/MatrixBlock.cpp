@@ -1,0 +1,89 @@
+#include "MatrixBlock.h"
+
+#include <QItemSelectionModel>
+
+#include <algorithm>
+#include <exception>
+
+#include "Cp1250.h"
+#include "Dialogs.h"
+#include "SpinEdit.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+// Cuts every text longer than a cell holds; true when one was cut.
+bool CapCellTexts(QList<QStringList>& block) {
+  bool cut = false;
+  for (QStringList& row : block) {
+    for (QString& cell : row) {
+      if (cell.size() <= StringGrid::kMaxCellText) continue;
+      cell.truncate(StringGrid::kMaxCellText);
+      cut = true;
+    }
+  }
+  return cut;
+}
+
+// Runs a recalculation, then `after` whether it failed or not; a failure
+// still escapes afterwards, to be reported.
+template <typename After>
+void RecalculateThen(TMain& window, After&& after) {
+  std::exception_ptr failure;
+  try {
+    window.Vypocty();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  after();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
+  if (block.rows.isEmpty()) return;
+  const bool textsCut = CapCellTexts(block.rows);
+  SpinEdit* const rowsEdit = pole == window.Pole1 ? window.SpinEdit1 : window.SpinEdit3;
+  SpinEdit* const colsEdit = pole == window.Pole1 ? window.SpinEdit2 : window.SpinEdit4;
+  const int top = block.top;
+  const int left = block.left;
+  int widest = 0;
+  for (const QStringList& row : block.rows) widest = std::max(widest, static_cast<int>(row.size()));
+  const int lastRow = std::min(top + static_cast<int>(block.rows.size()) - 1, rowsEdit->MaxValue());
+  const int lastCol = std::min(left + widest - 1, colsEdit->MaxValue());
+  const int rowsLeftOut = top + static_cast<int>(block.rows.size()) - 1 - lastRow;
+  const int colsLeftOut = left + widest - 1 - lastCol;
+
+  // The matrix is sized through its size fields, without their handlers, so
+  // that the whole block recomputes once.
+  rowsEdit->SetValueQuietly(block.replacesMatrix ? lastRow : std::max(rowsEdit->Value(), lastRow));
+  colsEdit->SetValueQuietly(block.replacesMatrix ? lastCol : std::max(colsEdit->Value(), lastCol));
+  TMain::ShowSize(pole, true, rowsEdit->Value());
+  TMain::ShowSize(pole, false, colsEdit->Value());
+
+  Grid& grid = pole->grid();
+  for (int r = top; r <= lastRow; ++r) {
+    const QStringList& cells = block.rows[r - top];
+    const int lastWritten = block.replacesMatrix ? lastCol : std::min(lastCol, left + static_cast<int>(cells.size()) - 1);
+    for (int c = left; c <= lastWritten; ++c) {
+      grid.SetCells(c, r, c - left < cells.size() ? ToCp1250(cells[c - left]) : std::string());
+    }
+  }
+  const QModelIndex first = pole->model()->index(top - 1, left - 1);
+  pole->selectionModel()->select(QItemSelection(first, pole->model()->index(lastRow - 1, lastCol - 1)),
+                                 QItemSelectionModel::ClearAndSelect);
+  QStringList cuts;
+  if ((rowsLeftOut > 0 || colsLeftOut > 0) && block.leftOutMessage) {
+    cuts << block.leftOutMessage(rowsEdit->MaxValue(), colsEdit->MaxValue(), std::max(rowsLeftOut, 0),
+                                 std::max(colsLeftOut, 0));
+  }
+  if (textsCut) cuts << block.cutMessage;
+  RecalculateThen(window, [&cuts] {
+    if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));
+  });
+}
+
+}  // namespace zorvel

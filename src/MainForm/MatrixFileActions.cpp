@@ -1,0 +1,102 @@
+#include "MatrixFileActions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+#include "Dialogs.h"
+#include "HandlerGuard.h"
+#include "InputHistory.h"
+#include "MatrixBlock.h"
+#include "MatrixFile.h"
+#include "MatrixRows.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+const QString kOpenFilters = QStringLiteral(
+    "Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)");
+const QString kSaveFilters = QStringLiteral("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)");
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
+  for (StringGrid* pole : {window.Pole1, window.Pole2}) {
+    AddMenuItem(pole, QStringLiteral("Otvoriť maticu…"), &MatrixFileActions::Open);
+    AddMenuItem(pole, QStringLiteral("Uložiť maticu…"), &MatrixFileActions::Save);
+    pole->AcceptFileDrops({QStringLiteral("tsv"), QStringLiteral("csv")});
+    connect(pole, &StringGrid::fileDropped, this, Guarded([this, pole](const QString& path) { OpenFile(pole, path); }));
+  }
+  for (StringGrid* pole : {window.Pole4, window.Pole5}) {
+    AddMenuItem(pole, QStringLiteral("Uložiť výsledok…"), &MatrixFileActions::Save);
+  }
+}
+
+void MatrixFileActions::AddMenuItem(StringGrid* pole, const QString& text, void (MatrixFileActions::*handler)(StringGrid*)) {
+  auto* action = new QAction(text, this);
+  connect(action, &QAction::triggered, this, Guarded([this, pole, handler] { (this->*handler)(pole); }));
+  pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {action});
+}
+
+void MatrixFileActions::Open(StringGrid* pole) {
+  const QString path = AskOpenFileName(QStringLiteral("Otvoriť maticu"), folder_, kOpenFilters);
+  if (!path.isEmpty()) OpenFile(pole, path);
+}
+
+void MatrixFileActions::Save(StringGrid* pole) {
+  const QString caption = pole->Editable() ? QStringLiteral("Uložiť maticu") : QStringLiteral("Uložiť výsledok");
+  const QString path = AskSaveFileName(caption, Suggestion(pole), kSaveFilters);
+  if (!path.isEmpty()) SaveFile(pole, path);
+}
+
+QString MatrixFileActions::Suggestion(const StringGrid* pole) const {
+  QString name = QStringLiteral("vysledok.tsv");
+  if (pole == window_.Pole1) name = QStringLiteral("matica-1.tsv");
+  if (pole == window_.Pole2) name = QStringLiteral("matica-2.tsv");
+  if (pole == window_.Pole4) name = QStringLiteral("inverzna-matica.tsv");
+  return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
+}
+
+void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
+  MatrixFileContents contents = ReadMatrixFile(path);
+  if (!contents.error.isEmpty()) {
+    ShowMessageBox(contents.error);
+    return;
+  }
+  folder_ = QFileInfo(path).absolutePath();
+  // Blank lines after the last row, as editors leave them, add no rows.
+  while (!contents.rows.isEmpty() && contents.rows.back() == QStringList{QString()}) contents.rows.removeLast();
+  if (contents.rows.isEmpty()) {
+    ShowMessageBox(QStringLiteral("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(Shown(path)));
+    return;
+  }
+  MatrixBlock block;
+  block.rows = std::move(contents.rows);
+  block.replacesMatrix = true;
+  block.leftOutMessage = [path](int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut) {
+    return QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Zo súboru „%3“ sa vynechalo "
+                          "riadkov: %4, stĺpcov: %5.")
+        .arg(QString::number(maxRows), QString::number(maxCols), Shown(path), QString::number(rowsLeftOut),
+             QString::number(colsLeftOut));
+  };
+  block.cutMessage = QStringLiteral("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.")
+                         .arg(Shown(path));
+  window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
+}
+
+void MatrixFileActions::SaveFile(const StringGrid* pole, const QString& path) {
+  const QString error = SaveMatrixFile(path, MatrixRows(pole->grid()));
+  if (!error.isEmpty()) {
+    ShowMessageBox(error);
+    return;
+  }
+  folder_ = QFileInfo(path).absolutePath();
+}
+
+}  // namespace zorvel

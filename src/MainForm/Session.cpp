@@ -1,0 +1,155 @@
+#include "Session.h"
+
+#include <QComboBox>
+#include <QSettings>
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <optional>
+
+#include "Cp1250.h"
+#include "Grid.h"
+#include "InputHistory.h"
+#include "InputState.h"
+#include "MatrixRows.h"
+#include "SpinEdit.h"
+#include "StringGrid.h"
+#include "TabSeparated.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+// The keys of the four sizes, in the order of InputScalars::sizes.
+const std::array<QString, 4> kSizeKeys = {QStringLiteral("matrix1/rows"), QStringLiteral("matrix1/columns"),
+                                          QStringLiteral("matrix2/rows"), QStringLiteral("matrix2/columns")};
+const std::array<QString, 2> kCellKeys = {QStringLiteral("matrix1/cells"), QStringLiteral("matrix2/cells")};
+const QString kOperationKey = QStringLiteral("calculation/operation");
+const QString kPlacesKey = QStringLiteral("calculation/places");
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kWidthsGroup = QStringLiteral("columnWidths/");
+
+// A column narrower than the grid lets one drag it, or wider than a screen,
+// was not left so by the user.
+constexpr int kMinColumnWidth = 4;
+constexpr int kMaxColumnWidth = 2000;
+
+std::array<StringGrid*, 5> Grids(const TMain& window) {
+  return {window.Pole1, window.Pole2, window.Pole3, window.Pole4, window.Pole5};
+}
+
+// A whole number, or nothing for any other value (a word, a list).
+std::optional<qlonglong> IntSetting(const QSettings& settings, const QString& key) {
+  const QVariant value = settings.value(key);
+  bool number = false;
+  qlonglong read = 0;
+  if (value.typeId() == QMetaType::Int) {
+    read = value.toInt(&number);  // as this run wrote it
+  } else if (value.typeId() == QMetaType::QString) {
+    read = value.toString().trimmed().toLongLong(&number);  // as the file holds it
+  }
+  if (!number) return std::nullopt;
+  return read;
+}
+
+// A size or the places: a number beyond the field's range is brought into
+// it, as the field itself does with a typed one.
+std::optional<int> FieldSetting(const QSettings& settings, const QString& key, const SpinEdit& field) {
+  const std::optional<qlonglong> read = IntSetting(settings, key);
+  if (!read) return std::nullopt;
+  return static_cast<int>(std::clamp<qlonglong>(*read, field.MinValue(), field.MaxValue()));
+}
+
+// A kept matrix as rows of cells; nothing for another kind of value, or a
+// text longer than the largest matrix of the longest cells.
+QList<QStringList> CellSetting(const QSettings& settings, const QString& key, int rows, int cols) {
+  const QVariant value = settings.value(key);
+  if (value.typeId() != QMetaType::QString) return {};
+  const QString text = value.toString();
+  if (text.size() > static_cast<qsizetype>(rows) * cols * (StringGrid::kMaxCellText + 1)) return {};
+  return FromTabSeparated(text);
+}
+
+// The kept rows within the size; a cell they lack is empty, and a text
+// longer than a cell holds is cut.
+void WriteMatrix(Grid& grid, const QList<QStringList>& kept, int rows, int cols) {
+  for (int r = 1; r <= rows; ++r) {
+    for (int c = 1; c <= cols; ++c) {
+      QString text;
+      if (r <= kept.size() && c <= kept[r - 1].size()) text = kept[r - 1][c - 1].left(StringGrid::kMaxCellText);
+      grid.SetCells(c, r, ToCp1250(text));
+    }
+  }
+}
+
+void RestoreColumnWidths(const TMain& window, const QSettings& settings) {
+  for (StringGrid* pole : Grids(window)) {
+    const QVariant value = settings.value(kWidthsGroup + pole->objectName());
+    if (value.typeId() != QMetaType::QStringList && value.typeId() != QMetaType::QString) continue;
+    const QStringList widths = value.toStringList();
+    Grid& grid = pole->grid();
+    for (int col = 0; col < std::min(static_cast<int>(widths.size()), grid.ColCount()); ++col) {
+      bool number = false;
+      const int width = widths[col].trimmed().toInt(&number);
+      if (number) grid.SetColWidths(col, std::clamp(width, kMinColumnWidth, kMaxColumnWidth));
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> UserSessionSettings() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zorvel"),
+                                     QStringLiteral("zorvel"));
+}
+
+void KeepSession(const TMain& window, QSettings& settings) {
+  settings.clear();
+  const InputScalars scalars = ReadScalars(window);
+  for (std::size_t i = 0; i < kSizeKeys.size(); ++i) settings.setValue(kSizeKeys[i], scalars.sizes[i]);
+  settings.setValue(kCellKeys[0], ToTabSeparated(MatrixRows(window.Pole1->grid())));
+  settings.setValue(kCellKeys[1], ToTabSeparated(MatrixRows(window.Pole2->grid())));
+  settings.setValue(kOperationKey, scalars.operation);
+  settings.setValue(kPlacesKey, scalars.places);
+  settings.setValue(kGeometryKey, window.saveGeometry());
+  for (const StringGrid* pole : Grids(window)) {
+    QStringList widths;
+    for (int col = 0; col < pole->grid().ColCount(); ++col) widths << QString::number(pole->grid().ColWidths(col));
+    settings.setValue(kWidthsGroup + pole->objectName(), widths);
+  }
+  settings.sync();
+}
+
+void RestoreSession(TMain& window, const QSettings& settings) {
+  if (settings.status() != QSettings::NoError) return;
+  const InputHistory::FreshStart fresh(window.History());
+  InputScalars scalars = ReadScalars(window);
+  const std::array<SpinEdit*, 4> sizeEdits = {window.SpinEdit1, window.SpinEdit2, window.SpinEdit3, window.SpinEdit4};
+  for (std::size_t i = 0; i < kSizeKeys.size(); ++i) {
+    if (const auto size = FieldSetting(settings, kSizeKeys[i], *sizeEdits[i])) scalars.sizes[i] = *size;
+  }
+  // An operation the list does not have is no near miss of one it has.
+  const std::optional<qlonglong> operation = IntSetting(settings, kOperationKey);
+  if (operation && *operation >= 0 && *operation < window.ComboBox1->count()) {
+    scalars.operation = static_cast<int>(*operation);
+  }
+  if (const auto places = FieldSetting(settings, kPlacesKey, *window.DesM)) scalars.places = *places;
+  const QList<QStringList> matrix1 = CellSetting(settings, kCellKeys[0], scalars.sizes[0], scalars.sizes[1]);
+  const QList<QStringList> matrix2 = CellSetting(settings, kCellKeys[1], scalars.sizes[2], scalars.sizes[3]);
+  window.restoreGeometry(settings.value(kGeometryKey).toByteArray());  // checks what it reads
+  std::exception_ptr failure;
+  try {
+    ShowInput(window, scalars, [&](Grid& grid1, Grid& grid2) {
+      WriteMatrix(grid1, matrix1, scalars.sizes[0], scalars.sizes[1]);
+      WriteMatrix(grid2, matrix2, scalars.sizes[2], scalars.sizes[3]);
+    });
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  // After the recalculation, which sizes the result grids, even a failed one.
+  RestoreColumnWidths(window, settings);
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace zorvel

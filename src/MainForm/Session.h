@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+class QSettings;
+
+namespace zorvel {
+
+class TMain;
+
+// The last session: both matrices with their sizes, the operation, the
+// places, the window's geometry and the grids' column widths, kept between
+// runs in an INI file.
+
+// The user's own file, ~/.config/zorvel/zorvel.ini.
+[[nodiscard]] std::unique_ptr<QSettings> UserSessionSettings();
+
+// Keeps what the window shows now, in place of what was kept before.
+void KeepSession(const TMain& window, QSettings& settings);
+
+// Shows the kept session in a window just made, recomputing once; its undo
+// history starts empty. Nothing is restored from settings that cannot be
+// read; a value damaged by hand is left out (a number out of its range is
+// brought into it) and the rest restores. An error of the recalculation
+// escapes once everything is shown.
+void RestoreSession(TMain& window, const QSettings& settings);
+
+}  // namespace zorvel
