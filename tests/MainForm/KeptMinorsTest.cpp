@@ -1,12 +1,10 @@
 // The window keeps the determinants of matrix 1's minors from one keystroke to
 // the next and recomputes only what an edit changed. After every step of a
-// sequence of edits, swaps, changes of places and sizes, it must show what a
-// window freshly made with the same matrices shows: the strip, the adjugate
-// and the inverse (or the message in their place).
+// sequence of edits, swaps, undos and redos, changes of places and sizes, it
+// must show what a window freshly made with the same matrices shows: the
+// strip, the adjugate and the inverse (or the message in their place).
 //
-// A sequence is a list of steps, each applied as the user would; a new kind of
-// step (undo and redo, once the window has them) is one more Step::Kind and
-// one more case in Apply.
+// A sequence is a list of steps, each applied as the user would.
 
 #include <QToolButton>
 
@@ -20,7 +18,7 @@ using namespace zorvel::test;
 namespace {
 
 struct Step {
-  enum class Kind { Type, Swap, Places, Size };
+  enum class Kind { Type, Swap, Places, Size, Undo, Redo };
   Kind kind = Kind::Type;
   int matrix = 1;  // Type, Size
   int row = 0;     // Type: the cell; Size: the rows
@@ -32,6 +30,8 @@ Step Type(int matrix, int row, int col, const QString& text) { return {Step::Kin
 Step Swap() { return {Step::Kind::Swap, 1, 0, 0, {}}; }
 Step Places(const QString& places) { return {Step::Kind::Places, 1, 0, 0, places}; }
 Step Size(int matrix, int rows, int cols) { return {Step::Kind::Size, matrix, rows, cols, {}}; }
+Step Undo() { return {Step::Kind::Undo, 1, 0, 0, {}}; }
+Step Redo() { return {Step::Kind::Redo, 1, 0, 0, {}}; }
 
 void Apply(TMain& window, const Step& step) {
   switch (step.kind) {
@@ -41,6 +41,13 @@ void Apply(TMain& window, const Step& step) {
     case Step::Kind::Swap: Find<QToolButton>(window, "SpeedButton1")->click(); break;
     case Step::Kind::Places: TypeSpin(Spin(window, "DesM"), step.text); break;
     case Step::Kind::Size: SetSize(window, step.matrix, step.row, step.col); break;
+    case Step::Kind::Undo:
+    case Step::Kind::Redo: {
+      StringGrid* grid = Pole(window, "Pole1");
+      grid->setFocus();
+      QTest::keyClick(grid, step.kind == Step::Kind::Undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+      break;
+    }
   }
 }
 
@@ -58,8 +65,10 @@ struct Results {
 
 Results WhatIsShown(const TMain& window) {
   Results shown;
-  shown.determinant = Label(window, "Determinant1")->text();
-  if (!Label(window, "Determinant11")->isHidden()) shown.reciprocal = Label(window, "Determinant11")->text();
+  if (!PanelNamed(window, "Panel5")->isHidden()) {  // a hidden strip keeps its old texts, unseen
+    shown.determinant = Label(window, "Determinant1")->text();
+    if (!Label(window, "Determinant11")->isHidden()) shown.reciprocal = Label(window, "Determinant11")->text();
+  }
   shown.inverseShown = !PanelNamed(window, "PanelInverzna")->isHidden();
   if (shown.inverseShown) {
     shown.adjugate = ShownMatrix(Pole(window, "Pole3"));
@@ -142,6 +151,10 @@ class KeptMinorsTest : public QObject {
         << kReal4x4 << kReal4x4
         << QList<Step>{Type(1, 4, 1, "2"), Type(1, 4, 2, "1"), Type(1, 4, 3, "0"), Type(1, 4, 4, "1"),
                        Type(1, 4, 4, "3")};
+    QTest::newRow("undo and redo between edits")
+        << kComplex5x5 << kReal4x4
+        << QList<Step>{Type(1, 2, 3, "5"), Type(1, 4, 4, "-i"), Undo(), Undo(), Redo(), Type(1, 1, 1, "2"),
+                       Swap(), Undo(), Size(1, 4, 4), Undo(), Redo(), Places("7"), Undo(), Undo(), Redo()};
     QTest::newRow("through an error and back")
         << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 3, 1, "1E200"), Type(1, 3, 1, "4"), Type(1, 5, 5, "1E200"), Type(1, 2, 2, "1"),
