@@ -14,10 +14,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zorvel.example.org/")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "calculator for small matrices of complex numbers
  Zorvel computes the inverse, the sum, the difference and the product of
  matrices of complex numbers (up to 20 rows and 10 columns) in a window with
- a Slovak user interface. All arithmetic works on number texts with a decimal
+ a Slovak user interface (or an English one for users whose preferred language
+ is English). All arithmetic works on number texts with a decimal
  comma, rounded after every single operation. zorvel-calc gives the same
  results from matrix files on the command line.")
 # The libraries' packages, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (the file dialog) in Slovak.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

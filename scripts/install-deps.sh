@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev       # tests and benchmarks
   clang libclang-rt-dev               # the fuzz targets (libFuzzer)
   qt6-base-dev                        # the window (Qt 6 Widgets, QtTest)
+  qt6-tools-dev qt6-l10n-tools        # its English translation (Qt Linguist: lupdate, lrelease)
+  qt6-translations-l10n               # Qt's own texts in Slovak
   fonts-urw-base35 fonts-liberation   # the Bookman-like serif and a sans serif for the window
   xvfb xauth                          # running the window without a display
   desktop-file-utils                  # checking the desktop entry

@@ -15,8 +15,8 @@ namespace zorvel {
 InputHistory::InputHistory(TMain& window)
     : window_(window),
       known_(ReadInput(window)),
-      undo_(new QAction(QStringLiteral("Späť"), this)),
-      redo_(new QAction(QStringLiteral("Znova"), this)) {
+      undo_(new QAction(tr("Späť"), this)),
+      redo_(new QAction(tr("Znova"), this)) {
   stack_.setUndoLimit(kSteps);
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

@@ -18,9 +18,12 @@
 namespace zorvel {
 namespace {
 
-const QString kOpenFilters = QStringLiteral(
-    "Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)");
-const QString kSaveFilters = QStringLiteral("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)");
+// The file dialogs' filters, in the window's language.
+QString OpenFilters() {
+  return MatrixFileActions::tr(
+      "Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)");
+}
+QString SaveFilters() { return MatrixFileActions::tr("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)"); }
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -28,13 +31,13 @@ QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
   for (StringGrid* pole : {window.Pole1, window.Pole2}) {
-    AddMenuItem(pole, QStringLiteral("Otvoriť maticu…"), &MatrixFileActions::Open);
-    AddMenuItem(pole, QStringLiteral("Uložiť maticu…"), &MatrixFileActions::Save);
+    AddMenuItem(pole, tr("Otvoriť maticu…"), &MatrixFileActions::Open);
+    AddMenuItem(pole, tr("Uložiť maticu…"), &MatrixFileActions::Save);
     pole->AcceptFileDrops({QStringLiteral("tsv"), QStringLiteral("csv")});
     connect(pole, &StringGrid::fileDropped, this, Guarded([this, pole](const QString& path) { OpenFile(pole, path); }));
   }
   for (StringGrid* pole : {window.Pole4, window.Pole5}) {
-    AddMenuItem(pole, QStringLiteral("Uložiť výsledok…"), &MatrixFileActions::Save);
+    AddMenuItem(pole, tr("Uložiť výsledok…"), &MatrixFileActions::Save);
   }
 }
 
@@ -45,13 +48,13 @@ void MatrixFileActions::AddMenuItem(StringGrid* pole, const QString& text, void 
 }
 
 void MatrixFileActions::Open(StringGrid* pole) {
-  const QString path = AskOpenFileName(QStringLiteral("Otvoriť maticu"), folder_, kOpenFilters);
+  const QString path = AskOpenFileName(tr("Otvoriť maticu"), folder_, OpenFilters());
   if (!path.isEmpty()) OpenFile(pole, path);
 }
 
 void MatrixFileActions::Save(StringGrid* pole) {
-  const QString caption = pole->Editable() ? QStringLiteral("Uložiť maticu") : QStringLiteral("Uložiť výsledok");
-  const QString path = AskSaveFileName(caption, Suggestion(pole), kSaveFilters);
+  const QString caption = pole->Editable() ? tr("Uložiť maticu") : tr("Uložiť výsledok");
+  const QString path = AskSaveFileName(caption, Suggestion(pole), SaveFilters());
   if (!path.isEmpty()) SaveFile(pole, path);
 }
 
@@ -73,20 +76,20 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   // Blank lines after the last row, as editors leave them, add no rows.
   while (!contents.rows.isEmpty() && contents.rows.back() == QStringList{QString()}) contents.rows.removeLast();
   if (contents.rows.isEmpty()) {
-    ShowMessageBox(QStringLiteral("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(Shown(path)));
+    ShowMessageBox(tr("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(Shown(path)));
     return;
   }
   MatrixBlock block;
   block.rows = std::move(contents.rows);
   block.replacesMatrix = true;
   block.leftOutMessage = [path](int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut) {
-    return QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Zo súboru „%3“ sa vynechalo "
-                          "riadkov: %4, stĺpcov: %5.")
+    return tr("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Zo súboru „%3“ sa vynechalo "
+              "riadkov: %4, stĺpcov: %5.")
         .arg(QString::number(maxRows), QString::number(maxCols), Shown(path), QString::number(rowsLeftOut),
              QString::number(colsLeftOut));
   };
-  block.cutMessage = QStringLiteral("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.")
-                         .arg(Shown(path));
+  block.cutMessage =
+      tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(Shown(path));
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
 }
 

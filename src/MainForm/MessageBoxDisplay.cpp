@@ -1,10 +1,10 @@
 #include "MessageBoxDisplay.h"
 
-#include "Cp1250.h"
+#include "CoreTexts.h"
 #include "Dialogs.h"
 
 namespace zorvel {
 
-void MessageBoxDisplay::ShowMessage(std::string_view text) { ShowMessageBox(FromCp1250(text)); }
+void MessageBoxDisplay::ShowMessage(std::string_view text) { ShowMessageBox(ShownCoreText(text)); }
 
 }  // namespace zorvel

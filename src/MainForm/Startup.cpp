@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QScreen>
 
+#include <cstdio>
+
 #include "HandlerGuard.h"
 #include "Session.h"
 
@@ -12,6 +14,7 @@ namespace zorvel {
 namespace {
 
 const QString kFresh = QStringLiteral("fresh");
+const QString kLang = QStringLiteral("lang");
 
 }  // namespace
 
@@ -32,11 +35,25 @@ std::unique_ptr<TMain> CreateMain() {
 }
 
 void AddStartOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QStringLiteral("Zorvel: kalkulačka pre malé matice komplexných čísel."));
+  parser.setApplicationDescription(QCoreApplication::translate("Startup", "Zorvel: kalkulačka pre malé matice komplexných čísel."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(QCommandLineOption(
-      kFresh, QStringLiteral("Začne s prázdnymi maticami 3 × 3 bez naposledy zachovaného stavu okna.")));
+      kFresh,
+      QCoreApplication::translate("Startup", "Začne s prázdnymi maticami 3 × 3 bez naposledy zachovaného stavu okna.")));
+  parser.addOption(QCommandLineOption(
+      kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
+      QStringLiteral("sk|en")));
+}
+
+Language StartLanguage(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddStartOptions(parser);
+  parser.parse(arguments);  // only --lang matters here; process() reports the rest
+  if (!parser.isSet(kLang)) return PreferredLanguage();
+  if (const std::optional<Language> named = LanguageNamed(parser.value(kLang))) return *named;
+  std::fprintf(stderr, "zorvel: --lang takes sk or en, not \"%s\"\n", qPrintable(parser.value(kLang)));
+  return PreferredLanguage();
 }
 
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "Language.h"
 #include "TMain.h"
 
 class QCommandLineParser;
@@ -18,8 +19,12 @@ void InitialiseApplication();
 // any escaped error, and the window is still returned.
 std::unique_ptr<TMain> CreateMain();
 
-// The program's command line: --fresh, --help and --version.
+// The program's command line: --fresh, --lang, --help and --version.
 void AddStartOptions(QCommandLineParser& parser);
+
+// The window's language: as --lang names it, or the user's preferred one.
+// Read before the command line's texts are made, so that --help speaks it.
+Language StartLanguage(const QStringList& arguments);
 
 // The window as the parsed command line asks: CreateMain, then the kept
 // session from `settings` unless --fresh is given. An error while the

@@ -75,17 +75,17 @@ void TMain::BuildAboutPanel() {
   title.setPixelSize(32);
   Label20->setFont(title);
   Label20->adjustSize();
-  Label10 = AboutLabel(Panel9, "Label10", QStringLiteral("Autor: "), {128, 80});
+  Label10 = AboutLabel(Panel9, "Label10", TMain::tr("Autor: "), {128, 80});
   Label11 = AboutLabel(Panel9, "Label11", QStringLiteral("Jana Príkladná"), {176, 80});
-  Label13 = AboutLabel(Panel9, "Label13", QStringLiteral("Elektronická adresa:"), {72, 96});
+  Label13 = AboutLabel(Panel9, "Label13", TMain::tr("Elektronická adresa:"), {72, 96});
   Label14 = LinkLabel(Panel9, "Label14", QStringLiteral("zorvel.example.org"), {176, 96});
-  Label12 = AboutLabel(Panel9, "Label12", QStringLiteral("Elektronická pošta:"), {72, 112});
+  Label12 = AboutLabel(Panel9, "Label12", TMain::tr("Elektronická pošta:"), {72, 112});
   Label15 = LinkLabel(Panel9, "Label15", QStringLiteral("autor@zorvel.example.org"), {176, 112});
-  Label16 = AboutLabel(Panel9, "Label16", QStringLiteral("Telefón:"), {72, 128});
+  Label16 = AboutLabel(Panel9, "Label16", TMain::tr("Telefón:"), {72, 128});
   Label17 = AboutLabel(Panel9, "Label17", QStringLiteral("+421 2 0000 0000"), {176, 128});
-  Label18 = AboutLabel(Panel9, "Label18", QStringLiteral("Mobilný telefón:"), {72, 144});
+  Label18 = AboutLabel(Panel9, "Label18", TMain::tr("Mobilný telefón:"), {72, 144});
   Label19 = AboutLabel(Panel9, "Label19", QStringLiteral("+421 900 000 000"), {176, 144});
-  Button = new QPushButton(QStringLiteral("Zavrieť"), Panel9);
+  Button = new QPushButton(TMain::tr("Zavrieť"), Panel9);
   Button->setObjectName(QStringLiteral("Button"));
   Button->setGeometry(152, 168, 75, 25);
   // Esc, Enter and Return close the panel as the button does (Space clicks

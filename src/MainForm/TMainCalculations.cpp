@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "ElidedLabel.h"
@@ -60,7 +61,7 @@ void TMain::ShowFailedRecalculation(const QString& error) {
   if (operation == 0) PanelInverzna->setVisible(false);
   if (operation >= 1 && operation <= 3) PanelVypocet->setVisible(false);
   if (operation >= 0 && operation <= 3) {
-    Panel4->SetCaption(QStringLiteral("Výsledok nie je možné zobraziť: ") + ErrorReportText(error));
+    Panel4->SetCaption(tr("Výsledok nie je možné zobraziť: %1").arg(ErrorReportText(error)));
   }
   ButtonHore->setVisible(false);
   if (Panel5->isHidden()) return;  // a hidden strip shows nothing, old or new
@@ -114,7 +115,7 @@ void TMain::Vypocet2() {
   const std::optional<std::string_view> refusal = InverseRefusal({n, SpinEdit2->Value()}, determinant);
   PanelInverzna->setVisible(!refusal);
   if (PanelInverzna->isHidden()) {
-    Panel4->SetCaption(FromCp1250(*refusal));
+    Panel4->SetCaption(ShownCoreText(*refusal));
     return;
   }
   ButtonHore->setVisible(true);
@@ -134,7 +135,7 @@ void TMain::Vypocet3() {
   const std::optional<std::string_view> refusal = SumRefusal(size1, {SpinEdit3->Value(), SpinEdit4->Value()});
   PanelVypocet->setVisible(!refusal);
   if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(FromCp1250(*refusal));
+    Panel4->SetCaption(ShownCoreText(*refusal));
     return;
   }
   const ElementWise operation = ComboBox1->currentIndex() == 1 ? ElementWise::Sum : ElementWise::Difference;
@@ -149,7 +150,7 @@ void TMain::Vypocet4() {
       ProductRefusal({SpinEdit1->Value(), SpinEdit2->Value()}, {SpinEdit3->Value(), SpinEdit4->Value()});
   PanelVypocet->setVisible(!refusal);
   if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(FromCp1250(*refusal));
+    Panel4->SetCaption(ShownCoreText(*refusal));
     return;
   }
   Grid product = Pole5->grid();

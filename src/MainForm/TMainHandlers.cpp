@@ -136,14 +136,14 @@ void TMain::PasteIntoMatrix(StringGrid* pole) {
   block.top = current.isValid() ? current.row() + 1 : 1;
   block.left = current.isValid() ? current.column() + 1 : 1;
   block.leftOutMessage = [](int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut) {
-    return QStringLiteral("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo "
-                          "riadkov: %3, stĺpcov: %4.")
+    return tr("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo "
+              "riadkov: %3, stĺpcov: %4.")
         .arg(maxRows)
         .arg(maxCols)
         .arg(rowsLeftOut)
         .arg(colsLeftOut);
   };
-  block.cutMessage = QStringLiteral("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.");
+  block.cutMessage = tr("Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.");
   PutIntoMatrix(*this, pole, std::move(block));
 }
 

@@ -127,9 +127,11 @@ const QString kSpacesUnderDesM(13, QLatin1Char(' '));
 // "Zaokrúhľovať na 3 desatinné miesta", "... 5 desatinných miest": Slovak
 // numerals from five on take the genitive plural.
 QString PlacesSentence(int places) {
-  const QString ending =
-      places >= 2 && places <= 4 ? QStringLiteral("desatinné miesta") : QStringLiteral("desatinných miest");
-  return QStringLiteral("Zaokrúhľovať na") + kSpacesUnderDesM + ending;
+  // Numerals 2 to 4 take "miesta", from 5 on "miest" (a language may use one
+  // ending for both).
+  const QString ending = places >= 2 && places <= 4 ? TMain::tr("desatinné miesta", "after 2 to 4")
+                                                    : TMain::tr("desatinných miest", "after 5 to 9");
+  return TMain::tr("Zaokrúhľovať na") + kSpacesUnderDesM + ending;
 }
 
 }  // namespace
@@ -178,11 +180,11 @@ void TMain::BuildLayout() {
   Panel3 = NewPanel(Panel1, "Panel3", QStringLiteral("Panel3"));
   Panel1->Layout().Add(Panel3, Align::Client);
 
-  GroupBox1 = NewGroupBox(Panel2, "GroupBox1", QStringLiteral("Matica 1"));
+  GroupBox1 = NewGroupBox(Panel2, "GroupBox1", tr("Matica 1"));
   Panel2->Layout().Add(GroupBox1, Align::Top, 88);
-  Label1 = NewLabel(GroupBox1, "Label1", QStringLiteral("Riadkov"), {16, 26});
+  Label1 = NewLabel(GroupBox1, "Label1", tr("Riadkov"), {16, 26});
   SpinEdit1 = NewSpinEdit(GroupBox1, "SpinEdit1", 1, 20, 1, 57, {64, 22});
-  Label2 = NewLabel(GroupBox1, "Label2", QStringLiteral("Stĺpcov"), {16, 58});
+  Label2 = NewLabel(GroupBox1, "Label2", tr("Stĺpcov"), {16, 58});
   SpinEdit2 = NewSpinEdit(GroupBox1, "SpinEdit2", 1, 10, 1, 57, {64, 54});
   Label22 = NewLabel(GroupBox1, "Label22", QStringLiteral("i  = -1"), {160, 40});
   Label22->setFont(BookmanBold(21));
@@ -193,21 +195,21 @@ void TMain::BuildLayout() {
 
   Panel5 = NewPanel(Panel2, "Panel5", QStringLiteral(" "));
   Panel2->Layout().Add(Panel5, Align::Bottom, 43);
-  Label5 = NewLabel(Panel5, "Label5", QStringLiteral("Determinant:"), {8, 6});
-  Label6 = NewLabel(Panel5, "Label6", QStringLiteral("1/determ.:"), {8, 23});
+  Label5 = NewLabel(Panel5, "Label5", tr("Determinant:"), {8, 6});
+  Label6 = NewLabel(Panel5, "Label6", tr("1/determ.:"), {8, 23});
   Determinant1 = NewValueLabel(Panel5, "Determinant1", {76, 6}, Label5->height());
   Determinant11 = NewValueLabel(Panel5, "Determinant11", {76, 23}, Label6->height());
 
   Pole1 = NewGrid(Panel2, "Pole1", true);
   Panel2->Layout().Add(Pole1, Align::Client);
 
-  GroupBox2 = NewGroupBox(Panel3, "GroupBox2", QStringLiteral("Matica 2"));
+  GroupBox2 = NewGroupBox(Panel3, "GroupBox2", tr("Matica 2"));
   Panel3->Layout().Add(GroupBox2, Align::Top, 88);
   SpeedButton1 = NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30},
-                                QStringLiteral("Vymeniť matice"), kSwapKeys);
-  Label3 = NewLabel(GroupBox2, "Label3", QStringLiteral("Riadkov"), {56, 26});
+                                tr("Vymeniť matice"), kSwapKeys);
+  Label3 = NewLabel(GroupBox2, "Label3", tr("Riadkov"), {56, 26});
   SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, 20, 1, 57, {104, 22});
-  Label4 = NewLabel(GroupBox2, "Label4", QStringLiteral("Stĺpcov"), {56, 58});
+  Label4 = NewLabel(GroupBox2, "Label4", tr("Stĺpcov"), {56, 58});
   SpinEdit4 = NewSpinEdit(GroupBox2, "SpinEdit4", 1, 10, 1, 57, {104, 54});
   Pole2 = NewGrid(Panel3, "Pole2", true);
   // A cell not read whole is marked with the value it is read as, at the
@@ -221,11 +223,11 @@ void TMain::BuildLayout() {
   Splitter4 = Named(new Splitter(this, Align::Bottom, Panel4), "Splitter4");
   client->Add(Panel1, Align::Client);
 
-  GroupBox3 = NewGroupBox(Panel4, "GroupBox3", QStringLiteral("Výpočet:"));
+  GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({QStringLiteral("Inverzná matica z matice 1"), QStringLiteral("Súčet matíc"),
-                       QStringLiteral("Rozdiel matíc"), QStringLiteral("Súčin matíc")});
+  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"),
+                       tr("Rozdiel matíc"), tr("Súčin matíc")});
   ComboBox1->setCurrentIndex(-1);
   // 153 pixels wide, or as wide as its longest item needs in this font.
   ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);
@@ -241,9 +243,9 @@ void TMain::BuildLayout() {
   // The buttons stand past the longer ending, so they never move.
   const int afterLabel = Label21->x() + widestLabel;
   ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterLabel + 12, 7},
-                              QStringLiteral("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
+                              tr("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
   SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterLabel + 48, 7},
-                                QStringLiteral("O programe"), kAboutKeys);
+                                tr("O programe"), kAboutKeys);
 
   // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
   PanelInverzna = NewPanel(Panel4, "PanelInverzna", QStringLiteral("Panel3"));
@@ -311,20 +313,20 @@ QSize TMain::MinimumUsableSize() const {
 // What a screen reader says for each control the user works with.
 void TMain::NameForScreenReaders() {
   const std::pair<QWidget*, QString> names[] = {
-      {Pole1, QStringLiteral("Matica 1")},
-      {Pole2, QStringLiteral("Matica 2")},
-      {Pole3, QStringLiteral("Adjungovaná matica")},
-      {Pole4, QStringLiteral("Inverzná matica")},
-      {Pole5, QStringLiteral("Výsledná matica")},
-      {SpinEdit1, QStringLiteral("Počet riadkov matice 1")},
-      {SpinEdit2, QStringLiteral("Počet stĺpcov matice 1")},
-      {SpinEdit3, QStringLiteral("Počet riadkov matice 2")},
-      {SpinEdit4, QStringLiteral("Počet stĺpcov matice 2")},
-      {DesM, QStringLiteral("Počet desatinných miest")},
-      {ComboBox1, QStringLiteral("Výpočet")},
-      {Determinant1, QStringLiteral("Determinant")},
-      {Determinant11, QStringLiteral("Prevrátená hodnota determinantu")},
-      {Determinant3, QStringLiteral("Determinant v menovateli")},
+      {Pole1, tr("Matica 1")},
+      {Pole2, tr("Matica 2")},
+      {Pole3, tr("Adjungovaná matica")},
+      {Pole4, tr("Inverzná matica")},
+      {Pole5, tr("Výsledná matica")},
+      {SpinEdit1, tr("Počet riadkov matice 1")},
+      {SpinEdit2, tr("Počet stĺpcov matice 1")},
+      {SpinEdit3, tr("Počet riadkov matice 2")},
+      {SpinEdit4, tr("Počet stĺpcov matice 2")},
+      {DesM, tr("Počet desatinných miest")},
+      {ComboBox1, tr("Výpočet")},
+      {Determinant1, tr("Determinant")},
+      {Determinant11, tr("Prevrátená hodnota determinantu")},
+      {Determinant3, tr("Determinant v menovateli")},
   };
   for (const auto& [widget, name] : names) {
     widget->setAccessibleName(name);

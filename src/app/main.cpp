@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   zorvel::InitialiseApplication();
+  zorvel::UseLanguage(zorvel::StartLanguage(QCoreApplication::arguments()));
   QCommandLineParser parser;
   zorvel::AddStartOptions(parser);
   parser.process(application);

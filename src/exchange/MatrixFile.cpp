@@ -14,7 +14,10 @@ namespace {
 // other file picked by mistake, and is not read into memory whole.
 constexpr qint64 kMaxBytes = 1024 * 1024;
 
-QString Tr(const char* text) { return QCoreApplication::translate("MatrixFile", text); }
+// The messages' context for translations.
+class Texts {
+  Q_DECLARE_TR_FUNCTIONS(MatrixFile)
+};
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -29,11 +32,11 @@ QByteArray ReadLimited(QIODevice& device, QString& reason) {
   }
   const auto* file = qobject_cast<QFileDevice*>(&device);
   if (bytes.size() > kMaxBytes) {
-    reason = Tr("je väčší ako 1 MiB, na maticu priveľký");
+    reason = Texts::tr("je väčší ako 1 MiB, na maticu priveľký");
   } else if (file != nullptr && file->error() != QFileDevice::NoError) {
     reason = file->errorString();
   } else if (bytes.contains('\0')) {
-    reason = Tr("nie je to text (obsahuje nulové bajty)");
+    reason = Texts::tr("nie je to text (obsahuje nulové bajty)");
   }
   return bytes;
 }
@@ -41,28 +44,29 @@ QByteArray ReadLimited(QIODevice& device, QString& reason) {
 MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
   QStringDecoder decoder(QStringConverter::Utf8);  // skips a byte order mark
   const QString text = decoder.decode(bytes);
-  if (decoder.hasError()) return {{}, Tr("nie je to text v kódovaní UTF-8")};
+  if (decoder.hasError()) return {{}, Texts::tr("nie je to text v kódovaní UTF-8")};
   return {ParseMatrixText(text, format), {}};
 }
 
 QString ReadError(const QString& path, const QString& reason) {
-  return Tr("Súbor „%1“ sa nedá prečítať: %2.").arg(Shown(path), reason);
+  return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(Shown(path), reason);
 }
 
 QString SaveError(const QString& path, const QString& reason) {
-  return Tr("Súbor „%1“ sa nedá uložiť: %2.").arg(Shown(path), reason);
+  return Texts::tr("Súbor „%1“ sa nedá uložiť: %2.").arg(Shown(path), reason);
 }
 
 }  // namespace
 
 MatrixFileContents ReadMatrixFile(const QString& path) {
   const QFileInfo info(path);
-  if (!info.exists()) return {{}, ReadError(path, Tr("taký súbor neexistuje"))};
-  if (info.isDir()) return {{}, ReadError(path, Tr("je to priečinok"))};
+  if (!info.exists()) return {{}, ReadError(path, Texts::tr("taký súbor neexistuje"))};
+  if (info.isDir()) return {{}, ReadError(path, Texts::tr("je to priečinok"))};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    return {{}, ReadError(path, info.isReadable() ? Tr("súbor sa nedá otvoriť (%1)").arg(file.errorString())
-                                                  : Tr("chýba oprávnenie na čítanie"))};
+    const QString reason = info.isReadable() ? Texts::tr("súbor sa nedá otvoriť (%1)").arg(file.errorString())
+                                             : Texts::tr("chýba oprávnenie na čítanie");
+    return {{}, ReadError(path, reason)};
   }
   MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatFor(path));
   if (!contents.error.isEmpty()) contents.error = ReadError(path, contents.error);
@@ -78,19 +82,21 @@ MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format) {
 
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
   const QFileInfo info(path);
-  if (info.isDir()) return SaveError(path, Tr("je to priečinok"));
-  if (!info.absoluteDir().exists()) return SaveError(path, Tr("priečinok „%1“ neexistuje").arg(Shown(info.absolutePath())));
+  if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
+  if (!info.absoluteDir().exists()) {
+    return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(Shown(info.absolutePath())));
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
-                               ? Tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
-                               : Tr("chýba oprávnenie na zápis do priečinka"));
+                               ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
+                               : Texts::tr("chýba oprávnenie na zápis do priečinka"));
   }
   const QByteArray bytes = MatrixText(rows, MatrixFormatFor(path)).toUtf8();
   // A failed write or rename removes the temporary file; the target stays as
   // it was.
   if (file.write(bytes) != bytes.size() || !file.commit()) {
-    return SaveError(path, Tr("zápis zlyhal (%1)").arg(file.errorString()));
+    return SaveError(path, Texts::tr("zápis zlyhal (%1)").arg(file.errorString()));
   }
   return {};
 }

@@ -72,10 +72,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
       const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
       const QString row = headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString();
       const QString col = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-      return QStringLiteral("Riadok %1, stĺpec %2: %3")
+      return tr("Riadok %1, stĺpec %2: %3")
           .arg(row.isEmpty() ? QString::number(index.row() + 1) : row,
                col.isEmpty() ? QString::number(index.column() + 1) : col,
-               text.empty() ? QStringLiteral("prázdna bunka") : CapLength(FromCp1250(text), 300));
+               text.empty() ? tr("prázdna bunka") : CapLength(FromCp1250(text), 300));
     }
     case Qt::BackgroundRole:
       if (IsFixed(index)) return QApplication::palette().button();
@@ -137,7 +137,7 @@ QString GridModel::ReadAsToolTip(const std::string& text) const {
   } catch (const FloatError& error) {
     value = FromCp1250(error.what());
   }
-  return PlainToolTip(QStringLiteral("Čítané ako ") + value);
+  return PlainToolTip(tr("Čítané ako %1").arg(value));
 }
 
 void GridModel::CellChanged(int col, int row) {

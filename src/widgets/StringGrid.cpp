@@ -257,14 +257,14 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
   AddGroup(menu, topActions_);
   if (!menu.isEmpty()) menu.addSeparator();
   const bool selected = !SelectedBlock().isEmpty();
-  QAction* copy = menu.addAction(WithKeys(QStringLiteral("Kopírovať"), QKeySequence::Copy));
+  QAction* copy = menu.addAction(WithKeys(tr("Kopírovať"), QKeySequence::Copy));
   copy->setEnabled(selected);
   connect(copy, &QAction::triggered, this, [this] { CopySelection(); });
-  QAction* copyWithPoint = menu.addAction(QStringLiteral("Kopírovať s desatinnou bodkou"));
+  QAction* copyWithPoint = menu.addAction(tr("Kopírovať s desatinnou bodkou"));
   copyWithPoint->setEnabled(selected);
   connect(copyWithPoint, &QAction::triggered, this, [this] { CopySelection(true); });
   if (Editable()) {
-    QAction* paste = menu.addAction(WithKeys(QStringLiteral("Vložiť"), QKeySequence::Paste));
+    QAction* paste = menu.addAction(WithKeys(tr("Vložiť"), QKeySequence::Paste));
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     paste->setEnabled(clipboard != nullptr && clipboard->hasText());
     connect(paste, &QAction::triggered, this, &StringGrid::pasteRequested);

@@ -1,0 +1,30 @@
+#include "CoreTexts.h"
+
+#include <QCoreApplication>
+
+#include "Cp1250.h"
+
+namespace zorvel {
+namespace {
+
+// The core's messages, listed for the translation tools (the core itself
+// knows no Qt); at run time each is looked up by its text.
+[[maybe_unused]] const char* const kCoreTexts[] = {
+    QT_TRANSLATE_NOOP("CoreTexts", "Determinant zo zadanej matice nie je možné vypočítať."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Počet fixovaných buniek hore musí byť rovnaký ako vľavo!"),
+    QT_TRANSLATE_NOOP("CoreTexts", "K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu."),
+    QT_TRANSLATE_NOOP("CoreTexts", "K matici 1 nexistuje inverzná matica."),
+    QT_TRANSLATE_NOOP("CoreTexts", "K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Matice nie je možné násobiť."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov."),
+};
+
+}  // namespace
+
+QString ShownCoreText(std::string_view text) {
+  const QByteArray source = FromCp1250(text).toUtf8();
+  return QCoreApplication::translate("CoreTexts", source.constData());
+}
+
+}  // namespace zorvel

@@ -1,0 +1,37 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace zorvel {
+
+Language PreferredLanguage() {
+  const QStringList preferred = QLocale::system().uiLanguages();
+  if (!preferred.isEmpty() && preferred.front().startsWith(QStringLiteral("en"))) return Language::English;
+  return Language::Slovak;
+}
+
+std::optional<Language> LanguageNamed(const QString& name) {
+  if (name == QStringLiteral("sk")) return Language::Slovak;
+  if (name == QStringLiteral("en")) return Language::English;
+  return std::nullopt;
+}
+
+void UseLanguage(Language language) {
+  // The translators live as long as the application.
+  if (language == Language::English) {
+    auto* window = new QTranslator(QCoreApplication::instance());
+    if (window->load(QStringLiteral(":/i18n/zorvel_en.qm"))) QCoreApplication::installTranslator(window);
+    return;
+  }
+  // Qt's own texts (the file dialog's buttons, --help's headings) in Slovak,
+  // where the system has them.
+  auto* qt = new QTranslator(QCoreApplication::instance());
+  if (qt->load(QStringLiteral("qtbase_sk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt);
+  }
+}
+
+}  // namespace zorvel

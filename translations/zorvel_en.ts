@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Determinant zo zadanej matice nie je možné vypočítať.</source>
+        <translation>The determinant of this matrix cannot be computed.</translation>
+    </message>
+    <message>
+        <source>Počet fixovaných buniek hore musí byť rovnaký ako vľavo!</source>
+        <translation>There must be as many fixed cells at the top as on the left!</translation>
+    </message>
+    <message>
+        <source>K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.</source>
+        <translation>Matrix 1 has no inverse because it is not a square matrix.</translation>
+    </message>
+    <message>
+        <source>K matici 1 nexistuje inverzná matica.</source>
+        <translation>Matrix 1 has no inverse.</translation>
+    </message>
+    <message>
+        <source>K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.</source>
+        <translation>Matrix 1 has no inverse because its determinant is zero.</translation>
+    </message>
+    <message>
+        <source>Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.</source>
+        <translation>Only matrices with the same numbers of rows and columns can be added or subtracted.</translation>
+    </message>
+    <message>
+        <source>Matice nie je možné násobiť.</source>
+        <translation>The matrices cannot be multiplied.</translation>
+    </message>
+    <message>
+        <source>Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.</source>
+        <translation>To multiply matrices, the first must have as many columns as the second has rows.</translation>
+    </message>
+</context>
+<context>
+    <name>MatrixFile</name>
+    <message>
+        <source>je väčší ako 1 MiB, na maticu priveľký</source>
+        <translation>it is larger than 1 MiB, too large for a matrix</translation>
+    </message>
+    <message>
+        <source>nie je to text (obsahuje nulové bajty)</source>
+        <translation>it is not text (it holds zero bytes)</translation>
+    </message>
+    <message>
+        <source>nie je to text v kódovaní UTF-8</source>
+        <translation>it is not text in UTF-8</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ sa nedá prečítať: %2.</source>
+        <translation>The file “%1” cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ sa nedá uložiť: %2.</source>
+        <translation>The file “%1” cannot be saved: %2.</translation>
+    </message>
+    <message>
+        <source>taký súbor neexistuje</source>
+        <translation>there is no such file</translation>
+    </message>
+    <message>
+        <source>je to priečinok</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>súbor sa nedá otvoriť (%1)</source>
+        <translation>the file cannot be opened (%1)</translation>
+    </message>
+    <message>
+        <source>chýba oprávnenie na čítanie</source>
+        <translation>no permission to read it</translation>
+    </message>
+    <message>
+        <source>priečinok „%1“ neexistuje</source>
+        <translation>the folder “%1” does not exist</translation>
+    </message>
+    <message>
+        <source>do priečinka sa nedá zapisovať (%1)</source>
+        <translation>the folder cannot be written to (%1)</translation>
+    </message>
+    <message>
+        <source>chýba oprávnenie na zápis do priečinka</source>
+        <translation>no permission to write to the folder</translation>
+    </message>
+    <message>
+        <source>zápis zlyhal (%1)</source>
+        <translation>writing failed (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Zorvel: kalkulačka pre malé matice komplexných čísel.</source>
+        <translation>Zorvel: a calculator for small matrices of complex numbers.</translation>
+    </message>
+    <message>
+        <source>Začne s prázdnymi maticami 3 × 3 bez naposledy zachovaného stavu okna.</source>
+        <translation>Start with empty 3 × 3 matrices instead of the window’s last kept state.</translation>
+    </message>
+    <message>
+        <source>Jazyk okna: sk (slovenčina) alebo en (angličtina).</source>
+        <translation>The window’s language: sk (Slovak) or en (English).</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::GridModel</name>
+    <message>
+        <source>Riadok %1, stĺpec %2: %3</source>
+        <translation>Row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>prázdna bunka</source>
+        <translation>empty cell</translation>
+    </message>
+    <message>
+        <source>Čítané ako %1</source>
+        <translation>Read as %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::InputHistory</name>
+    <message>
+        <source>Späť</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Znova</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::MatrixFileActions</name>
+    <message>
+        <source>Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)</source>
+        <translation>Matrices (*.tsv *.csv);;Tab-separated text (*.tsv);;CSV with semicolons (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)</source>
+        <translation>Tab-separated text (*.tsv);;CSV with semicolons (*.csv)</translation>
+    </message>
+    <message>
+        <source>Otvoriť maticu…</source>
+        <translation>Open matrix…</translation>
+    </message>
+    <message>
+        <source>Uložiť maticu…</source>
+        <translation>Save matrix…</translation>
+    </message>
+    <message>
+        <source>Uložiť výsledok…</source>
+        <translation>Save result…</translation>
+    </message>
+    <message>
+        <source>Otvoriť maticu</source>
+        <translation>Open matrix</translation>
+    </message>
+    <message>
+        <source>Uložiť maticu</source>
+        <translation>Save matrix</translation>
+    </message>
+    <message>
+        <source>Uložiť výsledok</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ je prázdny, neobsahuje maticu.</source>
+        <translation>The file “%1” is empty; it holds no matrix.</translation>
+    </message>
+    <message>
+        <source>Matica môže mať najviac %1 riadkov a %2 stĺpcov. Zo súboru „%3“ sa vynechalo riadkov: %4, stĺpcov: %5.</source>
+        <translation>A matrix can have at most %1 rows and %2 columns. Left out of the file “%3”: %4 rows, %5 columns.</translation>
+    </message>
+    <message>
+        <source>Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.</source>
+        <translation>Some cells of the file “%1” held more than 32,767 characters. Their text was cut short.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::StringGrid</name>
+    <message>
+        <source>Kopírovať</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Kopírovať s desatinnou bodkou</source>
+        <translation>Copy with decimal points</translation>
+    </message>
+    <message>
+        <source>Vložiť</source>
+        <translation>Paste</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::TMain</name>
+    <message>
+        <source>Autor: </source>
+        <translation>Author: </translation>
+    </message>
+    <message>
+        <source>Elektronická adresa:</source>
+        <translation>Web address:</translation>
+    </message>
+    <message>
+        <source>Elektronická pošta:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Telefón:</source>
+        <translation>Telephone:</translation>
+    </message>
+    <message>
+        <source>Mobilný telefón:</source>
+        <translation>Mobile phone:</translation>
+    </message>
+    <message>
+        <source>Zavrieť</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Výsledok nie je možné zobraziť: %1</source>
+        <translation>The result cannot be shown: %1</translation>
+    </message>
+    <message>
+        <source>Matica môže mať najviac %1 riadkov a %2 stĺpcov. Z vloženého bloku sa vynechalo riadkov: %3, stĺpcov: %4.</source>
+        <translation>A matrix can have at most %1 rows and %2 columns. Left out of the pasted block: %3 rows, %4 columns.</translation>
+    </message>
+    <message>
+        <source>Niektoré vložené bunky mali viac ako 32 767 znakov. Ich text bol skrátený.</source>
+        <translation>Some pasted cells held more than 32,767 characters. Their text was cut short.</translation>
+    </message>
+    <message>
+        <source>desatinné miesta</source>
+        <comment>after 2 to 4</comment>
+        <translation>decimal places</translation>
+    </message>
+    <message>
+        <source>desatinných miest</source>
+        <comment>after 5 to 9</comment>
+        <translation>decimal places</translation>
+    </message>
+    <message>
+        <source>Zaokrúhľovať na</source>
+        <translation>Round to</translation>
+    </message>
+    <message>
+        <source>Matica 1</source>
+        <translation>Matrix 1</translation>
+    </message>
+    <message>
+        <source>Riadkov</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Stĺpcov</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Determinant:</source>
+        <translation>Determinant:</translation>
+    </message>
+    <message>
+        <source>1/determ.:</source>
+        <translation>1/determ.:</translation>
+    </message>
+    <message>
+        <source>Matica 2</source>
+        <translation>Matrix 2</translation>
+    </message>
+    <message>
+        <source>Vymeniť matice</source>
+        <translation>Swap the matrices</translation>
+    </message>
+    <message>
+        <source>Výpočet:</source>
+        <translation>Calculation:</translation>
+    </message>
+    <message>
+        <source>Inverzná matica z matice 1</source>
+        <translation>Inverse of matrix 1</translation>
+    </message>
+    <message>
+        <source>Súčet matíc</source>
+        <translation>Sum of the matrices</translation>
+    </message>
+    <message>
+        <source>Rozdiel matíc</source>
+        <translation>Difference of the matrices</translation>
+    </message>
+    <message>
+        <source>Súčin matíc</source>
+        <translation>Product of the matrices</translation>
+    </message>
+    <message>
+        <source>Skopírovať inverznú maticu do matice 2</source>
+        <translation>Copy the inverse into matrix 2</translation>
+    </message>
+    <message>
+        <source>O programe</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Adjungovaná matica</source>
+        <translation>Adjugate matrix</translation>
+    </message>
+    <message>
+        <source>Inverzná matica</source>
+        <translation>Inverse matrix</translation>
+    </message>
+    <message>
+        <source>Výsledná matica</source>
+        <translation>Result matrix</translation>
+    </message>
+    <message>
+        <source>Počet riadkov matice 1</source>
+        <translation>Rows of matrix 1</translation>
+    </message>
+    <message>
+        <source>Počet stĺpcov matice 1</source>
+        <translation>Columns of matrix 1</translation>
+    </message>
+    <message>
+        <source>Počet riadkov matice 2</source>
+        <translation>Rows of matrix 2</translation>
+    </message>
+    <message>
+        <source>Počet stĺpcov matice 2</source>
+        <translation>Columns of matrix 2</translation>
+    </message>
+    <message>
+        <source>Počet desatinných miest</source>
+        <translation>Decimal places</translation>
+    </message>
+    <message>
+        <source>Výpočet</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Determinant</source>
+        <translation>Determinant</translation>
+    </message>
+    <message>
+        <source>Prevrátená hodnota determinantu</source>
+        <translation>Reciprocal of the determinant</translation>
+    </message>
+    <message>
+        <source>Determinant v menovateli</source>
+        <translation>Determinant in the denominator</translation>
+    </message>
+</context>
+</TS>
