@@ -48,15 +48,10 @@ void InputHistory::Record(const std::function<void()>& action, int spinField) {
   }
   CloseCellEditors();
   ++depth_;
-  std::exception_ptr failure;
-  try {
-    action();
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  --depth_;
-  PushChange(spinField);
-  if (failure) std::rethrow_exception(failure);
+  RunThen(action, [this, spinField] {
+    --depth_;
+    PushChange(spinField);
+  });
 }
 
 void InputHistory::PushChange(int spinField) {

@@ -3,10 +3,10 @@
 #include <QItemSelectionModel>
 
 #include <algorithm>
-#include <exception>
 
 #include "Cp1250.h"
 #include "Dialogs.h"
+#include "HandlerGuard.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
 #include "TMain.h"
@@ -25,20 +25,6 @@ bool CapCellTexts(QList<QStringList>& block) {
     }
   }
   return cut;
-}
-
-// Runs a recalculation, then `after` whether it failed or not; a failure
-// still escapes afterwards, to be reported.
-template <typename After>
-void RecalculateThen(TMain& window, After&& after) {
-  std::exception_ptr failure;
-  try {
-    window.Vypocty();
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  after();
-  if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace
@@ -81,9 +67,10 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
                                  std::max(colsLeftOut, 0));
   }
   if (textsCut) cuts << block.cutMessage;
-  RecalculateThen(window, [&cuts] {
-    if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));
-  });
+  RunThen([&window] { window.Vypocty(); },
+          [&cuts] {
+            if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));
+          });
 }
 
 }  // namespace zorvel

@@ -25,8 +25,6 @@ QString OpenFilters() {
 }
 QString SaveFilters() { return MatrixFileActions::tr("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)"); }
 
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
 }  // namespace
 
 MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
@@ -73,10 +71,9 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
     return;
   }
   folder_ = QFileInfo(path).absolutePath();
-  // Blank lines after the last row, as editors leave them, add no rows.
-  while (!contents.rows.isEmpty() && contents.rows.back() == QStringList{QString()}) contents.rows.removeLast();
+  DropTrailingBlankRows(contents.rows);
   if (contents.rows.isEmpty()) {
-    ShowMessageBox(tr("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(Shown(path)));
+    ShowMessageBox(tr("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(ShownPath(path)));
     return;
   }
   MatrixBlock block;
@@ -85,11 +82,11 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   block.leftOutMessage = [path](int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut) {
     return tr("Matica môže mať najviac %1 riadkov a %2 stĺpcov. Zo súboru „%3“ sa vynechalo "
               "riadkov: %4, stĺpcov: %5.")
-        .arg(QString::number(maxRows), QString::number(maxCols), Shown(path), QString::number(rowsLeftOut),
+        .arg(QString::number(maxRows), QString::number(maxCols), ShownPath(path), QString::number(rowsLeftOut),
              QString::number(colsLeftOut));
   };
   block.cutMessage =
-      tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(Shown(path));
+      tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(ShownPath(path));
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
 }
 

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <optional>
 
 #include "Cp1250.h"
 #include "Grid.h"
+#include "HandlerGuard.h"
 #include "InputHistory.h"
 #include "InputState.h"
 #include "MatrixRows.h"
@@ -138,18 +138,16 @@ void RestoreSession(TMain& window, const QSettings& settings) {
   const QList<QStringList> matrix1 = CellSetting(settings, kCellKeys[0], scalars.sizes[0], scalars.sizes[1]);
   const QList<QStringList> matrix2 = CellSetting(settings, kCellKeys[1], scalars.sizes[2], scalars.sizes[3]);
   window.restoreGeometry(settings.value(kGeometryKey).toByteArray());  // checks what it reads
-  std::exception_ptr failure;
-  try {
-    ShowInput(window, scalars, [&](Grid& grid1, Grid& grid2) {
-      WriteMatrix(grid1, matrix1, scalars.sizes[0], scalars.sizes[1]);
-      WriteMatrix(grid2, matrix2, scalars.sizes[2], scalars.sizes[3]);
-    });
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  // After the recalculation, which sizes the result grids, even a failed one.
-  RestoreColumnWidths(window, settings);
-  if (failure) std::rethrow_exception(failure);
+  // The widths come after the recalculation, which sizes the result grids,
+  // even a failed one.
+  RunThen(
+      [&] {
+        ShowInput(window, scalars, [&](Grid& grid1, Grid& grid2) {
+          WriteMatrix(grid1, matrix1, scalars.sizes[0], scalars.sizes[1]);
+          WriteMatrix(grid2, matrix2, scalars.sizes[2], scalars.sizes[3]);
+        });
+      },
+      [&] { RestoreColumnWidths(window, settings); });
 }
 
 }  // namespace zorvel

@@ -101,7 +101,6 @@ class TMain : public QWidget {
   void NameForScreenReaders();
   void SetTabOrder();
   void ConnectHandlers();
-  void AttachSizeHandlers();
   void SizeChanged(SpinEdit* spinEdit, StringGrid* pole, bool rows);
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
   [[nodiscard]] int Places() const;

@@ -19,15 +19,14 @@ namespace zorvel {
 namespace {
 
 // The determinants of matrix 1 are kept from one recalculation to the next
-// and brought up to date with its cells and the places before each use, so
-// a keystroke recomputes only the minors that keep the edited cell.
-MinorDeterminants& UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int places) {
+// and brought up to date with its cells and the places, so a keystroke
+// recomputes only the minors that keep the edited cell.
+void UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int places) {
   if (minors) {
     minors->Update(matrix, places);
   } else {
     minors.emplace(matrix, places);
   }
-  return *minors;
 }
 
 }  // namespace
@@ -39,6 +38,9 @@ void TMain::Vypocty() {
   stripWritten_ = {};
   try {
     ButtonHore->setVisible(false);
+    // The kept determinants of matrix 1's minors follow its cells here, once
+    // per recalculation; the strip and the inverse both read them.
+    if (IsDeterminantGrid(Pole1->grid())) UpToDate(matrix1Minors_, Pole1->grid(), Places());
     Vypocet1();
     switch (ComboBox1->currentIndex()) {
       case 0: Vypocet2(); break;
@@ -82,7 +84,7 @@ void TMain::Vypocet1() {
   const Grid& matrix1 = Pole1->grid();
   std::string determinant;
   if (IsDeterminantGrid(matrix1)) {
-    determinant = UpToDate(matrix1Minors_, matrix1, places).Whole();  // the inverse reuses its minors
+    determinant = matrix1Minors_->Whole();  // the inverse reuses its minors
   } else {
     determinant = GridDeterminant(matrix1, places);  // shows why it cannot
   }
@@ -120,7 +122,8 @@ void TMain::Vypocet2() {
   }
   ButtonHore->setVisible(true);
   const int places = Places();
-  MinorDeterminants* const minors = n > 1 ? &UpToDate(matrix1Minors_, Pole1->grid(), places) : nullptr;
+  // Matrix 1 is square here, so its kept minors are those of this recalculation.
+  MinorDeterminants* const minors = n > 1 && matrix1Minors_ ? &*matrix1Minors_ : nullptr;
   Grid adjugate = Pole3->grid();
   FillAdjugate(Pole1->grid(), n, minors, places, adjugate);
   Grid inverse = Pole4->grid();

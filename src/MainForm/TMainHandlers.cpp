@@ -82,22 +82,20 @@ void TMain::ShowOperationPanels() {
   }
 }
 
-// Exchanges the two matrices through Pole3, with the size handlers detached
-// so that the exchange recomputes once, at its end.
+// Exchanges the two matrices through Pole3; the sizes are written without
+// their handlers, so that the exchange recomputes once, at its end.
 void TMain::SpeedButton1Click() {
   CopyGrid(Pole1->grid(), Pole3->grid(), false);
   CopyGrid(Pole2->grid(), Pole1->grid(), false);
   CopyGrid(Pole3->grid(), Pole2->grid(), false);
-  for (SpinEdit* size : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4}) size->SetOnChange({});
   int a = SpinEdit1->Value();
   int b = SpinEdit3->Value();
-  SpinEdit1->SetValue(b);
-  SpinEdit3->SetValue(a);
+  SpinEdit1->SetValueQuietly(b);
+  SpinEdit3->SetValueQuietly(a);
   a = SpinEdit2->Value();
   b = SpinEdit4->Value();
-  SpinEdit2->SetValue(b);
-  SpinEdit4->SetValue(a);
-  AttachSizeHandlers();
+  SpinEdit2->SetValueQuietly(b);
+  SpinEdit4->SetValueQuietly(a);
   Vypocty();
 }
 

@@ -4,18 +4,18 @@
 // window runs no handler.
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QKeySequence>
-
-#include <algorithm>
-#include <functional>
-#include <utility>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
@@ -124,14 +124,16 @@ const QKeySequence kAboutKeys(Qt::Key_F1);
 // The run of spaces in Label21 over which DesM stands.
 const QString kSpacesUnderDesM(13, QLatin1Char(' '));
 
+// The words before DesM in Label21.
+QString PlacesLead() { return TMain::tr("Zaokrúhľovať na"); }
+
 // "Zaokrúhľovať na 3 desatinné miesta", "... 5 desatinných miest": Slovak
-// numerals from five on take the genitive plural.
+// numerals from five on take the genitive plural (a language may use one
+// ending for both).
 QString PlacesSentence(int places) {
-  // Numerals 2 to 4 take "miesta", from 5 on "miest" (a language may use one
-  // ending for both).
   const QString ending = places >= 2 && places <= 4 ? TMain::tr("desatinné miesta", "after 2 to 4")
                                                     : TMain::tr("desatinných miest", "after 5 to 9");
-  return TMain::tr("Zaokrúhľovať na") + kSpacesUnderDesM + ending;
+  return PlacesLead() + kSpacesUnderDesM + ending;
 }
 
 }  // namespace
@@ -236,7 +238,7 @@ void TMain::BuildLayout() {
   Label21 = NewLabel(GroupBox3, "Label21", PlacesSentence(9), {ComboBox1->geometry().right() + 8, 16});
   const int widestLabel = Label21->width();
   const QFontMetrics metrics(Label21->font());
-  const int spacesLeft = Label21->x() + metrics.horizontalAdvance(PlacesSentence(9).section(kSpacesUnderDesM, 0, 0));
+  const int spacesLeft = Label21->x() + metrics.horizontalAdvance(PlacesLead());
   const int spacesWidth = metrics.horizontalAdvance(kSpacesUnderDesM);
   DesM = NewSpinEdit(GroupBox3, "DesM", 2, 9, 3, 33, {spacesLeft + (spacesWidth - 33) / 2, 12});
   ShowPlacesSentence();
@@ -350,15 +352,11 @@ std::function<void()> Recorded(InputHistory& history, std::function<void()> hand
 
 }  // namespace
 
-void TMain::AttachSizeHandlers() {
+void TMain::ConnectHandlers() {
   SpinEdit1->SetOnChange(Recorded(*history_, [this] { SpinEdit1Change(); }, 0));
   SpinEdit2->SetOnChange(Recorded(*history_, [this] { SpinEdit2Change(); }, 1));
   SpinEdit3->SetOnChange(Recorded(*history_, [this] { SpinEdit3Change(); }, 2));
   SpinEdit4->SetOnChange(Recorded(*history_, [this] { SpinEdit4Change(); }, 3));
-}
-
-void TMain::ConnectHandlers() {
-  AttachSizeHandlers();
   DesM->SetOnChange(Recorded(*history_, [this] { DesMChange(); }, 4));
   // A choice made by the user; setting the index by program runs nothing.
   connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));

@@ -129,8 +129,7 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
   if (!contents.error.isEmpty()) {
     return EarlyEnd{kCalcTrouble, {}, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), contents.error)};
   }
-  // Blank lines after the last row, as editors leave them, add no rows.
-  while (!contents.rows.isEmpty() && contents.rows.back() == QStringList{QString()}) contents.rows.removeLast();
+  DropTrailingBlankRows(contents.rows);
   const QString source = file == QLatin1String("-") ? Tr("na štandardnom vstupe") : Tr("v súbore „%1“").arg(file);
   const MatrixSize size = MatrixSizeOf(contents.rows);
   if (size.rows == 0 || size.cols == 0) return EarlyEnd{kCalcRefused, {}, Tr("Matica %1 je prázdna.\n").arg(source)};

@@ -19,7 +19,6 @@ class Texts {
   Q_DECLARE_TR_FUNCTIONS(MatrixFile)
 };
 
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // Reads at most kMaxBytes + 1 bytes, so that a larger source is told apart.
 // Sets `reason` when the source is not the text of a matrix.
@@ -49,14 +48,16 @@ MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
 }
 
 QString ReadError(const QString& path, const QString& reason) {
-  return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(Shown(path), reason);
+  return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(ShownPath(path), reason);
 }
 
 QString SaveError(const QString& path, const QString& reason) {
-  return Texts::tr("Súbor „%1“ sa nedá uložiť: %2.").arg(Shown(path), reason);
+  return Texts::tr("Súbor „%1“ sa nedá uložiť: %2.").arg(ShownPath(path), reason);
 }
 
 }  // namespace
+
+QString ShownPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 MatrixFileContents ReadMatrixFile(const QString& path) {
   const QFileInfo info(path);
@@ -84,7 +85,7 @@ QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
   const QFileInfo info(path);
   if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
   if (!info.absoluteDir().exists()) {
-    return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(Shown(info.absolutePath())));
+    return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath())));
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {

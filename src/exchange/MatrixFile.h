@@ -19,6 +19,9 @@ struct MatrixFileContents {
   QString error;  // empty when the rows were read
 };
 
+// A file's path as messages name it: with the system's separators.
+QString ShownPath(const QString& path);
+
 // Reads a whole file. A file that cannot be read, is too large for a matrix,
 // or is not text (NUL bytes, or not UTF-8) gives an error naming the file and
 // the reason. A UTF-8 byte order mark is skipped.

@@ -17,6 +17,10 @@ QList<QStringList> MatrixRows(const Grid& grid) {
   return rows;
 }
 
+void DropTrailingBlankRows(QList<QStringList>& rows) {
+  while (!rows.isEmpty() && rows.back() == QStringList{QString()}) rows.removeLast();
+}
+
 MatrixSize MatrixSizeOf(const QList<QStringList>& rows) {
   MatrixSize size{static_cast<int>(rows.size()), 0};
   for (const QStringList& row : rows) size.cols = std::max(size.cols, static_cast<int>(row.size()));

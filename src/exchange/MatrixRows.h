@@ -14,6 +14,10 @@ namespace zorvel {
 // The data cells of `grid`, row by row.
 QList<QStringList> MatrixRows(const Grid& grid);
 
+// Without the empty lines after the last row, as editors leave them: they
+// are no rows of the matrix.
+void DropTrailingBlankRows(QList<QStringList>& rows);
+
 // The size the rows need: their number, and the length of the longest.
 MatrixSize MatrixSizeOf(const QList<QStringList>& rows);
 

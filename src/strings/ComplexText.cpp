@@ -65,12 +65,6 @@ class HeadList {
   std::size_t size_ = 0;
 };
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
-  return text;
-}
-
 // Where a reading notes that some number of the text was not read whole;
 // null when nobody asks.
 using StoppedFlag = bool*;
@@ -90,7 +84,7 @@ double ReadNumber(std::string_view text, StoppedFlag stopped) {
 // sign is read whole, whatever the reading of the digits put in its place.
 double ImaginaryTerm(std::string_view term, StoppedFlag stopped) {
   std::string s = DeleteAll("I", term);
-  const std::string_view sign = Trim(s);
+  const std::string_view sign = TrimControls(s);
   const bool unitAlone = sign.empty() || sign == "+" || sign == "-";
   const bool noZero = s.find('0') == npos;
   if (TextToReal(s) == 0.0 && noZero && s.find('-') != npos) s = "-1" + s.substr(1);

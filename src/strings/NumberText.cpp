@@ -7,20 +7,14 @@
 #include "FixedPoint.h"
 #include "FloatError.h"
 #include "Messages.h"
+#include "TextOps.h"
 
 namespace zorvel {
 namespace {
 
 constexpr double kTwoTo63 = 9223372036854775808.0;
 
-bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsControlOrBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsControlOrBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // Appends decimal digits to a whole number. The number is exact in 64 bits
 // for the first 19 digits, and extended precision would hold it exactly too,
@@ -78,7 +72,7 @@ double TextToReal(std::string_view text, bool* stopped) {
     return *p == '.' || static_cast<std::size_t>(p - begin) == comma;
   };
 
-  const std::string_view trimmed = Trim(text);
+  const std::string_view trimmed = TrimControls(text);
   const char* p = trimmed.data();
   const char* const end = p + trimmed.size();
 
@@ -141,7 +135,7 @@ int HexDigit(char c) {
 
 IntReading ReadInt(std::string_view text) {
   IntReading reading;
-  const std::string_view trimmed = Trim(text);
+  const std::string_view trimmed = TrimControls(text);
   const char* p = trimmed.data();
   const char* const end = p + trimmed.size();
   if (p != end && (*p == '+' || *p == '-')) {

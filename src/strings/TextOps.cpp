@@ -24,6 +24,13 @@ constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
 
 }  // namespace
 
+std::string_view TrimControls(std::string_view text) {
+  const auto control = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!text.empty() && control(text.front())) text.remove_prefix(1);
+  while (!text.empty() && control(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 char UpperCaseCE(char c) { return static_cast<char>(kUpper[static_cast<unsigned char>(c)]); }
 
 std::string UpperCaseCE(std::string_view text) {

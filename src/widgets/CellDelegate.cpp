@@ -1,9 +1,8 @@
 #include "CellDelegate.h"
 
 #include "CellEditor.h"
-#include "TextFit.h"
-
 #include "TabSeparated.h"
+#include "TextFit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,12 +46,19 @@ void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
 
 namespace {
 
+const QStyle* StyleOf(const QStyleOptionViewItem& option) {
+  return option.widget != nullptr ? option.widget->style() : QApplication::style();
+}
+
 // The room for text in a cell, as the style draws it: a margin on each side.
-int TextWidth(const QStyleOptionViewItem& option) {
-  const QWidget* widget = option.widget;
-  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-  return option.rect.width() - 2 * margin;
+QRect TextArea(const QStyleOptionViewItem& option) {
+  const int margin = StyleOf(option)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+  return option.rect.adjusted(margin, 0, -margin, 0);
+}
+
+// The cell's text as it fits its area.
+QString Shown(const QStyleOptionViewItem& cell) {
+  return ElideToWidth(cell.text, cell.fontMetrics, TextArea(cell).width());
 }
 
 // A fitted column need not be wider than this many characters.
@@ -63,27 +69,24 @@ constexpr qsizetype kFittedCharacters = 200;
 QString CellDelegate::ShownText(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  return ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
+  return Shown(cell);
 }
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  const QString shown = ElideToWidth(cell.text, cell.fontMetrics, TextWidth(cell));
+  const QString shown = Shown(cell);
   // The style paints the cell (background, selection, focus); its one line of
   // text is drawn here, at the baseline, without the general text layout that
   // a repaint of every visible cell would otherwise pay for.
   cell.text.clear();
-  const QWidget* widget = option.widget;
-  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-  style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+  StyleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
   if (shown.isEmpty()) return;
   const bool enabled = (cell.state & QStyle::State_Enabled) != 0;
   const QPalette::ColorGroup group =
       !enabled ? QPalette::Disabled : (cell.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
   const bool selected = (cell.state & QStyle::State_Selected) != 0;
-  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-  const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+  const QRect area = TextArea(cell);
   const int baseline = area.top() + (area.height() - cell.fontMetrics.height()) / 2 + cell.fontMetrics.ascent();
   painter->save();
   painter->setClipRect(cell.rect, Qt::IntersectClip);
@@ -97,9 +100,7 @@ QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInd
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
   if (cell.text.size() > kFittedCharacters) cell.text = cell.text.left(kFittedCharacters);
-  const QWidget* widget = option.widget;
-  const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-  return style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), widget);
+  return StyleOf(cell)->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), cell.widget);
 }
 
 namespace {

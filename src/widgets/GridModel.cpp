@@ -14,6 +14,13 @@
 
 namespace zorvel {
 
+namespace {
+
+// A cell's key in the marking's cache.
+quint64 CellKey(int col, int row) { return (quint64{static_cast<quint32>(col)} << 32) | static_cast<quint32>(row); }
+
+}  // namespace
+
 void GridModel::Span::Add(int index) {
   if (Empty()) {
     first = last = index;
@@ -116,7 +123,7 @@ void GridModel::MarkCellsNotReadWhole(std::function<int()> places) {
 
 bool GridModel::ReadWhole(int col, int row) const {
   if (!markingPlaces_ || row < grid_.FixedRows() || col < grid_.FixedCols()) return true;
-  const quint64 key = (quint64{static_cast<quint32>(col)} << 32) | static_cast<quint32>(row);
+  const quint64 key = CellKey(col, row);
   const auto cached = readWhole_.constFind(key);
   if (cached != readWhole_.constEnd()) return *cached;
   bool whole = true;
@@ -141,7 +148,7 @@ QString GridModel::ReadAsToolTip(const std::string& text) const {
 }
 
 void GridModel::CellChanged(int col, int row) {
-  readWhole_.remove((quint64{static_cast<quint32>(col)} << 32) | static_cast<quint32>(row));
+  readWhole_.remove(CellKey(col, row));
   const int modelCol = col - headerCols_;
   const int modelRow = row - headerRows_;
   if (modelCol >= cols_ || modelRow >= rows_) return;  // shown when the grid grows

@@ -25,6 +25,21 @@ bool RunGuarded(Handler&& handler) noexcept {
   }
 }
 
+// Runs `action`, then `after` whether the action completed or threw; the
+// action's exception escapes once `after` is done. For work that must follow
+// a recalculation even when it fails (its message, the undo step it makes).
+template <typename Action, typename After>
+void RunThen(Action&& action, After&& after) {
+  std::exception_ptr failure;
+  try {
+    std::forward<Action>(action)();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  std::forward<After>(after)();
+  if (failure) std::rethrow_exception(failure);
+}
+
 // Wraps a handler for connect(): the slot runs it under RunGuarded. The
 // handler may take the signal's leading arguments or none.
 //   connect(grid, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));

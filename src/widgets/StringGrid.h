@@ -112,8 +112,6 @@ class StringGrid : public QTableView {
   [[nodiscard]] QString DroppedFile(const QMimeData* mime) const;
   // Accepts a drag of such a file; false for any other.
   bool TakeFileDrag(QDropEvent* event) const;
-
-
   void ApplyShape();
   void ApplyRowHeight();
   void ApplyColWidth(int col);

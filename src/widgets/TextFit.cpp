@@ -10,10 +10,6 @@ namespace {
 const QString kEllipsis = QStringLiteral("\u2026");
 constexpr qsizetype kToolTipCharacters = 300;  // a few lines of a tooltip
 
-}  // namespace
-
-namespace {
-
 // Texts of the characters in number texts and the Latin alphabets are
 // measured character by character, which costs a small part of a full text
 // layout: every repaint of a grid measures each visible cell. Others
@@ -25,9 +21,10 @@ bool MeasuredByCharacter(const QString& text) {
 QString ElideByCharacter(const QString& text, const QFontMetrics& metrics, int width) {
   int used = 0;
   qsizetype fits = 0;
-  while (fits < text.size() && used + metrics.horizontalAdvance(text[fits]) <= width) {
-    used += metrics.horizontalAdvance(text[fits]);
-    ++fits;
+  for (; fits < text.size(); ++fits) {
+    const int advance = metrics.horizontalAdvance(text[fits]);
+    if (used + advance > width) break;
+    used += advance;
   }
   if (fits == text.size()) return text;
   const int ellipsis = metrics.horizontalAdvance(kEllipsis);
