@@ -204,8 +204,8 @@ class HandlersTest : public QObject {
     SetSize(*window, 1, 1, 1);
     SetSize(*window, 2, 1, 1);
     TypeCell(Pole(*window, "Pole1"), 1, 1, "0,123456789");
-    // The last written digit goes up from about 0.45 of a unit on.
-    QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("0,124"));
+    // The last written digit goes up from half a unit on.
+    QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("0,123"));
     TypeSpin(Spin(*window, "DesM"), "7");
     QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("0,1234568"));
   }

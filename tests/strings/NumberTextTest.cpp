@@ -21,7 +21,7 @@ struct RealToTextCase {
   const char* stripped2;
 };
 
-TEST(RealToText, WritesFixedPointWithItsRoundingThreshold) {
+TEST(RealToText, RoundsUpFromHalfAUnitWithDecimalTiesUp) {
   const RealToTextCase cases[] = {
       {0, "0,000", "0", "0,00", "0"},
       {1, "1,000", "1", "1,00", "1"},
@@ -35,12 +35,16 @@ TEST(RealToText, WritesFixedPointWithItsRoundingThreshold) {
       {0.0996, "0,100", "0,1", "0,10", "0,1"},
       {0.995, "0,995", "0,995", "1,00", "1"},
       {9.995, "9,995", "9,995", "10,00", "10"},
-      {1.23446, "1,235", "1,235", "1,23", "1,23"},
-      // These four need the fraction and its rounding in extended precision.
-      {0.0245, "0,025", "0,025", "0,03", "0,03"},
+      // What follows the last digit: 0.46 and 0.45 of a unit stay, half goes up.
+      {1.23446, "1,234", "1,234", "1,23", "1,23"},
+      {0.24645, "0,246", "0,246", "0,25", "0,25"},
+      {0.0245, "0,025", "0,025", "0,02", "0,02"},
+      {0.3245, "0,325", "0,325", "0,32", "0,32"},
+      // Decimal ties lie just below the half in binary and still go up.
+      {1.0005, "1,001", "1,001", "1,00", "1"},
       {0.0545, "0,055", "0,055", "0,05", "0,05"},
-      {0.3245, "0,325", "0,325", "0,33", "0,33"},
       {1.0245, "1,025", "1,025", "1,02", "1,02"},
+      {0.125, "0,125", "0,125", "0,13", "0,13"},
       {999999.9999, "1000000,000", "1000000", "1000000,00", "1000000"},
       {10000000, "10000000,000", "10000000", "10000000,00", "10000000"},
       {2147483647.4, "2147483647,400", "2147483647,4", "2147483647,40", "2147483647,4"},
@@ -62,6 +66,9 @@ TEST(RealToText, HonoursEveryPlaceCount) {
   EXPECT_EQ(RealToText(0, 2.5), "3,0");
   EXPECT_EQ(RealToText(0, 2.4), "2,0");
   EXPECT_EQ(RealToText(0, 0.5), "1,0");
+  EXPECT_EQ(RealToText(0, 0.45), "0,0");
+  EXPECT_EQ(RealToText(0, 0.4999995), "1,0");  // within the tie band
+  EXPECT_EQ(RealToText(0, 0.499998), "0,0");
   EXPECT_EQ(RealToText(3, -0.0), "0,000");
 }
 
