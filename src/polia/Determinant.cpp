@@ -100,14 +100,21 @@ class MinorDeterminants::Solver {
     });
   }
 
+  // An element's value written as every result is written.
+  std::string WrittenElement(int row, int col) {
+    const Complex value = Element(row, col);
+    return FormatComplex(places_, value.re, value.im).str();
+  }
+
   [[nodiscard]] std::size_t KeptMinors() const { return memo_.size(); }
   [[nodiscard]] int Size() const { return n_; }
   [[nodiscard]] IndexSet All() const { return n_ == 64 ? ~IndexSet{0} : (IndexSet{1} << n_) - 1; }
 
-  // The text of the determinant of the rows and columns kept: a single
-  // element's text unchanged, otherwise the computed value written out.
+  // The text of the determinant of the rows and columns kept: the computed
+  // value written out; of a single element, its value written like every
+  // other result, never its text unread.
   std::string Text(IndexSet rows, IndexSet cols) {
-    if (std::popcount(rows) == 1) return std::string(CellText(Lowest(rows), Lowest(cols)));
+    if (std::popcount(rows) == 1) return WrittenElement(Lowest(rows), Lowest(cols));
     const Complex parts = Computed(rows, cols).parts;
     return FormatComplex(places_, parts.re, parts.im).str();
   }

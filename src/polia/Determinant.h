@@ -13,7 +13,7 @@ namespace zorvel {
 // complex text rounded to `places`: the rule of Sarrus up to 3 x 3 and the
 // expansion along the first data column above, every operation rounded and in
 // a fixed order, so the text is exactly the one a hand computation in that
-// order shows. A 1 x 1 matrix gives its cell text unchanged. A grid that is
+// order shows. A 1 x 1 matrix gives its cell's value, written. A grid that is
 // not square or empty, or whose fixed row and column counts differ, shows a
 // message and gives "0". A floating-point error of the arithmetic propagates.
 std::string GridDeterminant(const Grid& grid, int places);
@@ -52,7 +52,8 @@ class MinorDeterminants {
   void Update(const Grid& grid, int places);
 
   [[nodiscard]] int Size() const;
-  // The determinant of the whole matrix.
+  // The determinant of the whole matrix (of a 1 x 1, its element's value
+  // written to the places, as every determinant is).
   std::string Whole();
   // The determinant of the matrix without its row `row` and column `col`
   // (counted from 1); the matrix must have at least 2 rows.

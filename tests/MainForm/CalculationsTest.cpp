@@ -60,8 +60,8 @@ class CalculationsTest : public QObject {
     QTest::newRow("zero") << Matrix({{"1", "2"}, {"2", "4"}}) << "0" << "";
     QTest::newRow("imaginary unit") << Matrix({{"i", "0"}, {"0", "1"}}) << "i" << "-i";
     QTest::newRow("complex") << Matrix({{"2+3i", "0"}, {"0", "1"}}) << "2+3i" << "0,154-0,231i";
-    QTest::newRow("1x1 unread") << Matrix({{"2,50"}}) << "2,50" << "0,4";
-    QTest::newRow("1x1 reads as zero") << Matrix({{"5i-5i"}}) << "5i-5i" << "";
+    QTest::newRow("1x1 is its value, written") << Matrix({{"2,50"}}) << "2,5" << "0,4";
+    QTest::newRow("1x1 reads as zero") << Matrix({{"5i-5i"}}) << "0" << "";
     QTest::newRow("rounded at every step, 2 places") << Matrix({{"0,3", "0,41"}, {"0,09", "0,677"}}) << "0,16" << "6,25";
     QTest::newRow("too large is not a number") << Matrix({{"65536", "0"}, {"0", "32768"}}) << kTooLarge << kTooLarge;
   }
@@ -237,8 +237,8 @@ class CalculationsTest : public QObject {
     DialogRecorder dialogs;
     const auto window = OpenWindow();
     ChooseOperation(*window, 3);
-    SetSize(*window, 1, 1, 1);
-    SetSize(*window, 2, 1, 1);
+    SetSize(*window, 1, 1, 2);  // not square: no strip, only the product
+    SetSize(*window, 2, 2, 1);
     StringGrid* pole1 = Pole(*window, "Pole1");
     TypeCell(Pole(*window, "Pole2"), 1, 1, "1E200");  // times the empty cell: 0
     QVERIFY(dialogs.errors.isEmpty());

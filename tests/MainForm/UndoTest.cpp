@@ -161,11 +161,11 @@ class UndoTest : public QObject {
     SetSize(*window, 1, 1, 1);
     SetSize(*window, 2, 1, 1);
     TypeCell(Pole(*window, "Pole2"), 1, 1, "1E200");
-    TypeCell(Pole(*window, "Pole1"), 1, 1, "1E200");  // the product overflows
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "1E200");  // too large for the strip to write
     TypeCell(Pole(*window, "Pole1"), 1, 1, "0");
     dialogs.errors.clear();
     window->History().UndoAction()->trigger();
-    QCOMPARE(dialogs.errors, QStringList{QStringLiteral("Floating point overflow.")});
+    QCOMPARE(dialogs.errors, QStringList{QStringLiteral("Invalid floating point operation.")});
     QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QStringLiteral("1E200"));
     window->History().RedoAction()->trigger();
     QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("0"));

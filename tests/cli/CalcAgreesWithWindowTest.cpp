@@ -76,7 +76,7 @@ class CalcAgreesWithWindowTest : public QObject {
     const Matrix complex3{{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}};
     QTest::newRow("det 3x3") << "det" << 3 << complex3 << none;
     QTest::newRow("det 6x6 at 2 places") << "det" << 2 << DenseMatrix(6, 6, 5) << none;
-    QTest::newRow("det 1x1 unread") << "det" << 3 << Matrix{{"2,50"}} << none;
+    QTest::newRow("det 1x1 is its value written") << "det" << 2 << Matrix{{"1,23456"}} << none;
     QTest::newRow("det too large") << "det" << 3 << Matrix{{"65536", "0"}, {"0", "32768"}} << none;
     QTest::newRow("det not square") << "det" << 3 << Matrix{{"1", "2", "3"}, {"4", "5", "6"}} << none;
     QTest::newRow("reciprocal") << "reciprocal" << 3 << Matrix{{"2+3i", "0"}, {"0", "1"}} << none;
@@ -95,8 +95,8 @@ class CalcAgreesWithWindowTest : public QObject {
     QTest::newRow("product 20x10 by 10x10") << "product" << 9 << DenseMatrix(20, 10, 3) << DenseMatrix(10, 10, 4);
     QTest::newRow("product rounds each term") << "product" << 2 << Matrix{{"0,1", "0,1"}} << Matrix{{"0,07"}, {"0,07"}};
     QTest::newRow("product sizes differ") << "product" << 3 << Matrix{{"1", "2"}} << Matrix{{"1", "2"}};
-    QTest::newRow("product overflows") << "product" << 3 << Matrix{{"1E200"}} << Matrix{{"1E200"}};
-    QTest::newRow("product too large to write") << "product" << 3 << Matrix{{"1E20"}} << Matrix{{"1"}};
+    QTest::newRow("product overflows") << "product" << 3 << Matrix{{"1E200", "0"}} << Matrix{{"1E200"}, {"0"}};
+    QTest::newRow("product too large to write") << "product" << 3 << Matrix{{"1E20", "0"}} << Matrix{{"1"}, {"0"}};
   }
   void printsWhatTheWindowShows() {
     QFETCH(QString, operation);

@@ -56,8 +56,9 @@ struct WorkedExample {
 
 TEST(GridDeterminant, GivesTheWorkedExamples) {
   const WorkedExample cases[] = {
-      {"1x1 unchanged", {{"2,50"}}, 3, "2,50"},
-      {"1x1 empty", {{""}}, 3, ""},
+      {"1x1 is its value, written", {{"1,23456"}}, 2, "1,23"},
+      {"1x1 not read whole", {{"abc"}}, 2, "0"},
+      {"1x1 empty", {{""}}, 3, "0"},
       {"2x2 complex", {{"1+i", "2"}, {"3", "4-i"}}, 3, "-1+3i"},
       {"2x2 rounds each step", {{"0,3", "0,41"}, {"0,09", "0,677"}}, 2, "0,16"},
       {"3x3 Sarrus", {{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}}, 3, "7-4i"},

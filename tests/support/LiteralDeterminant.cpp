@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ComplexArithmetic.h"
+#include "ComplexText.h"
 #include "GridOps.h"
 #include "MessageDisplay.h"
 #include "NumberText.h"
@@ -25,7 +26,10 @@ std::string LiteralGridDeterminant(const Grid& grid, int places) {
   }
   const int n = nr;
   const auto a = [&](int i, int j) -> std::string { return grid.Cells(fc + j - 1, fr + i - 1); };
-  if (n == 1) return a(1, 1);
+  if (n == 1) {  // the element's value, written
+    const Complex value = ParseComplex(a(1, 1));
+    return FormatComplex(places, value.re, value.im).str();
+  }
   if (n == 2) {
     const std::string t1(ComplexMul(a(2, 1), a(1, 2), places));
     const std::string t2(ComplexMul(a(1, 1), a(2, 2), places));
