@@ -69,27 +69,30 @@ class HeadList {
 // null when nobody asks.
 using StoppedFlag = bool*;
 
-Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped);
+Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped, TermSink* sink);
 
-// Reads one number, noting a reading that stopped early.
-double ReadNumber(std::string_view text, StoppedFlag stopped) {
+// Reads one number, noting a reading that stopped early, and hands its text
+// to the sink, if any.
+double ReadNumber(std::string_view text, StoppedFlag stopped, TermSink* sink, bool imaginary) {
   bool here = false;
   const double value = TextToReal(text, stopped != nullptr ? &here : nullptr);
   if (here) *stopped = true;
+  // Only a number within the range that the reading accepts reaches the sink.
+  if (sink != nullptr) sink->Term(text, imaginary);
   return value;
 }
 
 // One imaginary term: every "I" goes, and a term without a digit of its own
 // is the unit ("I" is 1, "-I" is -1, "0I" stays 0). A unit with at most a
 // sign is read whole, whatever the reading of the digits put in its place.
-double ImaginaryTerm(std::string_view term, StoppedFlag stopped) {
+double ImaginaryTerm(std::string_view term, StoppedFlag stopped, TermSink* sink) {
   std::string s = DeleteAll("I", term);
   const std::string_view sign = TrimControls(s);
   const bool unitAlone = sign.empty() || sign == "+" || sign == "-";
   const bool noZero = s.find('0') == npos;
   if (TextToReal(s) == 0.0 && noZero && s.find('-') != npos) s = "-1" + s.substr(1);
   if (TextToReal(s) == 0.0 && noZero) s.insert(0, 1, '1');
-  return ReadNumber(s, unitAlone ? nullptr : stopped);
+  return ReadNumber(s, unitAlone ? nullptr : stopped, sink, true);
 }
 
 // Reads s[begin, end), which is already upper case. A piece with an "I" and a
@@ -99,7 +102,7 @@ double ImaginaryTerm(std::string_view term, StoppedFlag stopped) {
 // of a million characters neither exhausts the stack nor takes quadratic
 // time. A head holds no "+", so its own chain splits only at "-" and its
 // heads are single terms: the nesting is at most two calls deep.
-Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped) {
+Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, StoppedFlag stopped, TermSink* sink) {
   HeadList heads;
   NextOf nextPlus(s, '+', end), nextMinus(s, '-', end), nextI(s, 'I', end);
   std::size_t firstNonBlank = begin;
@@ -110,13 +113,13 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, Stopp
     if (firstNonBlank >= end) break;  // empty after trimming: 0
     const std::string_view piece = s.substr(begin, end - begin);
     if (nextI.From(begin) >= end) {
-      value.re = ReadNumber(piece, stopped);
+      value.re = ReadNumber(piece, stopped, sink, false);
       break;
     }
     const std::size_t plus = nextPlus.From(begin + 1);
     const std::size_t minus = nextMinus.From(begin + 1);
     if (plus >= end && minus >= end) {
-      value.im = ImaginaryTerm(piece, stopped);
+      value.im = ImaginaryTerm(piece, stopped, sink);
       break;
     }
     std::size_t headEnd = 0;
@@ -129,7 +132,7 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, Stopp
       tailBegin = minus;
     }
     if (end > tailBegin && s[end - 1] == '-') --end;
-    heads.push_back(ParsePiece(s, begin, headEnd, stopped));
+    heads.push_back(ParsePiece(s, begin, headEnd, stopped, sink));
     begin = tailBegin;
   }
   for (std::size_t i = heads.size(); i-- > 0;) {
@@ -207,9 +210,10 @@ bool ReadPlainForm(std::string_view text, Complex& value) {
 
 namespace {
 
-Complex Read(std::string_view text, StoppedFlag stopped) {
+Complex Read(std::string_view text, StoppedFlag stopped, TermSink* sink) {
   Complex value;
-  if (ReadPlainForm(text, value)) return value;  // the plain forms are read whole
+  // The plain forms are read whole; a sink hears every term the general way.
+  if (sink == nullptr && ReadPlainForm(text, value)) return value;
   if (text.find(kTooLargeNumber) != npos) {
     if (stopped != nullptr) *stopped = true;
     return kNotANumber;
@@ -223,16 +227,22 @@ Complex Read(std::string_view text, StoppedFlag stopped) {
     upper = onHeap.data();
   }
   for (std::size_t i = 0; i < text.size(); ++i) upper[i] = UpperCaseCE(text[i]);
-  return ParsePiece(std::string_view(upper, text.size()), 0, text.size(), stopped);
+  return ParsePiece(std::string_view(upper, text.size()), 0, text.size(), stopped, sink);
 }
 
 }  // namespace
 
-Complex ParseComplex(std::string_view text) { return Read(text, nullptr); }
+Complex ParseComplex(std::string_view text) { return Read(text, nullptr, nullptr); }
 
 ComplexReading ReadComplex(std::string_view text) {
   bool stopped = false;
-  const Complex value = Read(text, &stopped);
+  const Complex value = Read(text, &stopped, nullptr);
+  return {value, !stopped};
+}
+
+ComplexReading ReadComplex(std::string_view text, TermSink& sink) {
+  bool stopped = false;
+  const Complex value = Read(text, &stopped, &sink);
   return {value, !stopped};
 }
 

@@ -27,6 +27,21 @@ struct ComplexReading {
 };
 ComplexReading ReadComplex(std::string_view text);
 
+// Hears the numbers of a text as ReadComplex reads them, one term at a time:
+// the text of each term's number exactly as TextToReal (ScanReal) reads it,
+// and whether the term is imaginary. The value is the sum of the terms, so
+// another arithmetic can read every text by the same rules.
+class TermSink {
+ public:
+  virtual void Term(std::string_view number, bool imaginary) = 0;
+
+ protected:
+  ~TermSink() = default;
+};
+// ReadComplex, telling the sink every term; a text holding the too-large
+// message tells it none.
+ComplexReading ReadComplex(std::string_view text, TermSink& sink);
+
 // What a text holding the too-large message reads as.
 inline constexpr Complex kNotANumber{__builtin_nan(""), __builtin_nan("")};
 

@@ -63,8 +63,8 @@ std::string StripZeros(std::string_view text) {
 
 double TextToReal(std::string_view text) { return TextToReal(text, nullptr); }
 
-double TextToReal(std::string_view text, bool* stopped) {
-  if (stopped != nullptr) *stopped = false;
+RealScan ScanReal(std::string_view text) {
+  RealScan scan;
   // The first comma is the decimal point; a later comma ends the reading.
   const std::size_t comma = text.find(',');
   const char* const begin = text.data();
@@ -81,16 +81,18 @@ double TextToReal(std::string_view text, bool* stopped) {
     negative = *p == '-';
     ++p;
     if (p == end) {  // a sign with nothing after it does not fit
-      if (stopped != nullptr) *stopped = true;
-      return 0.0;
+      scan.stopped = true;
+      return scan;
     }
   }
   // All digits, those after the point included, form one whole number.
-  DigitAccumulator digits;
-  std::int64_t fractionDigits = 0;
-  for (; p != end && IsDigit(*p); ++p) digits.Add(*p - '0');
+  const char* const integerBegin = p;
+  while (p != end && IsDigit(*p)) ++p;
+  scan.integerDigits = std::string_view(integerBegin, static_cast<std::size_t>(p - integerBegin));
   if (p != end && isPoint(p)) {
-    for (++p; p != end && IsDigit(*p); ++p, ++fractionDigits) digits.Add(*p - '0');
+    const char* const fractionBegin = ++p;
+    while (p != end && IsDigit(*p)) ++p;
+    scan.fractionDigits = std::string_view(fractionBegin, static_cast<std::size_t>(p - fractionBegin));
   }
   std::int64_t exponent = 0;
   if (p != end && (*p == 'E' || *p == 'e')) {
@@ -109,13 +111,24 @@ double TextToReal(std::string_view text, bool* stopped) {
     }
     // Otherwise p stays on the "E", which does not fit.
   }
-  const long double whole = digits.Value();
   if (p != end) {  // the partial value: digits only, nothing applied
-    if (stopped != nullptr) *stopped = true;
-    return RoundToDouble(whole);
+    scan.stopped = true;
+    return scan;
   }
+  scan.negative = negative;
+  scan.power = exponent - static_cast<std::int64_t>(scan.fractionDigits.size());
+  return scan;
+}
 
-  return DecimalValue(whole, exponent - fractionDigits, negative);
+double TextToReal(std::string_view text, bool* stopped) {
+  const RealScan scan = ScanReal(text);
+  if (stopped != nullptr) *stopped = scan.stopped;
+  DigitAccumulator digits;
+  for (const char c : scan.integerDigits) digits.Add(c - '0');
+  for (const char c : scan.fractionDigits) digits.Add(c - '0');
+  const long double whole = digits.Value();
+  if (scan.stopped) return RoundToDouble(whole);
+  return DecimalValue(whole, scan.power, scan.negative);
 }
 
 namespace {

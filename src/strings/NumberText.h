@@ -32,6 +32,20 @@ double TextToReal(std::string_view text);
 // character that does not fit (so the value is the partial one).
 double TextToReal(std::string_view text, bool* stopped);
 
+// How TextToReal reads a text: the digits it takes (those before the point,
+// then those after it) and, when the whole text fits, the sign and the power
+// of ten that the point and the exponent give. A reading that stopped early
+// is the whole number of its digits alone: no sign, and a power of 0. Lets
+// another arithmetic read the same texts by the same rules.
+struct RealScan {
+  std::string_view integerDigits;
+  std::string_view fractionDigits;
+  std::int64_t power = 0;
+  bool negative = false;
+  bool stopped = false;
+};
+RealScan ScanReal(std::string_view text);
+
 // Reads an integer (decimal, or hexadecimal after "$", "x" or "0x"). Never
 // rejects a text: on a character that does not fit, on overflow or on an empty
 // text the value read so far is returned, unsigned, as a 32-bit number.
