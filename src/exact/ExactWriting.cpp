@@ -1,0 +1,70 @@
+#include "ExactWriting.h"
+
+#include "Messages.h"
+
+namespace zorvel {
+namespace {
+
+// numerator / denominator (denominator > 0) in units of 10^-places, rounded
+// half away from zero.
+mpz_class RoundedUnits(const mpz_class& numerator, const mpz_class& denominator, const mpz_class& scale) {
+  mpz_class scaled = abs(numerator) * scale;
+  mpz_class units, remainder;
+  mpz_tdiv_qr(units.get_mpz_t(), remainder.get_mpz_t(), scaled.get_mpz_t(), denominator.get_mpz_t());
+  remainder *= 2;
+  if (remainder >= denominator) ++units;
+  if (sgn(numerator) < 0) units = -units;
+  return units;
+}
+
+// A rounded number as the program writes it: no trailing zeros in the
+// fraction, no comma without one, no minus before zero.
+std::string NumberText(const mpz_class& units, int places) {
+  std::string digits = mpz_class(abs(units)).get_str();
+  if (places > 0) {
+    if (digits.size() <= static_cast<std::size_t>(places)) digits.insert(0, places + 1 - digits.size(), '0');
+    digits.insert(digits.size() - places, 1, ',');
+    while (digits.back() == '0') digits.pop_back();
+    if (digits.back() == ',') digits.pop_back();
+  }
+  return sgn(units) < 0 ? "-" + digits : digits;
+}
+
+std::string WriteRounded(const mpz_class& re, const mpz_class& im, int places) {
+  if (sgn(im) == 0) return NumberText(re, places);
+  mpz_class one;
+  mpz_ui_pow_ui(one.get_mpz_t(), 10, static_cast<unsigned long>(places));
+  std::string text;
+  if (sgn(re) != 0) text = NumberText(re, places);
+  if (im == one) {
+    if (!text.empty()) text += '+';
+  } else if (im == -one) {
+    text += '-';
+  } else {
+    if (!text.empty() && sgn(im) > 0) text += '+';
+    text += NumberText(im, places);
+  }
+  return text + 'i';
+}
+
+mpz_class Scale(int places) {
+  mpz_class scale;
+  mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(places));
+  return scale;
+}
+
+}  // namespace
+
+std::string WriteExact(int places, const ExactComplex& value) {
+  if (value.notANumber) return std::string(kTooLargeNumber);
+  const mpz_class scale = Scale(places);
+  return WriteRounded(RoundedUnits(value.re.get_num(), value.re.get_den(), scale),
+                      RoundedUnits(value.im.get_num(), value.im.get_den(), scale), places);
+}
+
+std::string WriteExact(int places, const mpz_class& re, const mpz_class& im, const mpz_class& denominator) {
+  const mpz_class scale = Scale(places);
+  return WriteRounded(RoundedUnits(re, denominator, scale), RoundedUnits(im, denominator, scale), places);
+}
+
+}  // namespace zorvel
