@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config           # the build
+  libgmp-dev                          # exact arithmetic (GMP and its C++ interface)
   libgtest-dev libbenchmark-dev       # tests and benchmarks
   clang libclang-rt-dev               # the fuzz targets (libFuzzer)
   qt6-base-dev                        # the window (Qt 6 Widgets, QtTest)

@@ -33,4 +33,16 @@ inline constexpr std::string_view kProductImpossible = "Matice nie je mo\x9En\xE
 inline constexpr std::string_view kProductSizesDiffer =
     "Pre n\xE1sobenie mat\xED" "c mus\xED ma\x9D prv\xE1 rovnak\xFD po\xE8" "et st\xE5pcov ako druh\xE1 riadkov.";
 
+// "Sústavu nie je možné vyriešiť, pretože matica 1 nie je štvorcová."
+inline constexpr std::string_view kSolveNotSquare =
+    "S\xFAstavu nie je mo\x9En\xE9 vyrie\x9Ai\x9D, preto\x9E" "e matica 1 nie je \x9Atvorcov\xE1.";
+
+// "Sústavu nie je možné vyriešiť, pretože matica 2 nemá toľko riadkov ako matica 1."
+inline constexpr std::string_view kSolveRowsDiffer =
+    "S\xFAstavu nie je mo\x9En\xE9 vyrie\x9Ai\x9D, preto\x9E" "e matica 2 nem\xE1 to\xBEko riadkov ako matica 1.";
+
+// "Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule."
+inline constexpr std::string_view kSolveDeterminantZero =
+    "S\xFAstava nem\xE1 jedin\xE9 rie\x9A" "enie, preto\x9E" "e determinant matice 1 je rovn\xFD nule.";
+
 }  // namespace zorvel

@@ -3,6 +3,7 @@
 #include "CalculationMessages.h"
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
+#include "Determinant.h"
 #include "GridOps.h"
 #include "NumberText.h"
 
@@ -13,10 +14,17 @@ std::optional<std::string_view> DeterminantRefusal(MatrixSize matrix1) {
   return kDeterminantImpossible;
 }
 
-std::optional<std::string_view> InverseRefusal(MatrixSize matrix1, std::string_view determinant) {
+std::optional<std::string_view> InverseRefusal(MatrixSize matrix1, bool determinantZero) {
   if (matrix1.rows != matrix1.cols) return kInverseNotSquare;
   if (matrix1.rows <= 0) return kInverseImpossible;
-  if (IsZeroComplex(determinant)) return kInverseDeterminantZero;
+  if (determinantZero) return kInverseDeterminantZero;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> SolveRefusal(MatrixSize matrix1, MatrixSize matrix2, bool determinantZero) {
+  if (matrix1.rows != matrix1.cols || matrix1.rows <= 0) return kSolveNotSquare;
+  if (matrix2.rows != matrix1.rows || matrix2.cols <= 0) return kSolveRowsDiffer;
+  if (determinantZero) return kSolveDeterminantZero;
   return std::nullopt;
 }
 
@@ -55,13 +63,17 @@ void FillAdjugate(const Grid& matrix1, int n, MinorDeterminants* minors, int pla
   }
 }
 
+void ShapeAsInverse(const Grid& matrix1, const Grid& adjugate, Grid& inverse) {
+  CopyGrid(matrix1, inverse, false);
+  for (int j = inverse.FixedCols(); j < inverse.ColCount(); ++j) inverse.SetColWidths(j, adjugate.ColWidths(1));
+}
+
 void FillInverse(const Grid& matrix1, const Grid& adjugate, std::string_view determinant, int n, int places,
                  Grid& inverse) {
-  CopyGrid(matrix1, inverse, false);
+  ShapeAsInverse(matrix1, adjugate, inverse);
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) inverse.SetCells(c, r, ComplexDiv(adjugate.Cells(c, r), determinant, places));
   }
-  for (int j = inverse.FixedCols(); j < inverse.ColCount(); ++j) inverse.SetColWidths(j, adjugate.ColWidths(1));
 }
 
 void FillElementWise(const Grid& matrix1, const Grid& matrix2, MatrixSize size, ElementWise operation, int places,
@@ -78,11 +90,15 @@ void FillElementWise(const Grid& matrix1, const Grid& matrix2, MatrixSize size, 
   }
 }
 
+void ShapeAsProduct(const Grid& matrix1, const Grid& matrix2, Grid& result) {
+  result.SetColCount(matrix2.ColCount());
+  result.SetRowCount(matrix1.RowCount());
+  for (int i = 1; i <= result.RowCount() - 1; ++i) result.SetCells(0, i, IntToText(i));
+  for (int j = 1; j <= result.ColCount() - 1; ++j) result.SetCells(j, 0, IntToText(j));
+}
+
 void FillProduct(const Grid& matrix1, const Grid& matrix2, int places, Grid& product) {
-  product.SetColCount(matrix2.ColCount());
-  product.SetRowCount(matrix1.RowCount());
-  for (int i = 1; i <= product.RowCount() - 1; ++i) product.SetCells(0, i, IntToText(i));
-  for (int j = 1; j <= product.ColCount() - 1; ++j) product.SetCells(j, 0, IntToText(j));
+  ShapeAsProduct(matrix1, matrix2, product);
   const int columns = product.ColCount() - 1, rows = product.RowCount() - 1, terms = matrix1.ColCount() - 1;
   for (int c = 1; c <= columns; ++c) {
     for (int r = 1; r <= rows; ++r) {
@@ -93,6 +109,22 @@ void FillProduct(const Grid& matrix1, const Grid& matrix2, int places, Grid& pro
       }
       product.SetCells(c, r, sum);
     }
+  }
+}
+
+void FillSolution(const Grid& matrix1, const Grid& matrix2, int n, int k, std::string_view determinant, int places,
+                  Grid& solution) {
+  ShapeAsProduct(matrix1, matrix2, solution);
+  // Matrix 1 with one column replaced at a time, in a scratch copy.
+  Grid replaced;
+  CopyGrid(matrix1, replaced, false);
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= k; ++j) {
+      for (int r = 1; r <= n; ++r) replaced.SetCells(i, r, matrix2.Cells(j, r));
+      const std::string numerator = GridDeterminant(replaced, places);
+      solution.SetCells(j, i, ComplexDiv(numerator, determinant, places));
+    }
+    for (int r = 1; r <= n; ++r) replaced.SetCells(i, r, matrix1.Cells(i, r));
   }
 }
 

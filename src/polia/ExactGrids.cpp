@@ -1,0 +1,27 @@
+#include "ExactGrids.h"
+
+#include "ExactReading.h"
+
+namespace zorvel {
+
+ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
+  ExactMatrix matrix{rows, cols, {}};
+  matrix.cells.reserve(static_cast<std::size_t>(rows * cols));
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      matrix.cells.push_back(ReadExact(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r)).value);
+    }
+  }
+  return matrix;
+}
+
+void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid) {
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
+                    WriteExact(places, values[static_cast<std::size_t>(r * cols + c)]));
+    }
+  }
+}
+
+}  // namespace zorvel

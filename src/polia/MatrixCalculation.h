@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "CalculationKinds.h"
+#include "Determinant.h"
+#include "Grid.h"
+#include "MatrixCalculations.h"
+
+namespace zorvel {
+
+// The matrices and settings that one recalculation works on. The grids hold
+// each matrix in their data cells at the size the user set.
+struct CalculationInput {
+  const Grid* matrix1 = nullptr;
+  MatrixSize size1;
+  const Grid* matrix2 = nullptr;
+  MatrixSize size2;
+  int places = 3;
+  CalculationMode mode = CalculationMode::Hand;
+  // The operation whose result is wanted, if any: the exact inverse is
+  // worked out with the determinant when it will be shown.
+  std::optional<Operation> operation;
+};
+
+// Matrix 1's determinant as shown, and whether it counts as zero: by hand
+// when its text reads as 0, exactly when its value is 0.
+struct ShownDeterminant {
+  std::string text;
+  bool zero = true;
+};
+
+// One recalculation's results in the chosen mode, for the window and the
+// command line alike: each result is worked out once, when first asked for.
+class MatrixCalculation {
+ public:
+  // `minors`, by hand, holds matrix 1's minors for its present cells and the
+  // places (kept by the caller from one recalculation to the next); without
+  // it they are computed here.
+  explicit MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors = nullptr);
+  ~MatrixCalculation();
+  MatrixCalculation(const MatrixCalculation&) = delete;
+  MatrixCalculation& operator=(const MatrixCalculation&) = delete;
+
+  // Matrix 1's determinant; a grid that cannot have one shows why and
+  // gives "0".
+  const ShownDeterminant& Determinant();
+  // 1 / determinant, nothing when the determinant counts as zero.
+  std::optional<std::string> Reciprocal();
+
+  // Why the operation's result cannot be shown, or nothing when it can.
+  std::optional<std::string_view> Refusal(Operation operation);
+  // The adjugate and the inverse, each taking matrix 1's shape and headers.
+  void FillInverse(Grid& adjugate, Grid& inverse);
+  // The sum, difference, product or solution.
+  void FillResult(Operation operation, Grid& result);
+
+ private:
+  class Exact;
+  [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
+  MinorDeterminants* HandMinors();
+  Exact& ExactWork();
+
+  CalculationInput input_;
+  MinorDeterminants* minors_;
+  std::optional<MinorDeterminants> ownMinors_;
+  std::optional<ShownDeterminant> determinant_;
+  std::unique_ptr<Exact> exact_;
+};
+
+}  // namespace zorvel
