@@ -1,5 +1,6 @@
 #include "InputState.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 
 #include <algorithm>
@@ -35,6 +36,7 @@ InputScalars ReadScalars(const TMain& window) {
   for (std::size_t i = 0; i < fields.size(); ++i) scalars.sizes[i] = fields[i].edit->Value();
   scalars.operation = window.ComboBox1->currentIndex();
   scalars.places = window.DesM->Value();
+  scalars.exact = window.CheckBoxPresne->isChecked();
   return scalars;
 }
 
@@ -100,6 +102,7 @@ void ShowInput(TMain& window, const InputScalars& scalars,
   window.ShowOperationPanels();
   window.DesM->SetValueQuietly(scalars.places);
   window.ShowPlacesSentence();
+  window.CheckBoxPresne->setChecked(scalars.exact);  // by program: runs no handler
   window.Vypocty();
 }
 

@@ -11,11 +11,12 @@ class Grid;
 class TMain;
 
 // What the user has set besides the cells: the sizes (rows and columns of
-// matrix 1, then of matrix 2), the operation and the places.
+// matrix 1, then of matrix 2), the operation, the places and the exact mode.
 struct InputScalars {
   std::array<int, 4> sizes{};
   int operation = -1;
   int places = 0;
+  bool exact = false;
   bool operator==(const InputScalars&) const = default;
 };
 

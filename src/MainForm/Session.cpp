@@ -27,6 +27,7 @@ const std::array<QString, 4> kSizeKeys = {QStringLiteral("matrix1/rows"), QStrin
 const std::array<QString, 2> kCellKeys = {QStringLiteral("matrix1/cells"), QStringLiteral("matrix2/cells")};
 const QString kOperationKey = QStringLiteral("calculation/operation");
 const QString kPlacesKey = QStringLiteral("calculation/places");
+const QString kExactKey = QStringLiteral("calculation/exact");
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kWidthsGroup = QStringLiteral("columnWidths/");
 
@@ -51,6 +52,18 @@ std::optional<qlonglong> IntSetting(const QSettings& settings, const QString& ke
   }
   if (!number) return std::nullopt;
   return read;
+}
+
+// A yes or no, as this run wrote it or the file holds it; nothing for any
+// other value.
+std::optional<bool> BoolSetting(const QSettings& settings, const QString& key) {
+  const QVariant value = settings.value(key);
+  if (value.typeId() == QMetaType::Bool) return value.toBool();
+  if (value.typeId() != QMetaType::QString) return std::nullopt;
+  const QString text = value.toString().trimmed();
+  if (text == QLatin1String("true")) return true;
+  if (text == QLatin1String("false")) return false;
+  return std::nullopt;
 }
 
 // A size or the places: a number beyond the field's range is brought into
@@ -112,6 +125,7 @@ void KeepSession(const TMain& window, QSettings& settings) {
   settings.setValue(kCellKeys[1], ToTabSeparated(MatrixRows(window.Pole2->grid())));
   settings.setValue(kOperationKey, scalars.operation);
   settings.setValue(kPlacesKey, scalars.places);
+  settings.setValue(kExactKey, scalars.exact);
   settings.setValue(kGeometryKey, window.saveGeometry());
   for (const StringGrid* pole : Grids(window)) {
     QStringList widths;
@@ -135,6 +149,7 @@ void RestoreSession(TMain& window, const QSettings& settings) {
     scalars.operation = static_cast<int>(*operation);
   }
   if (const auto places = FieldSetting(settings, kPlacesKey, *window.DesM)) scalars.places = *places;
+  if (const auto exact = BoolSetting(settings, kExactKey)) scalars.exact = *exact;
   const QList<QStringList> matrix1 = CellSetting(settings, kCellKeys[0], scalars.sizes[0], scalars.sizes[1]);
   const QList<QStringList> matrix2 = CellSetting(settings, kCellKeys[1], scalars.sizes[2], scalars.sizes[3]);
   window.restoreGeometry(settings.value(kGeometryKey).toByteArray());  // checks what it reads

@@ -6,8 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "CalculationKinds.h"
 #include "Determinant.h"
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -23,6 +25,7 @@ class ClickableLabel;
 class ElidedLabel;
 class InputHistory;
 class MatrixFileActions;
+class MatrixCalculation;
 class MessageBoxDisplay;
 class MessageDisplay;
 class Panel;
@@ -50,6 +53,7 @@ class TMain : public QWidget {
   void Vypocet2();
   void Vypocet3();
   void Vypocet4();
+  void Vypocet5();  // the solution of matrix 1 . X = matrix 2
 
   // Handlers of the input.
   void SpinEdit1Change();
@@ -71,6 +75,7 @@ class TMain : public QWidget {
   void Pole1MouseUp();
   void Pole2MouseUp();
   void Timer1Timer();
+  void PresneClick();  // the exact mode turned on or off
 
   // The clipboard and Delete in an input grid: paste a tab-separated block
   // from the current cell on, growing the matrix as far as its limits, or
@@ -93,6 +98,10 @@ class TMain : public QWidget {
   void ShowOperationPanels();
   void ShowPlacesSentence();
 
+  // The operation chosen in ComboBox1, if any, and the mode of CheckBoxPresne.
+  [[nodiscard]] std::optional<Operation> ChosenOperation() const;
+  [[nodiscard]] CalculationMode Mode() const;
+
  private:
   void BuildLayout();
   void BuildAboutPanel();
@@ -105,6 +114,7 @@ class TMain : public QWidget {
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
   [[nodiscard]] int Places() const;
   void ShowFailedRecalculation(const QString& error);
+  void ShowResultOf(Operation operation);
 
  public:
   // The components, named as the program knows them (each is also the Qt
@@ -139,6 +149,7 @@ class TMain : public QWidget {
   QComboBox* ComboBox1;
   QLabel* Label21;
   SpinEdit* DesM;
+  QCheckBox* CheckBoxPresne;  // "Presne": compute exactly, round only the results
   QToolButton* ButtonHore;
   QToolButton* SpeedButton2;
   Panel* PanelInverzna;
@@ -184,6 +195,8 @@ class TMain : public QWidget {
   // The determinants of matrix 1 and its minors, shared by the strip and the
   // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
+  // The running recalculation's results, worked out as they are asked for.
+  MatrixCalculation* calculation_ = nullptr;
   int recalculationCount_ = 0;
   // Which strip values the running recalculation has written: after an error
   // the others are old and are cleared.

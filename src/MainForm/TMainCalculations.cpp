@@ -1,7 +1,10 @@
 // The calculations: every result shown is recomputed from the grids on each
-// call of Vypocty, with every operation rounded to the chosen places.
+// call of Vypocty, by hand (every operation rounded to the chosen places) or
+// exactly (each shown value rounded once).
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 #include "CoreTexts.h"
@@ -9,7 +12,7 @@
 #include "Dialogs.h"
 #include "ElidedLabel.h"
 #include "GridOps.h"
-#include "MatrixCalculations.h"
+#include "MatrixCalculation.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
@@ -33,21 +36,42 @@ void UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int 
 
 int TMain::Places() const { return DesM->Value(); }
 
+std::optional<Operation> TMain::ChosenOperation() const {
+  const int index = ComboBox1->currentIndex();
+  if (index < 0 || index >= kOperationCount) return std::nullopt;
+  return static_cast<Operation>(index);
+}
+
+CalculationMode TMain::Mode() const {
+  return CheckBoxPresne->isChecked() ? CalculationMode::Exact : CalculationMode::Hand;
+}
+
 void TMain::Vypocty() {
   ++recalculationCount_;
   stripWritten_ = {};
   try {
     ButtonHore->setVisible(false);
-    // The kept determinants of matrix 1's minors follow its cells here, once
-    // per recalculation; the strip and the inverse both read them.
-    if (IsDeterminantGrid(Pole1->grid())) UpToDate(matrix1Minors_, Pole1->grid(), Places());
+    const CalculationInput input{&Pole1->grid(),   {SpinEdit1->Value(), SpinEdit2->Value()},
+                                 &Pole2->grid(),   {SpinEdit3->Value(), SpinEdit4->Value()},
+                                 Places(),         Mode(),
+                                 ChosenOperation()};
+    // By hand, the kept determinants of matrix 1's minors follow its cells
+    // here, once per recalculation; the strip and the inverse both read them.
+    MinorDeterminants* minors = nullptr;
+    if (input.mode == CalculationMode::Hand && IsDeterminantGrid(Pole1->grid())) {
+      UpToDate(matrix1Minors_, Pole1->grid(), Places());
+      minors = &*matrix1Minors_;
+    }
+    MatrixCalculation calculation(input, minors);
+    const QScopedValueRollback<MatrixCalculation*> current(calculation_, &calculation);
     Vypocet1();
-    switch (ComboBox1->currentIndex()) {
-      case 0: Vypocet2(); break;
-      case 1:
-      case 2: Vypocet3(); break;
-      case 3: Vypocet4(); break;
-      default: break;  // no operation chosen: only the strip
+    if (!input.operation) return;  // no operation chosen: only the strip
+    switch (*input.operation) {
+      case Operation::Inverse: Vypocet2(); break;
+      case Operation::Sum:
+      case Operation::Difference: Vypocet3(); break;
+      case Operation::Product: Vypocet4(); break;
+      case Operation::Solve: Vypocet5(); break;
     }
   } catch (const std::exception& error) {
     ShowFailedRecalculation(FromCp1250(error.what()));
@@ -59,10 +83,8 @@ void TMain::Vypocty() {
 // current: the chosen result gives way to the reason, the copy-up button
 // goes, and strip values this recalculation did not reach are cleared.
 void TMain::ShowFailedRecalculation(const QString& error) {
-  const int operation = ComboBox1->currentIndex();
-  if (operation == 0) PanelInverzna->setVisible(false);
-  if (operation >= 1 && operation <= 3) PanelVypocet->setVisible(false);
-  if (operation >= 0 && operation <= 3) {
+  if (const std::optional<Operation> operation = ChosenOperation()) {
+    (*operation == Operation::Inverse ? PanelInverzna : PanelVypocet)->setVisible(false);
     Panel4->SetCaption(tr("Výsledok nie je možné zobraziť: %1").arg(ErrorReportText(error)));
   }
   ButtonHore->setVisible(false);
@@ -75,23 +97,15 @@ void TMain::ShowFailedRecalculation(const QString& error) {
 }
 
 // The determinant strip under matrix 1: the determinant, and its reciprocal
-// when the determinant reads as non-zero.
+// when the determinant is not zero.
 void TMain::Vypocet1() {
   Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
   if (Panel5->isHidden()) return;  // the old texts stay, unseen
 
-  const int places = Places();
-  const Grid& matrix1 = Pole1->grid();
-  std::string determinant;
-  if (IsDeterminantGrid(matrix1)) {
-    determinant = matrix1Minors_->Whole();  // the inverse reuses its minors
-  } else {
-    determinant = GridDeterminant(matrix1, places);  // shows why it cannot
-  }
-  Determinant1->SetFullText(FromCp1250(determinant));
+  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().text));
   Determinant3->SetFullText(Determinant1->FullText());
   stripWritten_.determinant = true;
-  const std::optional<ShortText> reciprocal = ReciprocalOf(determinant, places);
+  const std::optional<std::string> reciprocal = calculation_->Reciprocal();
   if (reciprocal) {
     Determinant11->SetFullText(FromCp1250(*reciprocal));
     stripWritten_.reciprocal = true;
@@ -110,55 +124,44 @@ void ShowResult(const Grid& computed, StringGrid* pole) { CopyGrid(computed, pol
 }  // namespace
 
 // The inverse as 1/determinant x adjugate: the adjugate in Pole3, the inverse
-// in Pole4, each entry the result of its own rounded operation.
+// in Pole4.
 void TMain::Vypocet2() {
-  const std::string determinant = ToCp1250(Determinant1->FullText());
-  const int n = SpinEdit1->Value();
-  const std::optional<std::string_view> refusal = InverseRefusal({n, SpinEdit2->Value()}, determinant);
+  const std::optional<std::string_view> refusal = calculation_->Refusal(Operation::Inverse);
   PanelInverzna->setVisible(!refusal);
   if (PanelInverzna->isHidden()) {
     Panel4->SetCaption(ShownCoreText(*refusal));
     return;
   }
   ButtonHore->setVisible(true);
-  const int places = Places();
-  // Matrix 1 is square here, so its kept minors are those of this recalculation.
-  MinorDeterminants* const minors = n > 1 && matrix1Minors_ ? &*matrix1Minors_ : nullptr;
   Grid adjugate = Pole3->grid();
-  FillAdjugate(Pole1->grid(), n, minors, places, adjugate);
   Grid inverse = Pole4->grid();
-  FillInverse(Pole1->grid(), adjugate, determinant, n, places, inverse);
+  calculation_->FillInverse(adjugate, inverse);
   ShowResult(adjugate, Pole3);
   ShowResult(inverse, Pole4);
 }
 
 // The sum (item 1) or the difference (item 2), element by element.
 void TMain::Vypocet3() {
-  const MatrixSize size1{SpinEdit1->Value(), SpinEdit2->Value()};
-  const std::optional<std::string_view> refusal = SumRefusal(size1, {SpinEdit3->Value(), SpinEdit4->Value()});
-  PanelVypocet->setVisible(!refusal);
-  if (PanelVypocet->isHidden()) {
-    Panel4->SetCaption(ShownCoreText(*refusal));
-    return;
-  }
-  const ElementWise operation = ComboBox1->currentIndex() == 1 ? ElementWise::Sum : ElementWise::Difference;
-  Grid result = Pole5->grid();
-  FillElementWise(Pole1->grid(), Pole2->grid(), size1, operation, Places(), result);
-  ShowResult(result, Pole5);
+  ShowResultOf(ComboBox1->currentIndex() == 1 ? Operation::Sum : Operation::Difference);
 }
 
 // The product matrix 1 x matrix 2, with its own header numbers.
-void TMain::Vypocet4() {
-  const std::optional<std::string_view> refusal =
-      ProductRefusal({SpinEdit1->Value(), SpinEdit2->Value()}, {SpinEdit3->Value(), SpinEdit4->Value()});
+void TMain::Vypocet4() { ShowResultOf(Operation::Product); }
+
+// X with matrix 1 . X = matrix 2, shaped as matrix 2.
+void TMain::Vypocet5() { ShowResultOf(Operation::Solve); }
+
+// A result of Pole5, or the reason it cannot be shown.
+void TMain::ShowResultOf(Operation operation) {
+  const std::optional<std::string_view> refusal = calculation_->Refusal(operation);
   PanelVypocet->setVisible(!refusal);
   if (PanelVypocet->isHidden()) {
     Panel4->SetCaption(ShownCoreText(*refusal));
     return;
   }
-  Grid product = Pole5->grid();
-  FillProduct(Pole1->grid(), Pole2->grid(), Places(), product);
-  ShowResult(product, Pole5);
+  Grid result = Pole5->grid();
+  calculation_->FillResult(operation, result);
+  ShowResult(result, Pole5);
 }
 
 }  // namespace zorvel

@@ -107,6 +107,8 @@ void TMain::ButtonHoreClick() {
   SpinEdit4->SetValue(Pole2->grid().ColCount() - 1);
 }
 
+void TMain::PresneClick() { Vypocty(); }
+
 void TMain::DesMChange() {
   const std::int64_t places = TextToInt(ToCp1250(DesM->Text()));
   DesM->SetValue(static_cast<int>(places));  // clamps to 2..9; a changed text runs this again, nested

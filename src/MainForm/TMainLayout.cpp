@@ -2,6 +2,7 @@
 // its place and its name, then the wiring of events to handlers. Components
 // get their initial values before any handler is attached, so building the
 // window runs no handler.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -228,8 +229,8 @@ void TMain::BuildLayout() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"),
-                       tr("Rozdiel matíc"), tr("Súčin matíc")});
+  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"), tr("Rozdiel matíc"),
+                       tr("Súčin matíc"), tr("Riešenie sústavy: matica 1 · X = matica 2")});
   ComboBox1->setCurrentIndex(-1);
   // 153 pixels wide, or as wide as its longest item needs in this font.
   ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);
@@ -242,11 +243,17 @@ void TMain::BuildLayout() {
   const int spacesWidth = metrics.horizontalAdvance(kSpacesUnderDesM);
   DesM = NewSpinEdit(GroupBox3, "DesM", 2, 9, 3, 33, {spacesLeft + (spacesWidth - 33) / 2, 12});
   ShowPlacesSentence();
-  // The buttons stand past the longer ending, so they never move.
+  // The exact mode and the buttons stand past the longer ending, so they
+  // never move.
   const int afterLabel = Label21->x() + widestLabel;
-  ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterLabel + 12, 7},
+  CheckBoxPresne = Named(new QCheckBox(tr("Presne"), GroupBox3), "CheckBoxPresne");
+  CheckBoxPresne->setToolTip(tr("Počítať presne a zaokrúhliť iba výsledky"));
+  CheckBoxPresne->adjustSize();
+  CheckBoxPresne->move(afterLabel + 12, 14);
+  const int afterExact = CheckBoxPresne->x() + CheckBoxPresne->width();
+  ButtonHore = NewSpeedButton(GroupBox3, "ButtonHore", CopyUpIcon(), {30, 30}, {afterExact + 8, 7},
                               tr("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
-  SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterLabel + 48, 7},
+  SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterExact + 44, 7},
                                 tr("O programe"), kAboutKeys);
 
   // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
@@ -339,7 +346,7 @@ void TMain::NameForScreenReaders() {
 
 void TMain::SetTabOrder() {
   QWidget* const order[] = {SpinEdit1, SpinEdit2, Pole1, SpinEdit3, SpinEdit4, Pole2,
-                            Pole3,     Pole4,     ComboBox1, DesM, Pole5,     Button};
+                            Pole3,     Pole4,     ComboBox1, DesM, CheckBoxPresne, Pole5, Button};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -360,6 +367,7 @@ void TMain::ConnectHandlers() {
   DesM->SetOnChange(Recorded(*history_, [this] { DesMChange(); }, 4));
   // A choice made by the user; setting the index by program runs nothing.
   connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));
+  connect(CheckBoxPresne, &QCheckBox::clicked, this, Guarded(Recorded(*history_, [this] { PresneClick(); })));
   connect(Pole1, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
   connect(Pole2, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
   for (StringGrid* input : {Pole1, Pole2}) {
