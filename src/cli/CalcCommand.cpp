@@ -23,9 +23,10 @@ constexpr int kMaxCols = 10;
 QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 QString HelpText() {
-  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--point] A [B]\n"
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
-            "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest.\n"
+            "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
+            "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
             "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
             "\n"
             "Operácie:\n"
@@ -36,6 +37,7 @@ QString HelpText() {
             "  sum          súčet matíc A + B\n"
             "  difference   rozdiel matíc A - B\n"
             "  product      súčin matíc A × B\n"
+            "  solve        riešenie sústavy A · X = B\n"
             "\n"
             "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
             "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
@@ -44,6 +46,7 @@ QString HelpText() {
             "\n"
             "Voľby:\n"
             "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
+            "  --exact      počíta presne a zaokrúhli iba výsledky\n"
             "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
             "  -h, --help   vypíše túto pomoc a skončí\n"
             "  --version    vypíše verziu a skončí\n"
@@ -56,6 +59,7 @@ QString HelpText() {
 struct CalcRequest {
   CalcOperation operation = CalcOperation::Determinant;
   int places = 3;
+  CalculationMode mode = CalculationMode::Hand;
   bool point = false;
   QStringList files;
 };
@@ -80,7 +84,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption version(QStringLiteral("version"));
   const QCommandLineOption places(QStringLiteral("places"), QString(), QStringLiteral("N"));
   const QCommandLineOption point(QStringLiteral("point"));
-  parser.addOptions({help, version, places, point});
+  const QCommandLineOption exact(QStringLiteral("exact"));
+  parser.addOptions({help, version, places, point, exact});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -114,6 +119,7 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
     }
   }
   request.point = parser.isSet(point);
+  if (parser.isSet(exact)) request.mode = CalculationMode::Exact;
   return request;
 }
 
@@ -168,7 +174,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   CalcResult result;
   try {
-    result = Calculate(request.operation, matrices[0], matrices[1], request.places);
+    result = Calculate(request.operation, matrices[0], matrices[1], request.places, request.mode);
   } catch (const FloatError& error) {
     return finish({kCalcRefused, {}, FloatErrorText(error) + u'\n'});
   }

@@ -7,13 +7,13 @@
 
 #include "Cp1250.h"
 #include "Determinant.h"
-#include "MatrixCalculations.h"
+#include "MatrixCalculation.h"
 #include "MatrixRows.h"
 
 namespace zorvel {
 namespace {
 
-constexpr std::array<std::pair<const char*, CalcOperation>, 7> kNames{{
+constexpr std::array<std::pair<const char*, CalcOperation>, 8> kNames{{
     {"det", CalcOperation::Determinant},
     {"reciprocal", CalcOperation::Reciprocal},
     {"adjugate", CalcOperation::Adjugate},
@@ -21,6 +21,7 @@ constexpr std::array<std::pair<const char*, CalcOperation>, 7> kNames{{
     {"sum", CalcOperation::Sum},
     {"difference", CalcOperation::Difference},
     {"product", CalcOperation::Product},
+    {"solve", CalcOperation::Solve},
 }};
 
 CalcResult Refused(std::string_view message) { return {{}, FromCp1250(message)}; }
@@ -28,12 +29,10 @@ CalcResult Refused(std::string_view message) { return {{}, FromCp1250(message)};
 CalcResult OneCell(std::string_view text) { return {{{FromCp1250(text)}}, {}}; }
 
 // The determinant and its reciprocal, as the strip under matrix 1 shows them.
-CalcResult DeterminantStrip(const QList<QStringList>& matrix1, bool reciprocal, int places) {
-  if (const auto refusal = DeterminantRefusal(MatrixSizeOf(matrix1))) return Refused(*refusal);
-  const Grid grid = MatrixGrid(matrix1);
-  const std::string determinant = MinorDeterminants(grid, places).Whole();
-  if (!reciprocal) return OneCell(determinant);
-  const std::optional<ShortText> inverted = ReciprocalOf(determinant, places);
+CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, bool reciprocal) {
+  if (const auto refusal = DeterminantRefusal(size)) return Refused(*refusal);
+  if (!reciprocal) return OneCell(calculation.Determinant().text);
+  const std::optional<std::string> inverted = calculation.Reciprocal();
   if (!inverted) {
     return {{}, QCoreApplication::translate("zorvel-calc",
                                             "Determinant matice je rovný nule, prevrátená hodnota neexistuje.")};
@@ -42,19 +41,22 @@ CalcResult DeterminantStrip(const QList<QStringList>& matrix1, bool reciprocal, 
 }
 
 // The adjugate or the inverse, as the window's inverse view shows them.
-CalcResult InverseView(const QList<QStringList>& matrix1, bool inverse, int places) {
-  const MatrixSize size = MatrixSizeOf(matrix1);
-  const Grid grid = MatrixGrid(matrix1);
-  std::optional<MinorDeterminants> minors;
-  std::string determinant;
-  if (!DeterminantRefusal(size)) determinant = minors.emplace(grid, places).Whole();
-  if (const auto refusal = InverseRefusal(size, determinant)) return Refused(*refusal);
-  Grid adjugate;
-  FillAdjugate(grid, size.rows, &*minors, places, adjugate);
-  if (!inverse) return {MatrixRows(adjugate), {}};
-  Grid result;
-  FillInverse(grid, adjugate, determinant, size.rows, places, result);
-  return {MatrixRows(result), {}};
+CalcResult InverseView(MatrixCalculation& calculation, bool inverse) {
+  if (const auto refusal = calculation.Refusal(Operation::Inverse)) return Refused(*refusal);
+  Grid adjugate, result;
+  calculation.FillInverse(adjugate, result);
+  return {MatrixRows(inverse ? result : adjugate), {}};
+}
+
+// The window's operation that gives the command's result in Pole5.
+Operation ResultOperation(CalcOperation operation) {
+  switch (operation) {
+    case CalcOperation::Sum: return Operation::Sum;
+    case CalcOperation::Difference: return Operation::Difference;
+    case CalcOperation::Product: return Operation::Product;
+    case CalcOperation::Solve: return Operation::Solve;
+    default: return Operation::Inverse;
+  }
 }
 
 }  // namespace
@@ -70,31 +72,30 @@ int OperandCount(CalcOperation operation) {
   switch (operation) {
     case CalcOperation::Sum:
     case CalcOperation::Difference:
-    case CalcOperation::Product: return 2;
+    case CalcOperation::Product:
+    case CalcOperation::Solve: return 2;
     default: return 1;
   }
 }
 
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
-                     int places) {
+                     int places, CalculationMode mode) {
+  const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
+  const MatrixSize size1 = MatrixSizeOf(matrix1), size2 = MatrixSizeOf(matrix2);
+  const bool inverseView = operation == CalcOperation::Adjugate || operation == CalcOperation::Inverse;
+  MatrixCalculation calculation({&grid1, size1, &grid2, size2, places, mode,
+                                 inverseView ? std::optional(Operation::Inverse) : std::nullopt});
   switch (operation) {
-    case CalcOperation::Determinant: return DeterminantStrip(matrix1, false, places);
-    case CalcOperation::Reciprocal: return DeterminantStrip(matrix1, true, places);
-    case CalcOperation::Adjugate: return InverseView(matrix1, false, places);
-    case CalcOperation::Inverse: return InverseView(matrix1, true, places);
+    case CalcOperation::Determinant: return DeterminantStrip(calculation, size1, false);
+    case CalcOperation::Reciprocal: return DeterminantStrip(calculation, size1, true);
+    case CalcOperation::Adjugate: return InverseView(calculation, false);
+    case CalcOperation::Inverse: return InverseView(calculation, true);
     default: break;
   }
-  const MatrixSize size1 = MatrixSizeOf(matrix1), size2 = MatrixSizeOf(matrix2);
-  const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
+  const Operation shown = ResultOperation(operation);
+  if (const auto refusal = calculation.Refusal(shown)) return Refused(*refusal);
   Grid result;
-  if (operation == CalcOperation::Product) {
-    if (const auto refusal = ProductRefusal(size1, size2)) return Refused(*refusal);
-    FillProduct(grid1, grid2, places, result);
-  } else {
-    if (const auto refusal = SumRefusal(size1, size2)) return Refused(*refusal);
-    FillElementWise(grid1, grid2, size1,
-                    operation == CalcOperation::Sum ? ElementWise::Sum : ElementWise::Difference, places, result);
-  }
+  calculation.FillResult(shown, result);
   return {MatrixRows(result), {}};
 }
 

@@ -6,14 +6,16 @@
 
 #include <optional>
 
+#include "CalculationKinds.h"
+
 namespace zorvel {
 
 // What zorvel-calc computes: the determinant strip and the results of the
 // window's calculation area, as the window writes them.
-enum class CalcOperation { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product };
+enum class CalcOperation { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve };
 
 // The operation a command-line word names (det, reciprocal, adjugate,
-// inverse, sum, difference, product), if any.
+// inverse, sum, difference, product, solve), if any.
 std::optional<CalcOperation> CalcOperationNamed(const QString& word);
 
 // How many matrices the operation takes: 1 or 2.
@@ -25,9 +27,9 @@ struct CalcResult {
 };
 
 // Computes the operation on matrices of at least one cell (the second one
-// only for two operands) at `places`. A floating-point error of the
-// arithmetic propagates as FloatError.
+// only for two operands) at `places`, by hand or exactly. A floating-point
+// error of the arithmetic propagates as FloatError.
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1,
-                     const QList<QStringList>& matrix2, int places);
+                     const QList<QStringList>& matrix2, int places, CalculationMode mode);
 
 }  // namespace zorvel
