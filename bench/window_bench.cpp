@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -59,11 +60,12 @@ void FillDense(zorvel::Grid& grid, int rows, int cols, unsigned seed) {
   }
 }
 
-std::unique_ptr<zorvel::TMain> Window(int operation, int rows1, int cols1, int rows2, int cols2) {
+std::unique_ptr<zorvel::TMain> Window(int operation, int rows1, int cols1, int rows2, int cols2, bool exact = false) {
   Application();
   auto window = zorvel::CreateMain();
   window->show();
   window->DesM->SetValue(9);
+  window->CheckBoxPresne->setChecked(exact);
   window->SpinEdit1->SetValue(rows1);
   window->SpinEdit2->SetValue(cols1);
   window->SpinEdit3->SetValue(rows2);
@@ -90,9 +92,8 @@ void BM_VypoctyInverse10x10(benchmark::State& state) {
 // into the next cell of matrix 1, all 100 cells in turn, then recalculates
 // and repaints. The determinants of the minors that do not keep that cell are
 // reused.
-void BM_VypoctyInverse10x10OneCellEdit(benchmark::State& state) {
-  const auto window = Window(0, 10, 10, 3, 3);
-  zorvel::Grid& matrix = window->Pole1->grid();
+void OneCellEdits(benchmark::State& state, zorvel::TMain& window) {
+  zorvel::Grid& matrix = window.Pole1->grid();
   const zorvel::Grid original = matrix;
   zorvel::Grid typed;
   FillDense(typed, 10, 10, 4242);
@@ -101,9 +102,23 @@ void BM_VypoctyInverse10x10OneCellEdit(benchmark::State& state) {
     const int row = 1 + k / 10 % 10, col = 1 + k % 10;
     matrix.SetCells(col, row, (k / 100 % 2 == 0 ? typed : original).Cells(col, row));
     ++k;
-    window->Vypocty();
+    window.Vypocty();
     QApplication::processEvents();
   }
+}
+
+void BM_VypoctyInverse10x10OneCellEdit(benchmark::State& state) { OneCellEdits(state, *Window(0, 10, 10, 3, 3)); }
+
+// The same keystrokes in the exact mode: the determinant, its reciprocal and
+// the inverse by exact elimination, each shown value rounded once.
+void BM_VypoctyExactInverse10x10OneCellEdit(benchmark::State& state) {
+  OneCellEdits(state, *Window(0, 10, 10, 3, 3, true));
+}
+
+// Solving matrix 1 . X = matrix 2 for three right-hand sides, by hand
+// (Cramer's rule: 30 determinants of 10 x 10) and exactly.
+void BM_VypoctySolve10x10By3OneCellEdit(benchmark::State& state) {
+  OneCellEdits(state, *Window(4, 10, 10, 10, 3, state.range(0) != 0));
 }
 
 // A change of the places (9 and 8 in turn) recomputes everything afresh.
@@ -189,6 +204,8 @@ void BM_CalcInverse10x10(benchmark::State& state) {
 BENCHMARK(BM_VypoctyInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyInverse10x10OneCellEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyInverse10x10PlacesChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctyExactInverse10x10OneCellEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctySolve10x10By3OneCellEdit)->ArgName("exact")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalcInverse10x10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyProduct20x10By10x10)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 // damaged by hand is left out and the rest comes back.
 
 #include <QCommandLineParser>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -56,6 +57,7 @@ void KeepASession(const QString& path) {
   Paste(Pole(*window, "Pole2"), 1, 1, "1\t2\n3\t4\n5\t6+i\n");
   ChooseOperation(*window, 3);
   TypeSpin(Spin(*window, "DesM"), "5");
+  QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPresne"), Qt::LeftButton);
   Pole(*window, "Pole1")->grid().SetColWidths(2, 77);
   Pole(*window, "Pole5")->grid().SetColWidths(1, 55);
   window->resize(810, 530);
@@ -82,6 +84,7 @@ class SessionTest : public QObject {
     QCOMPARE(ShownMatrix(Pole(*window, "Pole2")), kMatrix2);
     QCOMPARE(RowHeaders(Pole(*window, "Pole2")), QStringList({"1", "2", "3"}));
     QCOMPARE(Label(*window, "Label21")->text(), QStringLiteral("Zaokrúhľovať na             desatinných miest"));
+    QVERIFY(Find<QCheckBox>(*window, "CheckBoxPresne")->isChecked());
     QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), Rows({{"7,5-i", "11-2i"}, {"21,25-i", "25,5+2,25i"}}));  // the product
     QCOMPARE(Pole(*window, "Pole1")->grid().ColWidths(2) + Pole(*window, "Pole5")->grid().ColWidths(1), 77 + 55);
     QCOMPARE(window->size(), QSize(810, 530));

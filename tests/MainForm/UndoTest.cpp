@@ -2,6 +2,7 @@
 // again exactly, hidden cells included, one recalculation a step; which
 // actions make a step; an edit still open; an error while undoing.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QToolButton>
 
@@ -26,6 +27,7 @@ QStringList Snapshot(const TMain& window) {
   }
   for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "DesM"}) lines << Spin(window, name)->Text();
   lines << Find<QComboBox>(window, "ComboBox1")->currentText() << Label(window, "Label21")->text();
+  lines << (Find<QCheckBox>(window, "CheckBoxPresne")->isChecked() ? "exact" : "by hand");
   if (PanelNamed(window, "PanelVypocet")->isHidden()) {
     lines << PanelNamed(window, "Panel4")->Caption();  // covered while a result shows
   } else {
@@ -60,6 +62,7 @@ class UndoTest : public QObject {
         [&] { TypeSpin(Spin(*window, "SpinEdit1"), "12"); },  // "1", then "12": one step
         [&] { ChooseOperation(*window, 0); },
         [&] { TypeSpin(Spin(*window, "DesM"), "5"); },
+        [&] { QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPresne"), Qt::LeftButton); },
     };
     for (const auto& action : actions) {
       action();

@@ -10,6 +10,7 @@
 #include "GridOps.h"
 #include "LiteralDeterminant.h"
 #include "MessageRecorder.h"
+#include "TestGrids.h"
 #include "Messages.h"
 
 namespace zorvel {
@@ -17,26 +18,12 @@ namespace {
 
 using testing::LiteralGridDeterminant;
 using testing::MessageRecorder;
-using Rows = std::vector<std::vector<std::string>>;
+using testing::MatrixGrid;
+using testing::Rows;
 
 const std::string kNotSquare = "Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 const std::string kFixedCountsDiffer =
     "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
-
-// A matrix grid with numbered headers, one fixed row and column.
-Grid MatrixGrid(const Rows& rows) {
-  Grid grid;
-  grid.SetRowCount(static_cast<int>(rows.size()) + 1);
-  grid.SetColCount(static_cast<int>(rows.empty() ? 0 : rows[0].size()) + 1);
-  for (int i = 1; i < grid.RowCount(); ++i) grid.SetCells(0, i, std::to_string(i));
-  for (int j = 1; j < grid.ColCount(); ++j) grid.SetCells(j, 0, std::to_string(j));
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    for (std::size_t j = 0; j < rows[i].size(); ++j) {
-      grid.SetCells(static_cast<int>(j) + 1, static_cast<int>(i) + 1, rows[i][j]);
-    }
-  }
-  return grid;
-}
 
 // The text, or the error that ended the computation.
 std::string Outcome(const std::function<std::string()>& compute) {

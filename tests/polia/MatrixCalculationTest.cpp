@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "CalculationMessages.h"
+#include "MatrixCalculation.h"
+#include "Messages.h"
+#include "TestGrids.h"
+
+namespace zorvel {
+namespace {
+
+using testing::DataRows;
+using testing::MatrixGrid;
+using testing::Rows;
+
+constexpr CalculationMode kHand = CalculationMode::Hand;
+constexpr CalculationMode kExact = CalculationMode::Exact;
+
+struct CalculationCase {
+  const char* name;
+  CalculationMode mode;
+  Operation operation;
+  Rows matrix1;
+  Rows matrix2;
+  int places;
+  Rows result;           // for the inverse: the adjugate's rows, then the inverse's
+  std::string_view refusal;  // or why there is none
+};
+
+MatrixSize SizeOf(const Rows& rows) { return {static_cast<int>(rows.size()), static_cast<int>(rows[0].size())}; }
+
+TEST(MatrixCalculation, ComputesEachOperationInEitherModeOrSaysWhyNot) {
+  const std::string tooLarge(kTooLargeNumber);
+  const Rows column{{"5"}, {"6"}};
+  const CalculationCase cases[] = {
+      {"solve by Cramer's rule", kHand, Operation::Solve, {{"1", "2"}, {"3", "4"}}, column, 3, {{"-4"}, {"4,5"}}, {}},
+      {"solve exactly", kExact, Operation::Solve, {{"i", "0"}, {"0", "1"}}, {{"1", "i"}, {"2", "0"}}, 3,
+       {{"-i", "1"}, {"2", "0"}}, {}},
+      // By hand 0,333 x 3 rounds to 1 at 2 places and the determinant to 0;
+      // exactly it is -0,001.
+      {"nearly singular by hand", kHand, Operation::Solve, {{"0,333", "1"}, {"1", "3"}}, {{"1"}, {"0"}}, 2, {},
+       kSolveDeterminantZero},
+      {"nearly singular exactly", kExact, Operation::Solve, {{"0,333", "1"}, {"1", "3"}}, {{"1"}, {"0"}}, 2,
+       {{"-3000"}, {"1000"}}, {}},
+      {"solve, matrix 1 not square", kExact, Operation::Solve, {{"1", "2"}}, {{"1"}}, 3, {}, kSolveNotSquare},
+      {"solve, rows differ", kHand, Operation::Solve, {{"1", "2"}, {"3", "4"}}, {{"1"}}, 3, {}, kSolveRowsDiffer},
+      {"solve, singular", kExact, Operation::Solve, {{"1", "2"}, {"2", "4"}}, column, 3, {}, kSolveDeterminantZero},
+      {"inverse exactly", kExact, Operation::Inverse, {{"1", "2"}, {"3", "4"}}, column, 3,
+       {{"4", "-2"}, {"-3", "1"}, {"-2", "1"}, {"1,5", "-0,5"}}, {}},
+      {"inverse exactly, singular", kExact, Operation::Inverse, {{"1", "2"}, {"2", "4"}}, column, 3, {},
+       kInverseDeterminantZero},
+      // Each term rounds to 0,01 by hand, so the sum is 0,02; exactly 0,014.
+      {"product exactly", kExact, Operation::Product, {{"0,1", "0,1"}}, {{"0,07"}, {"0,07"}}, 2, {{"0,01"}}, {}},
+      {"sum beyond the hand mode's limit", kExact, Operation::Sum, {{"5000000000", "1"}}, {{"1", "i"}}, 3,
+       {{"5000000001", "1+i"}}, {}},
+      {"difference exactly", kExact, Operation::Difference, {{"0,3"}}, {{"0,1"}}, 3, {{"0,2"}}, {}},
+      {"a cell without a number", kExact, Operation::Product, {{tooLarge, "1"}, {"2", "3"}}, {{"1"}, {"1"}}, 3,
+       {{tooLarge}, {"5"}}, {}},
+  };
+  for (const CalculationCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Grid matrix1 = MatrixGrid(c.matrix1);
+    const Grid matrix2 = MatrixGrid(c.matrix2);
+    MatrixCalculation calculation(
+        {&matrix1, SizeOf(c.matrix1), &matrix2, SizeOf(c.matrix2), c.places, c.mode, c.operation});
+    const std::optional<std::string_view> refusal = calculation.Refusal(c.operation);
+    EXPECT_EQ(refusal.value_or(""), c.refusal);
+    if (refusal) continue;
+    Grid result, inverse;
+    if (c.operation == Operation::Inverse) {
+      calculation.FillInverse(result, inverse);
+      Rows both = DataRows(result);
+      for (const auto& row : DataRows(inverse)) both.push_back(row);
+      EXPECT_EQ(both, c.result);
+    } else {
+      calculation.FillResult(c.operation, result);
+      EXPECT_EQ(DataRows(result), c.result);
+    }
+  }
+}
+
+TEST(MatrixCalculation, TheStripShowsTheDeterminantAndItsReciprocalInEitherMode) {
+  const Grid circuit = MatrixGrid({{"1500+200i", "-1000", "0"}, {"-1000", "2200-300i", "-1200"},
+                                   {"0", "-1200", "1800+500i"}});
+  const std::string tooLarge(kTooLargeNumber);
+  MatrixCalculation hand({&circuit, {3, 3}, &circuit, {3, 3}, 4, kHand, std::nullopt});
+  MatrixCalculation exact({&circuit, {3, 3}, &circuit, {3, 3}, 4, kExact, std::nullopt});
+  EXPECT_EQ(hand.Determinant().text, tooLarge);  // the products on the way pass 2147483647
+  EXPECT_EQ(exact.Determinant().text, "2093000000+874000000i");
+  EXPECT_EQ(exact.Reciprocal(), "0");  // 4,1E-10 - 1,7E-10 i rounds to 0 at 4 places
+}
+
+}  // namespace
+}  // namespace zorvel
