@@ -35,6 +35,18 @@
         <source>Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.</source>
         <translation>To multiply matrices, the first must have as many columns as the second has rows.</translation>
     </message>
+    <message>
+        <source>Sústavu nie je možné vyriešiť, pretože matica 1 nie je štvorcová.</source>
+        <translation>The system cannot be solved because matrix 1 is not square.</translation>
+    </message>
+    <message>
+        <source>Sústavu nie je možné vyriešiť, pretože matica 2 nemá toľko riadkov ako matica 1.</source>
+        <translation>The system cannot be solved because matrix 2 does not have as many rows as matrix 1.</translation>
+    </message>
+    <message>
+        <source>Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule.</source>
+        <translation>The system has no unique solution because the determinant of matrix 1 is zero.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -349,6 +361,18 @@
     <message>
         <source>Determinant v menovateli</source>
         <translation>Determinant in the denominator</translation>
+    </message>
+    <message>
+        <source>Riešenie sústavy: matica 1 · X = matica 2</source>
+        <translation>Solve: matrix 1 · X = matrix 2</translation>
+    </message>
+    <message>
+        <source>Presne</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Počítať presne a zaokrúhliť iba výsledky</source>
+        <translation>Compute exactly and round only the results</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,9 @@ namespace {
     QT_TRANSLATE_NOOP("CoreTexts", "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov."),
     QT_TRANSLATE_NOOP("CoreTexts", "Matice nie je možné násobiť."),
     QT_TRANSLATE_NOOP("CoreTexts", "Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 1 nie je štvorcová."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 2 nemá toľko riadkov ako matica 1."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule."),
 };
 
 }  // namespace
