@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "CalculationKinds.h"
+#include "CramerMinors.h"
 #include "Determinant.h"
 
 class QCheckBox;
@@ -195,6 +196,8 @@ class TMain : public QWidget {
   // The determinants of matrix 1 and its minors, shared by the strip and the
   // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
+  // The determinants of Cramer's rule for the solution, kept the same way.
+  std::unique_ptr<CramerMinors> cramerMinors_;
   // The running recalculation's results, worked out as they are asked for.
   MatrixCalculation* calculation_ = nullptr;
   int recalculationCount_ = 0;

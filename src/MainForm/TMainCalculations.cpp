@@ -62,7 +62,8 @@ void TMain::Vypocty() {
       UpToDate(matrix1Minors_, Pole1->grid(), Places());
       minors = &*matrix1Minors_;
     }
-    MatrixCalculation calculation(input, minors);
+    if (!cramerMinors_) cramerMinors_ = std::make_unique<CramerMinors>();
+    MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? cramerMinors_.get() : nullptr);
     const QScopedValueRollback<MatrixCalculation*> current(calculation_, &calculation);
     Vypocet1();
     if (!input.operation) return;  // no operation chosen: only the strip

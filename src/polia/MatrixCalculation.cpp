@@ -38,8 +38,9 @@ class MatrixCalculation::Exact {
   bool withInverse_ = false;
 };
 
-MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors)
-    : input_(input), minors_(minors) {}
+MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors,
+                                     CramerMinors* cramer)
+    : input_(input), minors_(minors), cramer_(cramer) {}
 
 MatrixCalculation::~MatrixCalculation() = default;
 
@@ -135,7 +136,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
       return;
     case Operation::Solve: {
       if (Hand()) {
-        FillSolution(matrix1, matrix2, size1.rows, size2.cols, Determinant().text, places, result);
+        FillSolution(matrix1, matrix2, size1.rows, size2.cols, Determinant().text, places, cramer_, result);
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "CalculationKinds.h"
+#include "CramerMinors.h"
 #include "Determinant.h"
 #include "Grid.h"
 #include "MatrixCalculations.h"
@@ -37,10 +38,12 @@ struct ShownDeterminant {
 // command line alike: each result is worked out once, when first asked for.
 class MatrixCalculation {
  public:
-  // `minors`, by hand, holds matrix 1's minors for its present cells and the
-  // places (kept by the caller from one recalculation to the next); without
-  // it they are computed here.
-  explicit MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors = nullptr);
+  // By hand, `minors` holds matrix 1's minors for its present cells and the
+  // places, and `cramer` the minors of Cramer's rule from the last solution
+  // (both kept by the caller from one recalculation to the next); without
+  // them everything is computed here.
+  explicit MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors = nullptr,
+                             CramerMinors* cramer = nullptr);
   ~MatrixCalculation();
   MatrixCalculation(const MatrixCalculation&) = delete;
   MatrixCalculation& operator=(const MatrixCalculation&) = delete;
@@ -66,6 +69,7 @@ class MatrixCalculation {
 
   CalculationInput input_;
   MinorDeterminants* minors_;
+  CramerMinors* cramer_;
   std::optional<MinorDeterminants> ownMinors_;
   std::optional<ShownDeterminant> determinant_;
   std::unique_ptr<Exact> exact_;

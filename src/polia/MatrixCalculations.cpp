@@ -113,7 +113,7 @@ void FillProduct(const Grid& matrix1, const Grid& matrix2, int places, Grid& pro
 }
 
 void FillSolution(const Grid& matrix1, const Grid& matrix2, int n, int k, std::string_view determinant, int places,
-                  Grid& solution) {
+                  CramerMinors* kept, Grid& solution) {
   ShapeAsProduct(matrix1, matrix2, solution);
   // Matrix 1 with one column replaced at a time, in a scratch copy.
   Grid replaced;
@@ -121,7 +121,8 @@ void FillSolution(const Grid& matrix1, const Grid& matrix2, int n, int k, std::s
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= k; ++j) {
       for (int r = 1; r <= n; ++r) replaced.SetCells(i, r, matrix2.Cells(j, r));
-      const std::string numerator = GridDeterminant(replaced, places);
+      const std::string numerator =
+          kept != nullptr ? kept->Determinant(replaced, i, j, n, k, places) : GridDeterminant(replaced, places);
       solution.SetCells(j, i, ComplexDiv(numerator, determinant, places));
     }
     for (int r = 1; r <= n; ++r) replaced.SetCells(i, r, matrix1.Cells(i, r));

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "CramerMinors.h"
 #include "Determinant.h"
 #include "Grid.h"
 #include "ShortText.h"
@@ -70,7 +71,8 @@ void ShapeAsProduct(const Grid& matrix1, const Grid& matrix2, Grid& result);
 // `determinant` must not read as 0) and the n x k matrix 2, by Cramer's rule
 // as a student writes it: x(i, j) is the determinant of matrix 1 with its
 // column i replaced by column j of matrix 2, divided by the determinant.
+// `kept`, when given, holds those determinants' minors from the last time.
 void FillSolution(const Grid& matrix1, const Grid& matrix2, int n, int k, std::string_view determinant, int places,
-                  Grid& solution);
+                  CramerMinors* kept, Grid& solution);
 
 }  // namespace zorvel

@@ -51,7 +51,7 @@ void Apply(TMain& window, const Step& step) {
   }
 }
 
-// What the strip and the inverse view show.
+// What the strip and the inverse view (or the solution) show.
 struct Results {
   QString determinant;
   QString reciprocal;  // empty: hidden
@@ -73,6 +73,8 @@ Results WhatIsShown(const TMain& window) {
   if (shown.inverseShown) {
     shown.adjugate = ShownMatrix(Pole(window, "Pole3"));
     shown.inverse = ShownMatrix(Pole(window, "Pole4"));
+  } else if (!PanelNamed(window, "PanelVypocet")->isHidden()) {
+    shown.inverse = ShownMatrix(Pole(window, "Pole5"));  // the solution
   } else {
     shown.message = PanelNamed(window, "Panel4")->Caption();
   }
@@ -93,7 +95,7 @@ void CopyMatrix(const TMain& from, TMain& to, const char* pole, int rows, int co
   }
 }
 
-// A window made afresh with the same matrices, places and the inverse chosen,
+// A window made afresh with the same matrices, places and operation,
 // whose last recalculation computes everything from nothing kept: the cells
 // go in first, and the places change last.
 std::unique_ptr<TMain> FreshCopy(const TMain& window) {
@@ -106,7 +108,7 @@ std::unique_ptr<TMain> FreshCopy(const TMain& window) {
   fresh->SpinEdit2->SetValue(cols1);
   fresh->SpinEdit3->SetValue(rows2);
   fresh->SpinEdit4->SetValue(cols2);
-  fresh->ComboBox1->setCurrentIndex(0);
+  fresh->ComboBox1->setCurrentIndex(window.ComboBox1->currentIndex());
   fresh->ComboBox1Change();
   const int places = window.DesM->Value();
   fresh->DesM->SetValue(places == 9 ? 8 : 9);
@@ -132,41 +134,46 @@ class KeptMinorsTest : public QObject {
 
  private slots:
   void eachStepShowsWhatAFreshWindowShows_data() {
+    QTest::addColumn<int>("operation");  // the inverse, or the solution
     QTest::addColumn<QList<QStringList>>("matrix1");
     QTest::addColumn<QList<QStringList>>("matrix2");
     QTest::addColumn<QList<Step>>("steps");
-    QTest::newRow("typing in one cell after another")
+    QTest::newRow("typing in one cell after another") << 0
         << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 2, 3, "-3,25+1,5i"), Type(1, 5, 5, "0,125"), Type(1, 1, 1, "7i"), Type(1, 2, 3, "")};
-    QTest::newRow("a cell set back to its old text")
+    QTest::newRow("a cell set back to its old text") << 0
         << kComplex5x5 << kReal4x4 << QList<Step>{Type(1, 3, 4, "9"), Type(1, 3, 4, "1+i"), Type(1, 3, 4, "9")};
-    QTest::newRow("swaps with edits between")
+    QTest::newRow("swaps with edits between") << 0
         << kComplex5x5 << kReal4x4
         << QList<Step>{Swap(), Type(1, 3, 2, "1-i"), Swap(), Type(1, 4, 1, "-2"), Type(2, 1, 1, "6"), Swap()};
-    QTest::newRow("places and sizes")
+    QTest::newRow("places and sizes") << 0
         << kReal4x4 << kComplex5x5
         << QList<Step>{Places("9"), Type(1, 2, 2, "1,123456789i"), Size(1, 5, 5), Type(1, 5, 5, "1"),
                        Places("2"), Type(1, 1, 4, "0,005"), Size(1, 3, 3), Size(1, 4, 4)};
-    QTest::newRow("the determinant becomes zero and comes back")
+    QTest::newRow("the determinant becomes zero and comes back") << 0
         << kReal4x4 << kReal4x4
         << QList<Step>{Type(1, 4, 1, "2"), Type(1, 4, 2, "1"), Type(1, 4, 3, "0"), Type(1, 4, 4, "1"),
                        Type(1, 4, 4, "3")};
-    QTest::newRow("undo and redo between edits")
+    QTest::newRow("undo and redo between edits") << 0
         << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 2, 3, "5"), Type(1, 4, 4, "-i"), Undo(), Undo(), Redo(), Type(1, 1, 1, "2"),
                        Swap(), Undo(), Size(1, 4, 4), Undo(), Redo(), Places("7"), Undo(), Undo(), Redo()};
-    QTest::newRow("through an error and back")
+    QTest::newRow("through an error and back") << 0
         << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 3, 1, "1E200"), Type(1, 3, 1, "4"), Type(1, 5, 5, "1E200"), Type(1, 2, 2, "1"),
                        Type(1, 5, 5, "-1")};
+    QTest::newRow("solving, with edits in both matrices") << 4 << kComplex5x5 << kReal4x4
+        << QList<Step>{Size(2, 5, 2), Type(2, 5, 1, "7"), Type(1, 2, 2, "i"), Type(2, 1, 2, "-0,5"),
+                       Places("5"), Type(1, 5, 1, "2+i"), Size(2, 5, 3), Type(2, 3, 3, "1-i"), Undo(), Redo()};
   }
   void eachStepShowsWhatAFreshWindowShows() {
+    QFETCH(int, operation);
     QFETCH(QList<QStringList>, matrix1);
     QFETCH(QList<QStringList>, matrix2);
     QFETCH(QList<Step>, steps);
     DialogRecorder dialogs;  // the error steps are reported here, not shown
     const auto window = OpenWindow();
-    ChooseOperation(*window, 0);
+    ChooseOperation(*window, operation);
     SetSize(*window, 1, static_cast<int>(matrix1.size()), static_cast<int>(matrix1[0].size()));
     SetSize(*window, 2, static_cast<int>(matrix2.size()), static_cast<int>(matrix2[0].size()));
     TypeMatrix(Pole(*window, "Pole1"), matrix1);
