@@ -169,7 +169,10 @@ bool ReadPlainNumber(const char*& p, const char* end, PlainNumber& number) {
   return number.count > 0 || !point;  // a point without digits is not plain
 }
 
-double PlainValue(const PlainNumber& number, bool negative) {
+// Inlined, as is ReadPlainForm into its two callers: the plain forms are what
+// every chained operation reads, and calls would pass extended values through
+// memory.
+[[gnu::always_inline]] inline double PlainValue(const PlainNumber& number, bool negative) {
   return DecimalValue(static_cast<long double>(number.digits), -number.fractionDigits, negative);
 }
 
@@ -180,7 +183,7 @@ bool IsI(char c) { return c == 'i' || c == 'I'; }
 // other text, which then takes the general way. Both ways give the same
 // values, signs of zero included: the general way sums the tail and the head,
 // so a part that the other term leaves empty is 0 + part.
-bool ReadPlainForm(std::string_view text, Complex& value) {
+[[gnu::always_inline]] inline bool ReadPlainForm(std::string_view text, Complex& value) {
   const char* p = text.data();
   const char* const end = p + text.size();
   const bool negative = p != end && *p == '-';
@@ -210,10 +213,10 @@ bool ReadPlainForm(std::string_view text, Complex& value) {
 
 namespace {
 
-Complex Read(std::string_view text, StoppedFlag stopped, TermSink* sink) {
-  Complex value;
-  // The plain forms are read whole; a sink hears every term the general way.
-  if (sink == nullptr && ReadPlainForm(text, value)) return value;
+// The general way, for every text not of a plain form; kept out of line so
+// that the readers of the plain forms stay small enough to inline their
+// arithmetic.
+[[gnu::noinline]] Complex ReadGeneral(std::string_view text, StoppedFlag stopped, TermSink* sink) {
   if (text.find(kTooLargeNumber) != npos) {
     if (stopped != nullptr) *stopped = true;
     return kNotANumber;
@@ -232,17 +235,24 @@ Complex Read(std::string_view text, StoppedFlag stopped, TermSink* sink) {
 
 }  // namespace
 
-Complex ParseComplex(std::string_view text) { return Read(text, nullptr, nullptr); }
+// The plain forms are read whole, straight from the text.
+Complex ParseComplex(std::string_view text) {
+  Complex value;
+  if (ReadPlainForm(text, value)) return value;
+  return ReadGeneral(text, nullptr, nullptr);
+}
 
 ComplexReading ReadComplex(std::string_view text) {
   bool stopped = false;
-  const Complex value = Read(text, &stopped, nullptr);
+  Complex value;
+  if (!ReadPlainForm(text, value)) value = ReadGeneral(text, &stopped, nullptr);
   return {value, !stopped};
 }
 
+// A sink hears every term, so every text takes the general way.
 ComplexReading ReadComplex(std::string_view text, TermSink& sink) {
   bool stopped = false;
-  const Complex value = Read(text, &stopped, &sink);
+  const Complex value = ReadGeneral(text, &stopped, &sink);
   return {value, !stopped};
 }
 

@@ -28,7 +28,9 @@ inline long double PowerOfTen(std::int64_t exponent) {
 // The value of a number read as one whole number of all its digits and the
 // power of ten that its point and exponent give: multiplied, or for a negative
 // power divided, in extended precision, then rounded to double.
-inline double DecimalValue(long double whole, std::int64_t power, bool negative) {
+// Always inlined: a call would pass the extended value through memory, and the
+// readers of the plain forms call it for every number.
+[[gnu::always_inline]] inline double DecimalValue(long double whole, std::int64_t power, bool negative) {
   long double value = whole;
   if (whole != 0.0L && power > 0) value = whole * PowerOfTen(power);
   if (whole != 0.0L && power < 0) value = whole / PowerOfTen(-power);

@@ -16,9 +16,9 @@ constexpr std::uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,    
                                             100000, 1000000, 10000000, 100000000, 1000000000};
 constexpr std::int64_t kTwoTo31 = 2147483648;
 constexpr double kTwoTo63 = 9223372036854775808.0;
-// What a remainder must reach to round up: half a unit, less the 10^-6 of a
-// unit by which a decimal tie's binary form may fall short of it.
-constexpr long double kHalfUnitTieBand = 0.5L - 1e-6L;
+// How far below half a unit a remainder still rounds up: the 10^-6 of a unit
+// by which a decimal tie's binary form may fall short of the half.
+constexpr long double kTieBand = 1e-6L;
 
 // Rounds to the nearest integer, ties to even, in the default rounding mode:
 // one x87 instruction, where a library call would cost more than the rest.
@@ -60,16 +60,12 @@ FixedPoint RoundFixedPoint(int places, double x) {
   // digit goes up when what follows it is half a unit or more. A decimal tie
   // such as 2,675 is stored just below its half, so a remainder within 10^-6
   // of a unit below the half counts as the half: 2,675 gives 2,68 at 2 places,
-  // as the written number asks, while 0,24645 gives 0,246 at 3.
+  // as the written number asks, while 0,24645 gives 0,246 at 3. Adding that
+  // band before rounding to the nearest integer does both in one step.
   const std::int64_t scale = kPowersOfTen[places];
   const long double fraction = static_cast<long double>(a) * static_cast<long double>(scale) -
                                static_cast<long double>(integerPart * scale);
-  std::int64_t units = RoundHalfEven(fraction);
-  // Exact: the nearest integer lies within half a unit of the fraction.
-  const long double remainder = fraction - static_cast<long double>(units);
-  // Below the nearest integer (remainder < 0) the fraction was rounded up from
-  // at least half a unit already; above it, up from the tie band on.
-  if (remainder >= kHalfUnitTieBand) ++units;
+  std::int64_t units = RoundHalfEven(fraction + kTieBand);
   if (units == scale) {  // the fraction rounded up to a whole unit
     ++integerPart;
     units = 0;
