@@ -90,6 +90,10 @@
         <source>zápis zlyhal (%1)</source>
         <translation>writing failed (%1)</translation>
     </message>
+    <message>
+        <source>na disku nie je miesto</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

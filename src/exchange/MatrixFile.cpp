@@ -82,24 +82,40 @@ MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format) {
 }
 
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
+  return SaveFileBytes(path, MatrixText(rows, MatrixFormatFor(path)).toUtf8());
+}
+
+QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   const QFileInfo info(path);
   if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
   if (!info.absoluteDir().exists()) {
     return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath())));
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that every write reaches the disk here and is checked:
+  // QSaveFile holds back a small write, and when it fails inside commit(),
+  // commit() still renames the short file over the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
                                ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
                                : Texts::tr("chýba oprávnenie na zápis do priečinka"));
   }
-  const QByteArray bytes = MatrixText(rows, MatrixFormatFor(path)).toUtf8();
-  // A failed write or rename removes the temporary file; the target stays as
-  // it was.
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    return SaveError(path, Texts::tr("zápis zlyhal (%1)").arg(file.errorString()));
+  // A write that takes only part of the bytes says no reason; the next one
+  // for the rest does. A failure leaves the target as it was and the
+  // temporary file is removed.
+  for (qint64 done = 0; done < bytes.size();) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    if (written <= 0) return SaveError(path, WriteFailure(file));
+    done += written;
   }
+  if (!file.flush() || !file.commit()) return SaveError(path, WriteFailure(file));
   return {};
+}
+
+QString WriteFailure(const QFileDevice& file) {
+  // Qt tells a full disk apart, but words it in English.
+  if (file.error() == QFileDevice::ResourceError) return Texts::tr("na disku nie je miesto");
+  return Texts::tr("zápis zlyhal (%1)").arg(file.errorString());
 }
 
 }  // namespace zorvel

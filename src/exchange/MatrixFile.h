@@ -6,6 +6,7 @@
 
 #include "MatrixText.h"
 
+class QFileDevice;
 class QIODevice;
 
 namespace zorvel {
@@ -35,5 +36,11 @@ MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format);
 // the target, so a failed save never leaves half a file. Gives the empty text
 // when saved, or a message naming the file and the reason.
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows);
+
+// The same for any bytes: every write is checked before the rename.
+QString SaveFileBytes(const QString& path, const QByteArray& bytes);
+
+// Why a write to the file failed, in the messages' words.
+QString WriteFailure(const QFileDevice& file);
 
 }  // namespace zorvel

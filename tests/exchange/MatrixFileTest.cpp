@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include "MatrixFile.h"
@@ -163,6 +164,32 @@ class MatrixFileTest : public QObject {
     QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(entries(), before);
     if (folder.isEmpty()) QCOMPARE(Bytes(target), QByteArray("old\n"));
+  }
+
+  // On a full disk of its own, however the writes fail.
+  void aSaveOntoAFullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("free");  // bytes left on the disk; a large matrix when some
+    QTest::newRow("small, held back by Qt") << "m.tsv" << 0;
+    QTest::newRow("large, written in part") << "m.csv" << 8192;
+  }
+  void aSaveOntoAFullDiskKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(int, free);
+    if (geteuid() != 0) QSKIP("mounting a small file system takes root");
+    QTemporaryDir dir;
+    QCOMPARE(mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k"), 0);
+    const auto unmount = qScopeGuard([&dir] { umount(QFile::encodeName(dir.path()).constData()); });
+    const QString path = dir.filePath(name);
+    Write(path, "old\n");
+    QFile fill(dir.filePath("fill"));
+    QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (fill.write(QByteArray(4096, 'x')) > 0) {}
+    QVERIFY(fill.resize(fill.size() - free));
+    const QString error = SaveMatrixFile(path, {QStringList(free > 0 ? 2000 : 1, "1234567890")});
+    QCOMPARE(error, QString::fromUtf8("Súbor „%1“ sa nedá uložiť: na disku nie je miesto.").arg(path));
+    QCOMPARE(Bytes(path), QByteArray("old\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"fill", name}));
   }
 };
 
