@@ -96,6 +96,22 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Stav okna sa nedá zachovať do ďalšieho spustenia.
+%1</source>
+        <translation>The window’s state cannot be kept for the next start.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>Súbor „%1“ sa nedá uložiť: v dočasnom priečinku „%2“ sa nedá pripraviť.</source>
+        <translation>The file “%1” cannot be saved: it cannot be prepared in the temporary folder “%2”.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Zorvel: kalkulačka pre malé matice komplexných čísel.</source>

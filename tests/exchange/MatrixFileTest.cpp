@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 #include "MatrixFile.h"
+#include "SettingsFile.h"
 
 using namespace zorvel;
 
@@ -172,6 +174,7 @@ class MatrixFileTest : public QObject {
     QTest::addColumn<int>("free");  // bytes left on the disk; a large matrix when some
     QTest::newRow("small, held back by Qt") << "m.tsv" << 0;
     QTest::newRow("large, written in part") << "m.csv" << 8192;
+    QTest::newRow("settings") << "s.ini" << 0;
   }
   void aSaveOntoAFullDiskKeepsTheOldFile() {
     QFETCH(QString, name);
@@ -186,7 +189,9 @@ class MatrixFileTest : public QObject {
     QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (fill.write(QByteArray(4096, 'x')) > 0) {}
     QVERIFY(fill.resize(fill.size() - free));
-    const QString error = SaveMatrixFile(path, {QStringList(free > 0 ? 2000 : 1, "1234567890")});
+    const QString error = name.endsWith(".ini")
+                              ? SaveSettingsFile(path, [](QSettings& settings) { settings.setValue("a", 1); })
+                              : SaveMatrixFile(path, {QStringList(free > 0 ? 2000 : 1, "1234567890")});
     QCOMPARE(error, QString::fromUtf8("Súbor „%1“ sa nedá uložiť: na disku nie je miesto.").arg(path));
     QCOMPARE(Bytes(path), QByteArray("old\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"fill", name}));
