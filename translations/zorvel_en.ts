@@ -198,6 +198,10 @@
         <source>Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.</source>
         <translation>Some cells of the file “%1” held more than 32,767 characters. Their text was cut short.</translation>
     </message>
+    <message>
+        <source>Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.</source>
+        <translation>Tabs and line breaks in cells of the file “%1” were replaced by spaces.</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::StringGrid</name>

@@ -67,6 +67,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
                                  std::max(colsLeftOut, 0));
   }
   if (textsCut) cuts << block.cutMessage;
+  if (!block.notice.isEmpty()) cuts << block.notice;
   RunThen([&window] { window.Vypocty(); },
           [&cuts] {
             if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));

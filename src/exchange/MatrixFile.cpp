@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <utility>
+
 namespace zorvel {
 namespace {
 
@@ -44,7 +46,8 @@ MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
   QStringDecoder decoder(QStringConverter::Utf8);  // skips a byte order mark
   const QString text = decoder.decode(bytes);
   if (decoder.hasError()) return {{}, Texts::tr("nie je to text v kódovaní UTF-8")};
-  return {ParseMatrixText(text, format), {}};
+  ParsedMatrixText parsed = ParseMatrixText(text, format);
+  return {std::move(parsed.rows), {}, parsed.breaksReplaced};
 }
 
 QString ReadError(const QString& path, const QString& reason) {

@@ -18,6 +18,8 @@ namespace zorvel {
 struct MatrixFileContents {
   QList<QStringList> rows;
   QString error;  // empty when the rows were read
+  // A CSV cell held tabs or line ends, now spaces (ParseMatrixText).
+  bool breaksReplaced = false;
 };
 
 // A file's path as messages name it: with the system's separators.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,7 @@
 
 #include "MatrixFile.h"
 #include "SettingsFile.h"
+#include "TabSeparated.h"
 
 using namespace zorvel;
 
@@ -78,13 +80,37 @@ class MatrixFileTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
   }
 
+  // Any cell keeps its place in both forms, on the clipboard and in the kept
+  // session: a tab or a line end in it is a space once it is read.
+  void everyCellKeepsItsPlace() {
+    const QString alphabet = QString::fromUtf8("1,5-i;\"\t\n\r čš€");
+    QRandomGenerator random(18);
+    QTemporaryDir dir;
+    for (int run = 0; run < 100; ++run) {
+      Matrix rows(1 + random.bounded(4), QStringList(1 + random.bounded(4))), expected;
+      for (QStringList& row : rows) {
+        for (QString& cell : row) {
+          for (int n = random.bounded(6); n > 0; --n) cell += alphabet.at(random.bounded(alphabet.size()));
+        }
+        expected << QStringList(row).replaceInStrings(QRegularExpression("\r\n|[\t\r\n]"), " ");
+      }
+      QCOMPARE(SaveMatrixFile(dir.filePath("m.csv"), rows), QString());
+      const Matrix opened = ReadMatrixFile(dir.filePath("m.csv")).rows;
+      for (const char* name : {"m.csv", "m.tsv"}) {
+        QCOMPARE(SaveMatrixFile(dir.filePath(name), opened), QString());
+        QCOMPARE(ReadMatrixFile(dir.filePath(name)).rows, expected);
+      }
+      if (expected != Matrix{{""}}) QCOMPARE(FromTabSeparated(ToTabSeparated(opened)), expected);  // "" is no rows
+    }
+  }
+
   void readsWhatEditorsAndSpreadsheetsWrite_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Matrix>("rows");
     QTest::newRow("csv quoted, windows line ends")
         << "a.csv" << QByteArray("\"1;5\";\"say \"\"i\"\"\";-i\r\n\"two\r\nlines\";\"\";3\r\n")
-        << Matrix{{"1;5", "say \"i\"", "-i"}, {"two\r\nlines", "", "3"}};
+        << Matrix{{"1;5", "say \"i\"", "-i"}, {"two lines", "", "3"}};
     QTest::newRow("csv without a last line end") << "a.csv" << QByteArray("1;2\n3;4") << Matrix{{"1", "2"}, {"3", "4"}};
     QTest::newRow("csv quote inside a cell is text") << "a.csv" << QByteArray("2\"5;\"x\"y\n")
                                                      << Matrix{{"2\"5", "xy"}};
