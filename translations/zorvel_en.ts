@@ -91,6 +91,10 @@
         <translation>writing failed (%1)</translation>
     </message>
     <message>
+        <source>úvodzovky otvorené na riadku %1 sa nikde nezatvárajú</source>
+        <translation>the quote opened on line %1 is never closed</translation>
+    </message>
+    <message>
         <source>na disku nie je miesto</source>
         <translation>there is no space left on the disk</translation>
     </message>

@@ -47,6 +47,9 @@ MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
   const QString text = decoder.decode(bytes);
   if (decoder.hasError()) return {{}, Texts::tr("nie je to text v kódovaní UTF-8")};
   ParsedMatrixText parsed = ParseMatrixText(text, format);
+  if (parsed.unclosedQuoteLine > 0) {
+    return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+  }
   return {std::move(parsed.rows), {}, parsed.breaksReplaced};
 }
 

@@ -26,8 +26,8 @@ struct MatrixFileContents {
 QString ShownPath(const QString& path);
 
 // Reads a whole file. A file that cannot be read, is too large for a matrix,
-// or is not text (NUL bytes, or not UTF-8) gives an error naming the file and
-// the reason. A UTF-8 byte order mark is skipped.
+// is not text (NUL bytes, or not UTF-8) or leaves a CSV quote open gives an
+// error naming the file and the reason. A UTF-8 byte order mark is skipped.
 MatrixFileContents ReadMatrixFile(const QString& path);
 
 // Reads an open device to its end (a pipe, standard input) with the same

@@ -26,6 +26,8 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
   bool inQuotes = false;
   bool cellStart = true;  // nothing of this cell read yet
   bool rowStarted = false;  // anything read since the last line end
+  int line = 1;
+  int quoteLine = 0;  // where the open quote stands
   const auto keep = [&](QChar c) {
     const bool brk = c == u'\t' || c == u'\n' || c == u'\r';
     cell += brk ? QChar(u' ') : c;
@@ -35,7 +37,10 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
   for (qsizetype i = 0; i < size; ++i) {
     const QChar c = text.at(i);
     const bool lineEnd = c == u'\n' || c == u'\r';
-    if (lineEnd && c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ++i;
+    if (lineEnd) {
+      if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ++i;
+      ++line;
+    }
     if (inQuotes) {
       if (c != kQuote) {
         keep(c);
@@ -61,6 +66,7 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
       continue;
     } else if (quoting && c == kQuote && cellStart) {
       inQuotes = true;
+      quoteLine = line;
       cellStart = false;
     } else {
       keep(c);
@@ -69,6 +75,7 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
     rowStarted = true;
   }
   if (rowStarted) parsed.rows << (row << cell);  // the last line had no line end
+  if (inQuotes) parsed.unclosedQuoteLine = quoteLine;
   return parsed;
 }
 

@@ -22,6 +22,9 @@ QString MatrixText(const QList<QStringList>& rows, MatrixFormat format);
 // A matrix text read back, and what the reading met on the way.
 struct ParsedMatrixText {
   QList<QStringList> rows;
+  // The line (counted from 1) of a CSV quote that is never closed, which
+  // would take the rest of the text into one cell; 0 when none is open.
+  int unclosedQuoteLine = 0;
   // A CSV cell held a tab or a line end, each now a space.
   bool breaksReplaced = false;
 };

@@ -135,7 +135,7 @@ class MatrixFileTest : public QObject {
   }
 
   void aFileThatIsNoMatrixTextSaysWhy_data() {
-    QTest::addColumn<QByteArray>("bytes");  // written to m.tsv unless null
+    QTest::addColumn<QByteArray>("bytes");  // written to the path unless null
     QTest::addColumn<QString>("path");      // relative to the scratch folder
     QTest::addColumn<QString>("reason");
     QTest::newRow("binary") << QByteArray("1\t2\n\x7F" "ELF\0\0", 9) << "m.tsv"
@@ -145,14 +145,16 @@ class MatrixFileTest : public QObject {
                                << "je väčší ako 1 MiB, na maticu priveľký";
     QTest::newRow("missing") << QByteArray() << "none.csv" << "taký súbor neexistuje";
     QTest::newRow("a folder") << QByteArray() << "." << "je to priečinok";
+    QTest::newRow("a quote left open") << QByteArray("1;2\n\"3;4\n5;6\n") << "m.csv"
+                                       << "úvodzovky otvorené na riadku 2 sa nikde nezatvárajú";
   }
   void aFileThatIsNoMatrixTextSaysWhy() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, path);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    if (!bytes.isNull()) Write(dir.filePath("m.tsv"), bytes);
     const QString file = QDir::cleanPath(dir.filePath(path));
+    if (!bytes.isNull()) Write(file, bytes);
     const MatrixFileContents read = ReadMatrixFile(file);
     QCOMPARE(read.error, QString::fromUtf8("Súbor „%1“ sa nedá prečítať: %2.").arg(file, reason));
     QVERIFY(read.rows.isEmpty());
