@@ -95,6 +95,14 @@
         <translation>the quote opened on line %1 is never closed</translation>
     </message>
     <message>
+        <source>chýba oprávnenie na vstup do priečinka „%1“</source>
+        <translation>no permission to enter the folder “%1”</translation>
+    </message>
+    <message>
+        <source>jeho názov nie je platný text v kódovaní UTF-8</source>
+        <translation>its name is not valid UTF-8 text</translation>
+    </message>
+    <message>
         <source>na disku nie je miesto</source>
         <translation>there is no space left on the disk</translation>
     </message>

@@ -7,6 +7,10 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace zorvel {
@@ -53,6 +57,27 @@ MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
   return {std::move(parsed.rows), {}, parsed.breaksReplaced};
 }
 
+// Why QFileInfo finds nothing at `path`, which it does not say: empty when
+// nothing is there.
+QString NotFoundReason(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) == 0) return {};
+  const int error = errno;
+  if (error == EACCES) {
+    // The nearest folder on the way that can be looked at cannot be entered.
+    QString folder = QFileInfo(path).absolutePath();
+    while (::stat(QFile::encodeName(folder).constData(), &status) != 0 && !QDir(folder).isRoot()) {
+      folder = QFileInfo(folder).absolutePath();
+    }
+    return Texts::tr("chýba oprávnenie na vstup do priečinka „%1“").arg(ShownPath(folder));
+  }
+  if (error != ENOENT) return QString::fromLocal8Bit(std::strerror(error));
+  // Qt reads a name that is no UTF-8 with replacement characters, and a name
+  // so changed names no file.
+  if (!path.contains(QChar::ReplacementCharacter)) return {};
+  return Texts::tr("jeho názov nie je platný text v kódovaní UTF-8");
+}
+
 QString ReadError(const QString& path, const QString& reason) {
   return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(ShownPath(path), reason);
 }
@@ -67,7 +92,10 @@ QString ShownPath(const QString& path) { return QDir::toNativeSeparators(path); 
 
 MatrixFileContents ReadMatrixFile(const QString& path) {
   const QFileInfo info(path);
-  if (!info.exists()) return {{}, ReadError(path, Texts::tr("taký súbor neexistuje"))};
+  if (!info.exists()) {
+    const QString reason = NotFoundReason(path);
+    return {{}, ReadError(path, reason.isEmpty() ? Texts::tr("taký súbor neexistuje") : reason)};
+  }
   if (info.isDir()) return {{}, ReadError(path, Texts::tr("je to priečinok"))};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -95,7 +123,10 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   const QFileInfo info(path);
   if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
   if (!info.absoluteDir().exists()) {
-    return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath())));
+    const QString reason = NotFoundReason(info.absolutePath());
+    return SaveError(path, reason.isEmpty()
+                               ? Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath()))
+                               : reason);
   }
   QSaveFile file(path);
   // Unbuffered, so that every write reaches the disk here and is checked:

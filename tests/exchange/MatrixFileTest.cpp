@@ -147,15 +147,23 @@ class MatrixFileTest : public QObject {
     QTest::newRow("a folder") << QByteArray() << "." << "je to priečinok";
     QTest::newRow("a quote left open") << QByteArray("1;2\n\"3;4\n5;6\n") << "m.csv"
                                        << "úvodzovky otvorené na riadku 2 sa nikde nezatvárajú";
+    QTest::newRow("in a folder others cannot enter") << QByteArray() << "/root/m.tsv"
+                                                     << "chýba oprávnenie na vstup do priečinka „/root“";
+    QTest::newRow("a name not in UTF-8") << QByteArray() << QFile::decodeName("\xE8\xEDslo.tsv")
+                                         << "jeho názov nie je platný text v kódovaní UTF-8";
   }
   void aFileThatIsNoMatrixTextSaysWhy() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, path);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString file = QDir::cleanPath(dir.filePath(path));
+    const QString file = QDir::cleanPath(QDir(dir.path()).filePath(path));
     if (!bytes.isNull()) Write(file, bytes);
+    // Root reads as another user too, staying the saved user to come back to.
+    const uid_t user = geteuid();
+    if (path.startsWith("/root/")) setresuid(65534, 65534, user);
     const MatrixFileContents read = ReadMatrixFile(file);
+    setresuid(user, user, user);
     QCOMPARE(read.error, QString::fromUtf8("Súbor „%1“ sa nedá prečítať: %2.").arg(file, reason));
     QVERIFY(read.rows.isEmpty());
   }
