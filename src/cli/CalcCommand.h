@@ -18,8 +18,9 @@ enum CalcStatus : int {
 //   OPERATION [--places N] [--point] A [B]
 // A and B are matrix files (.tsv, .csv), "-" standard input (TSV), read from
 // `standardInput`. The result goes to `out` as tab-separated text; every
-// message goes to `err`, and then nothing goes to `out`. Gives the exit
-// status.
+// error goes to `err`, and then nothing goes to `out`. Warnings of what the
+// reading changed (cut texts, short rows, tabs made spaces) go to `err`
+// beside a result. Gives the exit status.
 int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream& out, QTextStream& err);
 
 }  // namespace zorvel

@@ -139,6 +139,14 @@ class CalcCommandTest : public QObject {
                                             << QByteArray("-1,5\n") << QByteArray();
     QTest::newRow("product by B from the pipe") << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n")
                                                 << 0 << QByteArray("3+i\n") << QByteArray();
+    QTest::newRow("a short row, warned")
+        << QStringList{"det", "-"} << QByteArray("1\t2\n3\n") << 0 << QByteArray("-6\n")
+        << QByteArray("zorvel-calc: riadky na štandardnom vstupe kratšie ako najdlhší riadok: 2; chýbajúce bunky "
+                      "sa čítajú ako 0\n");
+    QTest::newRow("a long cell, cut as the window cuts it, warned") << QStringList{"det", "-"}
+        << QByteArray(32767, '0') + "5\t0\n0\t1\n" << 0 << QByteArray("0\n")
+        << QByteArray("zorvel-calc: niektoré bunky na štandardnom vstupe mali viac ako 32 767 znakov; ich text bol "
+                      "skrátený\n");
     QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
                               << QString::fromUtf8("zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
                                                    "(obsahuje nulové bajty).\n").toUtf8();
