@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -166,6 +167,17 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
   return std::move(contents.rows);
 }
 
+// A result that does not reach its reader (a full disk, /dev/full) is no
+// result: says so and gives true.
+bool OutputLost(QTextStream& out, QTextStream& err) {
+  out.flush();
+  if (out.status() == QTextStream::Ok) return false;
+  const auto* file = qobject_cast<const QFileDevice*>(out.device());
+  const QString reason = file != nullptr ? WriteFailure(*file) : QString();
+  err << Tr("%1: na štandardný výstup sa nedá zapísať: %2\n").arg(QLatin1String(kProgram), reason);
+  return true;
+}
+
 // The error report of the window: the error's text with a full stop.
 QString FloatErrorText(const FloatError& error) { return QString::fromLatin1(error.what()) + u'.'; }
 
@@ -175,7 +187,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   const auto finish = [&out, &err](const EarlyEnd& end) {
     out << end.out;
     err << end.err;
-    return end.status;
+    return OutputLost(out, err) ? kCalcTrouble : end.status;
   };
   auto parsed = ParseArguments(arguments);
   if (const auto* end = std::get_if<EarlyEnd>(&parsed)) return finish(*end);
