@@ -102,6 +102,38 @@
         <source>zápis zlyhal (%1)</source>
         <translation>writing failed (%1)</translation>
     </message>
+    <message>
+        <source>úvodzovky otvorené na riadku %1 sa nikde nezatvárajú</source>
+        <translation>the quote opened on line %1 is never closed</translation>
+    </message>
+    <message>
+        <source>chýba oprávnenie na vstup do priečinka „%1“</source>
+        <translation>no permission to enter the folder “%1”</translation>
+    </message>
+    <message>
+        <source>jeho názov nie je platný text v kódovaní UTF-8</source>
+        <translation>its name is not valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>na disku nie je miesto</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Stav okna sa nedá zachovať do ďalšieho spustenia.
+%1</source>
+        <translation>The window’s state cannot be kept for the next start.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>Súbor „%1“ sa nedá uložiť: v dočasnom priečinku „%2“ sa nedá pripraviť.</source>
+        <translation>The file “%1” cannot be saved: it cannot be prepared in the temporary folder “%2”.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -189,6 +221,10 @@
     <message>
         <source>Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.</source>
         <translation>Some cells of the file “%1” held more than 32,767 characters. Their text was cut short.</translation>
+    </message>
+    <message>
+        <source>Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.</source>
+        <translation>Tabs and line breaks in cells of the file “%1” were replaced by spaces.</translation>
     </message>
 </context>
 <context>

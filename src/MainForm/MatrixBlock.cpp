@@ -7,31 +7,19 @@
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "HandlerGuard.h"
+#include "MatrixRows.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
 #include "TMain.h"
 
 namespace zorvel {
-namespace {
 
-// Cuts every text longer than a cell holds; true when one was cut.
-bool CapCellTexts(QList<QStringList>& block) {
-  bool cut = false;
-  for (QStringList& row : block) {
-    for (QString& cell : row) {
-      if (cell.size() <= StringGrid::kMaxCellText) continue;
-      cell.truncate(StringGrid::kMaxCellText);
-      cut = true;
-    }
-  }
-  return cut;
-}
-
-}  // namespace
+// The window's cells and the files' readers hold the same longest text.
+static_assert(StringGrid::kMaxCellText == kMaxCellText);
 
 void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
   if (block.rows.isEmpty()) return;
-  const bool textsCut = CapCellTexts(block.rows);
+  const bool textsCut = CutLongCells(block.rows);
   SpinEdit* const rowsEdit = pole == window.Pole1 ? window.SpinEdit1 : window.SpinEdit3;
   SpinEdit* const colsEdit = pole == window.Pole1 ? window.SpinEdit2 : window.SpinEdit4;
   const int top = block.top;
@@ -67,6 +55,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
                                  std::max(colsLeftOut, 0));
   }
   if (textsCut) cuts << block.cutMessage;
+  if (!block.notice.isEmpty()) cuts << block.notice;
   RunThen([&window] { window.Vypocty(); },
           [&cuts] {
             if (!cuts.isEmpty()) ShowMessageBox(cuts.join(u'\n'));

@@ -26,6 +26,8 @@ struct MatrixBlock {
   std::function<QString(int maxRows, int maxCols, int rowsLeftOut, int colsLeftOut)> leftOutMessage;
   // The message when a text longer than a cell holds was cut.
   QString cutMessage;
+  // What else the block's reader changed, said in the same message box.
+  QString notice;
 };
 
 // Puts the block into `pole` (Pole1 or Pole2), sized through its spin edits

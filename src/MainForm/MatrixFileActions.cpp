@@ -87,6 +87,10 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   };
   block.cutMessage =
       tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(ShownPath(path));
+  if (contents.breaksReplaced) {
+    block.notice = tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.")
+                       .arg(ShownPath(path));
+  }
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
 }
 

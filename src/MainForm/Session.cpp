@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "InputHistory.h"
 #include "InputState.h"
 #include "MatrixRows.h"
+#include "SettingsFile.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
 #include "TabSeparated.h"
@@ -117,22 +119,24 @@ std::unique_ptr<QSettings> UserSessionSettings() {
                                      QStringLiteral("zorvel"));
 }
 
-void KeepSession(const TMain& window, QSettings& settings) {
-  settings.clear();
-  const InputScalars scalars = ReadScalars(window);
-  for (std::size_t i = 0; i < kSizeKeys.size(); ++i) settings.setValue(kSizeKeys[i], scalars.sizes[i]);
-  settings.setValue(kCellKeys[0], ToTabSeparated(MatrixRows(window.Pole1->grid())));
-  settings.setValue(kCellKeys[1], ToTabSeparated(MatrixRows(window.Pole2->grid())));
-  settings.setValue(kOperationKey, scalars.operation);
-  settings.setValue(kPlacesKey, scalars.places);
-  settings.setValue(kExactKey, scalars.exact);
-  settings.setValue(kGeometryKey, window.saveGeometry());
-  for (const StringGrid* pole : Grids(window)) {
-    QStringList widths;
-    for (int col = 0; col < pole->grid().ColCount(); ++col) widths << QString::number(pole->grid().ColWidths(col));
-    settings.setValue(kWidthsGroup + pole->objectName(), widths);
-  }
-  settings.sync();
+QString KeepSession(const TMain& window, const QString& path) {
+  const QString error = SaveSettingsFile(path, [&window](QSettings& settings) {
+    const InputScalars scalars = ReadScalars(window);
+    for (std::size_t i = 0; i < kSizeKeys.size(); ++i) settings.setValue(kSizeKeys[i], scalars.sizes[i]);
+    settings.setValue(kCellKeys[0], ToTabSeparated(MatrixRows(window.Pole1->grid())));
+    settings.setValue(kCellKeys[1], ToTabSeparated(MatrixRows(window.Pole2->grid())));
+    settings.setValue(kOperationKey, scalars.operation);
+    settings.setValue(kPlacesKey, scalars.places);
+    settings.setValue(kExactKey, scalars.exact);
+    settings.setValue(kGeometryKey, window.saveGeometry());
+    for (const StringGrid* pole : Grids(window)) {
+      QStringList widths;
+      for (int col = 0; col < pole->grid().ColCount(); ++col) widths << QString::number(pole->grid().ColWidths(col));
+      settings.setValue(kWidthsGroup + pole->objectName(), widths);
+    }
+  });
+  if (error.isEmpty()) return {};
+  return QCoreApplication::translate("Session", "Stav okna sa nedá zachovať do ďalšieho spustenia.\n%1").arg(error);
 }
 
 void RestoreSession(TMain& window, const QSettings& settings) {

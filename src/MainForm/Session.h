@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QSettings;
@@ -15,8 +17,10 @@ class TMain;
 // The user's own file, ~/.config/zorvel/zorvel.ini.
 [[nodiscard]] std::unique_ptr<QSettings> UserSessionSettings();
 
-// Keeps what the window shows now, in place of what was kept before.
-void KeepSession(const TMain& window, QSettings& settings);
+// Keeps what the window shows now in the INI file at `path`, in place of
+// what was kept before. Gives the empty text when kept, or a message saying
+// why not; the file kept before is then left as it was.
+[[nodiscard]] QString KeepSession(const TMain& window, const QString& path);
 
 // Shows the kept session in a window just made, recomputing once; its undo
 // history starts empty. Nothing is restored from settings that cannot be

@@ -99,12 +99,15 @@ void TMain::SpeedButton1Click() {
   Vypocty();
 }
 
-// Copies the inverse into matrix 2; the size handlers recompute when the size
-// of matrix 2 changes (the inverse shown depends on matrix 1 alone).
+// Copies the inverse into matrix 2 and recomputes once, whether its size
+// changes or not: what is shown may depend on matrix 2 by then.
 void TMain::ButtonHoreClick() {
   CopyGrid(Pole4->grid(), Pole2->grid(), false);
-  SpinEdit3->SetValue(Pole2->grid().RowCount() - 1);
-  SpinEdit4->SetValue(Pole2->grid().ColCount() - 1);
+  SpinEdit3->SetValueQuietly(Pole2->grid().RowCount() - 1);
+  SpinEdit4->SetValueQuietly(Pole2->grid().ColCount() - 1);
+  ShowSize(Pole2, true, SpinEdit3->Value());
+  ShowSize(Pole2, false, SpinEdit4->Value());
+  Vypocty();
 }
 
 void TMain::PresneClick() { Vypocty(); }

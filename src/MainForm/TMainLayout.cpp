@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -86,7 +87,9 @@ StringGrid* NewGrid(QWidget* parent, const char* name, bool editable) {
 
 // An image button. It stays out of the Tab order between the fields and is
 // reached by its shortcut, which its tooltip names; the shortcut works only
-// while the button is shown and enabled.
+// while the button is shown and enabled. The shortcut clicks at once: a
+// button's own shortcut clicks 100 ms later, when the keys typed after it
+// may have hidden the button or changed what it acts on.
 QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QIcon& icon, QSize size, QPoint at,
                             const QString& hint, const QKeySequence& shortcut) {
   QToolButton* button = Named(new QToolButton(parent), name);
@@ -94,7 +97,8 @@ QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QIcon& icon
   button->setIconSize(QSize(size.width() - 6, size.height() - 6));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setShortcut(shortcut);
+  auto* keys = new QShortcut(shortcut, button);  // on the button: only while it is visible and enabled
+  QObject::connect(keys, &QShortcut::activated, button, &QToolButton::click);
   button->setToolTip(hint + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) + u')');
   button->setAccessibleName(hint);
   button->setGeometry(QRect(at, size));

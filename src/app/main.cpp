@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QSettings>
 
+#include "Dialogs.h"
 #include "Session.h"
 #include "Startup.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
   const int status = QApplication::exec();
-  zorvel::KeepSession(*main, *session);
+  // Said even though the window is gone: what it showed is not there next time.
+  const QString notKept = zorvel::KeepSession(*main, session->fileName());
+  if (!notKept.isEmpty()) zorvel::ShowMessageBox(notKept);
   return status;
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -123,8 +124,30 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   return request;
 }
 
-// Reads one matrix, or says why the run ends.
-std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput) {
+// Cuts texts longer than a cell holds, as the window does, and warns of
+// every change the reading made to the matrix, as the window says of them.
+void CutAndWarnOfChanges(QList<QStringList>& rows, bool breaksReplaced, const QString& source, QTextStream& err) {
+  const QString program = QLatin1String(kProgram);
+  if (breaksReplaced) {
+    err << Tr("%1: tabulátory a zalomenia riadkov v bunkách %2 boli nahradené medzerami\n").arg(program, source);
+  }
+  if (CutLongCells(rows)) {
+    err << Tr("%1: niektoré bunky %2 mali viac ako 32 767 znakov; ich text bol skrátený\n").arg(program, source);
+  }
+  const int cols = MatrixSizeOf(rows).cols;
+  QStringList shortRows;
+  for (qsizetype r = 0; r < rows.size(); ++r) {
+    if (rows[r].size() < cols) shortRows << QString::number(r + 1);
+  }
+  if (!shortRows.isEmpty()) {
+    err << Tr("%1: riadky %2 kratšie ako najdlhší riadok: %3; chýbajúce bunky sa čítajú ako 0\n")
+               .arg(program, source, shortRows.join(QStringLiteral(", ")));
+  }
+}
+
+// Reads one matrix, or says why the run ends; warnings go to `err`.
+std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput,
+                                                      QTextStream& err) {
   MatrixFileContents contents;
   if (file == QLatin1String("-")) {
     contents = ReadMatrixDevice(standardInput, MatrixFormat::Tsv);
@@ -146,7 +169,19 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
                         .arg(size.rows)
                         .arg(size.cols)};
   }
+  CutAndWarnOfChanges(contents.rows, contents.breaksReplaced, source, err);
   return std::move(contents.rows);
+}
+
+// A result that does not reach its reader (a full disk, /dev/full) is no
+// result: says so and gives true.
+bool OutputLost(QTextStream& out, QTextStream& err) {
+  out.flush();
+  if (out.status() == QTextStream::Ok) return false;
+  const auto* file = qobject_cast<const QFileDevice*>(out.device());
+  const QString reason = file != nullptr ? WriteFailure(*file) : QString();
+  err << Tr("%1: na štandardný výstup sa nedá zapísať: %2\n").arg(QLatin1String(kProgram), reason);
+  return true;
 }
 
 // The error report of the window: the error's text with a full stop.
@@ -158,7 +193,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   const auto finish = [&out, &err](const EarlyEnd& end) {
     out << end.out;
     err << end.err;
-    return end.status;
+    return OutputLost(out, err) ? kCalcTrouble : end.status;
   };
   auto parsed = ParseArguments(arguments);
   if (const auto* end = std::get_if<EarlyEnd>(&parsed)) return finish(*end);
@@ -166,7 +201,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   QList<QList<QStringList>> matrices;
   for (const QString& file : request.files) {
-    auto loaded = LoadMatrix(file, standardInput);
+    auto loaded = LoadMatrix(file, standardInput, err);
     if (const auto* end = std::get_if<EarlyEnd>(&loaded)) return finish(*end);
     matrices << std::get<QList<QStringList>>(std::move(loaded));
   }

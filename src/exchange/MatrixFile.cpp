@@ -7,6 +7,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
 namespace zorvel {
 namespace {
 
@@ -44,7 +50,32 @@ MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
   QStringDecoder decoder(QStringConverter::Utf8);  // skips a byte order mark
   const QString text = decoder.decode(bytes);
   if (decoder.hasError()) return {{}, Texts::tr("nie je to text v kódovaní UTF-8")};
-  return {ParseMatrixText(text, format), {}};
+  ParsedMatrixText parsed = ParseMatrixText(text, format);
+  if (parsed.unclosedQuoteLine > 0) {
+    return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+  }
+  return {std::move(parsed.rows), {}, parsed.breaksReplaced};
+}
+
+// Why QFileInfo finds nothing at `path`, which it does not say: empty when
+// nothing is there.
+QString NotFoundReason(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) == 0) return {};
+  const int error = errno;
+  if (error == EACCES) {
+    // The nearest folder on the way that can be looked at cannot be entered.
+    QString folder = QFileInfo(path).absolutePath();
+    while (::stat(QFile::encodeName(folder).constData(), &status) != 0 && !QDir(folder).isRoot()) {
+      folder = QFileInfo(folder).absolutePath();
+    }
+    return Texts::tr("chýba oprávnenie na vstup do priečinka „%1“").arg(ShownPath(folder));
+  }
+  if (error != ENOENT) return QString::fromLocal8Bit(std::strerror(error));
+  // Qt reads a name that is no UTF-8 with replacement characters, and a name
+  // so changed names no file.
+  if (!path.contains(QChar::ReplacementCharacter)) return {};
+  return Texts::tr("jeho názov nie je platný text v kódovaní UTF-8");
 }
 
 QString ReadError(const QString& path, const QString& reason) {
@@ -61,7 +92,10 @@ QString ShownPath(const QString& path) { return QDir::toNativeSeparators(path); 
 
 MatrixFileContents ReadMatrixFile(const QString& path) {
   const QFileInfo info(path);
-  if (!info.exists()) return {{}, ReadError(path, Texts::tr("taký súbor neexistuje"))};
+  if (!info.exists()) {
+    const QString reason = NotFoundReason(path);
+    return {{}, ReadError(path, reason.isEmpty() ? Texts::tr("taký súbor neexistuje") : reason)};
+  }
   if (info.isDir()) return {{}, ReadError(path, Texts::tr("je to priečinok"))};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -82,24 +116,43 @@ MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format) {
 }
 
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
+  return SaveFileBytes(path, MatrixText(rows, MatrixFormatFor(path)).toUtf8());
+}
+
+QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   const QFileInfo info(path);
   if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
   if (!info.absoluteDir().exists()) {
-    return SaveError(path, Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath())));
+    const QString reason = NotFoundReason(info.absolutePath());
+    return SaveError(path, reason.isEmpty()
+                               ? Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath()))
+                               : reason);
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that every write reaches the disk here and is checked:
+  // QSaveFile holds back a small write, and when it fails inside commit(),
+  // commit() still renames the short file over the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
                                ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
                                : Texts::tr("chýba oprávnenie na zápis do priečinka"));
   }
-  const QByteArray bytes = MatrixText(rows, MatrixFormatFor(path)).toUtf8();
-  // A failed write or rename removes the temporary file; the target stays as
-  // it was.
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    return SaveError(path, Texts::tr("zápis zlyhal (%1)").arg(file.errorString()));
+  // A write that takes only part of the bytes says no reason; the next one
+  // for the rest does. A failure leaves the target as it was and the
+  // temporary file is removed.
+  for (qint64 done = 0; done < bytes.size();) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    if (written <= 0) return SaveError(path, WriteFailure(file));
+    done += written;
   }
+  if (!file.flush() || !file.commit()) return SaveError(path, WriteFailure(file));
   return {};
+}
+
+QString WriteFailure(const QFileDevice& file) {
+  // Qt tells a full disk apart, but words it in English.
+  if (file.error() == QFileDevice::ResourceError) return Texts::tr("na disku nie je miesto");
+  return Texts::tr("zápis zlyhal (%1)").arg(file.errorString());
 }
 
 }  // namespace zorvel

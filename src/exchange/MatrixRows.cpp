@@ -7,6 +7,18 @@
 
 namespace zorvel {
 
+bool CutLongCells(QList<QStringList>& rows) {
+  bool cut = false;
+  for (QStringList& row : rows) {
+    for (QString& cell : row) {
+      if (cell.size() <= kMaxCellText) continue;
+      cell.truncate(kMaxCellText);
+      cut = true;
+    }
+  }
+  return cut;
+}
+
 QList<QStringList> MatrixRows(const Grid& grid) {
   QList<QStringList> rows;
   for (int r = grid.FixedRows(); r < grid.RowCount(); ++r) {

@@ -11,6 +11,12 @@ namespace zorvel {
 // A matrix as rows of Unicode cell texts, as files and the clipboard carry
 // it, and as the data cells of a Grid (Windows-1250).
 
+// The longest text a cell holds.
+constexpr int kMaxCellText = 32767;
+
+// Cuts every longer text to that length; true when one was cut.
+bool CutLongCells(QList<QStringList>& rows);
+
 // The data cells of `grid`, row by row.
 QList<QStringList> MatrixRows(const Grid& grid);
 

@@ -17,20 +17,33 @@ QString CsvCell(const QString& cell) {
 
 // Splits lines into cells. With `quoting` (CSV) a cell that starts with a
 // quote may hold separators and line ends; a quote inside an unquoted cell,
-// or after a closing quote, is plain text.
-QList<QStringList> ParseCells(const QString& text, QChar separator, bool quoting) {
-  QList<QStringList> rows;
+// or after a closing quote, is plain text. A tab or line end that stays in a
+// cell becomes a space.
+ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) {
+  ParsedMatrixText parsed;
   QStringList row;
   QString cell;
   bool inQuotes = false;
   bool cellStart = true;  // nothing of this cell read yet
   bool rowStarted = false;  // anything read since the last line end
+  int line = 1;
+  int quoteLine = 0;  // where the open quote stands
+  const auto keep = [&](QChar c) {
+    const bool brk = c == u'\t' || c == u'\n' || c == u'\r';
+    cell += brk ? QChar(u' ') : c;
+    parsed.breaksReplaced = parsed.breaksReplaced || brk;
+  };
   const qsizetype size = text.size();
   for (qsizetype i = 0; i < size; ++i) {
     const QChar c = text.at(i);
+    const bool lineEnd = c == u'\n' || c == u'\r';
+    if (lineEnd) {
+      if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ++i;
+      ++line;
+    }
     if (inQuotes) {
       if (c != kQuote) {
-        cell += c;
+        keep(c);
       } else if (i + 1 < size && text.at(i + 1) == kQuote) {
         cell += kQuote;
         ++i;
@@ -43,10 +56,9 @@ QList<QStringList> ParseCells(const QString& text, QChar separator, bool quoting
       row << cell;
       cell.clear();
       cellStart = true;
-    } else if (c == u'\n' || c == u'\r') {
-      if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ++i;
+    } else if (lineEnd) {
       row << cell;
-      rows << row;
+      parsed.rows << row;
       row.clear();
       cell.clear();
       cellStart = true;
@@ -54,15 +66,17 @@ QList<QStringList> ParseCells(const QString& text, QChar separator, bool quoting
       continue;
     } else if (quoting && c == kQuote && cellStart) {
       inQuotes = true;
+      quoteLine = line;
       cellStart = false;
     } else {
-      cell += c;
+      keep(c);
       cellStart = false;
     }
     rowStarted = true;
   }
-  if (rowStarted) rows << (row << cell);  // the last line had no line end
-  return rows;
+  if (rowStarted) parsed.rows << (row << cell);  // the last line had no line end
+  if (inQuotes) parsed.unclosedQuoteLine = quoteLine;
+  return parsed;
 }
 
 }  // namespace
@@ -87,8 +101,14 @@ QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {
   return text;
 }
 
-QList<QStringList> ParseMatrixText(const QString& text, MatrixFormat format) {
+ParsedMatrixText ParseMatrixText(const QString& text, MatrixFormat format) {
   return format == MatrixFormat::Tsv ? ParseCells(text, u'\t', false) : ParseCells(text, kSeparator, true);
+}
+
+QString WithoutCellBreaks(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  for (const QChar c : {u'\t', u'\n', u'\r'}) text.replace(c, u' ');
+  return text;
 }
 
 }  // namespace zorvel

@@ -3,6 +3,7 @@
 #include "ComplexText.h"
 #include "Cp1250.h"
 #include "FloatError.h"
+#include "MatrixText.h"
 #include "TextFit.h"
 #include "WarningColour.h"
 
@@ -111,7 +112,9 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   // The grid tells us about the change; its announcement follows with the others.
-  grid_.SetCells(GridCol(index.column()), GridRow(index.row()), ToCp1250(value.toString()));
+  // A tab or line end pasted into the editor is a space, as in a file read:
+  // in a cell it would split the matrix on the clipboard and in files.
+  grid_.SetCells(GridCol(index.column()), GridRow(index.row()), ToCp1250(WithoutCellBreaks(value.toString())));
   return true;
 }
 

@@ -1,7 +1,7 @@
 // The window from the keyboard alone: moving between cells while typing,
-// Escape, the image buttons' shortcuts, the about panel's keys, an error box
-// that interrupts typing, pasting a block from an open editor, and what a
-// screen reader is told.
+// Escape, the image buttons' shortcuts (acting at once), the about panel's
+// keys, an error box that interrupts typing, pasting a block from an open
+// editor, and what a screen reader is told.
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -109,6 +109,23 @@ class KeyboardTest : public QObject {
 
     QTest::keyClick(pole1, Qt::Key_F1);
     QTRY_VERIFY(!PanelNamed(*window, "Panel6")->isHidden());
+  }
+
+  // A shortcut acts before the next key: the copy-up then the sum, F1 then Esc.
+  void shortcutsActBeforeTheNextKey() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 2, 2);
+    SetSize(*window, 2, 2, 2);
+    StringGrid* pole1 = Pole(*window, "Pole1");
+    TypeMatrix(pole1, {{"1", "2"}, {"3", "4"}});
+    ChooseOperation(*window, 0);
+    QTest::keyClick(pole1, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    ChooseOperation(*window, 1);
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), Matrix({{"-1", "3"}, {"4,5", "3,5"}}));
+    QTest::keyClick(pole1, Qt::Key_F1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(200);  // for a late click
+    QVERIFY(PanelNamed(*window, "Panel6")->isHidden());
   }
 
   void aboutPanelKeepsTheKeysAndClosesWithThem_data() {

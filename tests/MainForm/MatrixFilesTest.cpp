@@ -154,19 +154,24 @@ class MatrixFilesTest : public QObject {
   void aFileDroppedOnAnInputGridOpensThere_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<Rows>("shown");  // none: the drop is refused
-    QTest::newRow("tsv") << "a.tsv" << Rows{{"1", "2"}};
-    QTest::newRow("csv in capitals") << "A.CSV" << Rows{{"1\t2"}};
-    QTest::newRow("another suffix") << "a.txt" << Rows();
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("tsv") << "a.tsv" << Rows{{"1", "2"}} << QStringList();
+    QTest::newRow("csv in capitals, its tab a space") << "A.CSV" << Rows{{"1 2"}} << QStringList{
+        "Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami."};
+    QTest::newRow("another suffix") << "a.txt" << Rows() << QStringList();
   }
   void aFileDroppedOnAnInputGridOpensThere() {
     QFETCH(QString, name);
     QFETCH(Rows, shown);
+    QFETCH(QStringList, messages);
+    DialogRecorder dialogs;
     QTemporaryDir dir;
     WriteBytes(dir.filePath(name), "1\t2\n");
     const auto window = OpenWindow();
     StringGrid* pole2 = Pole(*window, "Pole2");
     QCOMPARE(Drop(pole2, dir.filePath(name)), !shown.isEmpty());
     QCOMPARE(ShownMatrix(pole2), shown.isEmpty() ? Rows(3, QStringList(3)) : shown);
+    QCOMPARE(dialogs.messages, messages.replaceInStrings("%1", dir.filePath(name)));
     QVERIFY(!Drop(Pole(*window, "Pole5"), dir.filePath(name)));  // a result takes no files
   }
 

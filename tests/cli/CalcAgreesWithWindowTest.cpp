@@ -124,7 +124,7 @@ class CalcAgreesWithWindowTest : public QObject {
     const WindowResult shown = ShownByWindow(operation, places, exact, m1, m2);
 
     QCOMPARE(run.status, shown.rows.isEmpty() ? 1 : 0);
-    QCOMPARE(ParseMatrixText(run.out, MatrixFormat::Tsv), shown.rows);
+    QCOMPARE(ParseMatrixText(run.out, MatrixFormat::Tsv).rows, shown.rows);
     if (shown.rows.isEmpty() && !shown.message.isEmpty()) {
       QCOMPARE(run.err, shown.message + '\n');
     }

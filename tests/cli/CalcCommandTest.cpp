@@ -1,6 +1,7 @@
 // zorvel-calc's command line: exit statuses and messages for every way a run
 // can fail (and nothing on standard output then), --point, --places, --help
-// and --version, and the built program reading a pipe.
+// and --version, and the built program reading a pipe (warning of what the
+// reading changed) and writing to a full device.
 
 #include <QProcess>
 #include <QtTest>
@@ -131,7 +132,7 @@ class CalcCommandTest : public QObject {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("out");  // "/dev/full": what it prints goes there
     QTest::addColumn<QByteArray>("err");
     QTest::newRow("inverse, windows line ends") << QStringList{"inverse", "-"} << QByteArray("1\t2\r\n3\t4\r\n") << 0
                                                 << QByteArray("-2\t1\n1,5\t-0,5\n") << QByteArray();
@@ -139,6 +140,16 @@ class CalcCommandTest : public QObject {
                                             << QByteArray("-1,5\n") << QByteArray();
     QTest::newRow("product by B from the pipe") << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n")
                                                 << 0 << QByteArray("3+i\n") << QByteArray();
+    QTest::newRow("a short row, warned")
+        << QStringList{"det", "-"} << QByteArray("1\t2\n3\n") << 0 << QByteArray("-6\n")
+        << QByteArray("zorvel-calc: riadky na štandardnom vstupe kratšie ako najdlhší riadok: 2; chýbajúce bunky "
+                      "sa čítajú ako 0\n");
+    QTest::newRow("a long cell, cut as the window cuts it, warned") << QStringList{"det", "-"}
+        << QByteArray(32767, '0') + "5\t0\n0\t1\n" << 0 << QByteArray("0\n")
+        << QByteArray("zorvel-calc: niektoré bunky na štandardnom vstupe mali viac ako 32 767 znakov; ich text bol "
+                      "skrátený\n");
+    QTest::newRow("a result lost") << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
+        << QByteArray("zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n");
     QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
                               << QString::fromUtf8("zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
                                                    "(obsahuje nulové bajty).\n").toUtf8();
@@ -153,6 +164,7 @@ class CalcCommandTest : public QObject {
     files.Write("B.csv", {{"1,5", "2"}});
     QProcess program;
     program.setWorkingDirectory(QFileInfo(files.Path("B.csv")).path());
+    if (out == "/dev/full") program.setStandardOutputFile(QString::fromLatin1(std::exchange(out, {})));
     program.start(QStringLiteral(ZORVEL_CALC_PROGRAM), arguments);
     QVERIFY(program.waitForStarted());
     program.write(input);

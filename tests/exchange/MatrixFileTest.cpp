@@ -4,12 +4,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include "MatrixFile.h"
+#include "SettingsFile.h"
+#include "TabSeparated.h"
 
 using namespace zorvel;
 
@@ -75,13 +80,37 @@ class MatrixFileTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
   }
 
+  // Any cell keeps its place in both forms, on the clipboard and in the kept
+  // session: a tab or a line end in it is a space once it is read.
+  void everyCellKeepsItsPlace() {
+    const QString alphabet = QString::fromUtf8("1,5-i;\"\t\n\r čš€");
+    QRandomGenerator random(18);
+    QTemporaryDir dir;
+    for (int run = 0; run < 100; ++run) {
+      Matrix rows(1 + random.bounded(4), QStringList(1 + random.bounded(4))), expected;
+      for (QStringList& row : rows) {
+        for (QString& cell : row) {
+          for (int n = random.bounded(6); n > 0; --n) cell += alphabet.at(random.bounded(alphabet.size()));
+        }
+        expected << QStringList(row).replaceInStrings(QRegularExpression("\r\n|[\t\r\n]"), " ");
+      }
+      QCOMPARE(SaveMatrixFile(dir.filePath("m.csv"), rows), QString());
+      const Matrix opened = ReadMatrixFile(dir.filePath("m.csv")).rows;
+      for (const char* name : {"m.csv", "m.tsv"}) {
+        QCOMPARE(SaveMatrixFile(dir.filePath(name), opened), QString());
+        QCOMPARE(ReadMatrixFile(dir.filePath(name)).rows, expected);
+      }
+      if (expected != Matrix{{""}}) QCOMPARE(FromTabSeparated(ToTabSeparated(opened)), expected);  // "" is no rows
+    }
+  }
+
   void readsWhatEditorsAndSpreadsheetsWrite_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Matrix>("rows");
     QTest::newRow("csv quoted, windows line ends")
         << "a.csv" << QByteArray("\"1;5\";\"say \"\"i\"\"\";-i\r\n\"two\r\nlines\";\"\";3\r\n")
-        << Matrix{{"1;5", "say \"i\"", "-i"}, {"two\r\nlines", "", "3"}};
+        << Matrix{{"1;5", "say \"i\"", "-i"}, {"two lines", "", "3"}};
     QTest::newRow("csv without a last line end") << "a.csv" << QByteArray("1;2\n3;4") << Matrix{{"1", "2"}, {"3", "4"}};
     QTest::newRow("csv quote inside a cell is text") << "a.csv" << QByteArray("2\"5;\"x\"y\n")
                                                      << Matrix{{"2\"5", "xy"}};
@@ -106,7 +135,7 @@ class MatrixFileTest : public QObject {
   }
 
   void aFileThatIsNoMatrixTextSaysWhy_data() {
-    QTest::addColumn<QByteArray>("bytes");  // written to m.tsv unless null
+    QTest::addColumn<QByteArray>("bytes");  // written to the path unless null
     QTest::addColumn<QString>("path");      // relative to the scratch folder
     QTest::addColumn<QString>("reason");
     QTest::newRow("binary") << QByteArray("1\t2\n\x7F" "ELF\0\0", 9) << "m.tsv"
@@ -116,15 +145,25 @@ class MatrixFileTest : public QObject {
                                << "je väčší ako 1 MiB, na maticu priveľký";
     QTest::newRow("missing") << QByteArray() << "none.csv" << "taký súbor neexistuje";
     QTest::newRow("a folder") << QByteArray() << "." << "je to priečinok";
+    QTest::newRow("a quote left open") << QByteArray("1;2\n\"3;4\n5;6\n") << "m.csv"
+                                       << "úvodzovky otvorené na riadku 2 sa nikde nezatvárajú";
+    QTest::newRow("in a folder others cannot enter") << QByteArray() << "/root/m.tsv"
+                                                     << "chýba oprávnenie na vstup do priečinka „/root“";
+    QTest::newRow("a name not in UTF-8") << QByteArray() << QFile::decodeName("\xE8\xEDslo.tsv")
+                                         << "jeho názov nie je platný text v kódovaní UTF-8";
   }
   void aFileThatIsNoMatrixTextSaysWhy() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, path);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    if (!bytes.isNull()) Write(dir.filePath("m.tsv"), bytes);
-    const QString file = QDir::cleanPath(dir.filePath(path));
+    const QString file = QDir::cleanPath(QDir(dir.path()).filePath(path));
+    if (!bytes.isNull()) Write(file, bytes);
+    // Root reads as another user too, staying the saved user to come back to.
+    const uid_t user = geteuid();
+    if (path.startsWith("/root/")) setresuid(65534, 65534, user);
     const MatrixFileContents read = ReadMatrixFile(file);
+    setresuid(user, user, user);
     QCOMPARE(read.error, QString::fromUtf8("Súbor „%1“ sa nedá prečítať: %2.").arg(file, reason));
     QVERIFY(read.rows.isEmpty());
   }
@@ -163,6 +202,35 @@ class MatrixFileTest : public QObject {
     QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(entries(), before);
     if (folder.isEmpty()) QCOMPARE(Bytes(target), QByteArray("old\n"));
+  }
+
+  // On a full disk of its own, however the writes fail.
+  void aSaveOntoAFullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("free");  // bytes left on the disk; a large matrix when some
+    QTest::newRow("small, held back by Qt") << "m.tsv" << 0;
+    QTest::newRow("large, written in part") << "m.csv" << 8192;
+    QTest::newRow("settings") << "s.ini" << 0;
+  }
+  void aSaveOntoAFullDiskKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(int, free);
+    if (geteuid() != 0) QSKIP("mounting a small file system takes root");
+    QTemporaryDir dir;
+    QCOMPARE(mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k"), 0);
+    const auto unmount = qScopeGuard([&dir] { umount(QFile::encodeName(dir.path()).constData()); });
+    const QString path = dir.filePath(name);
+    Write(path, "old\n");
+    QFile fill(dir.filePath("fill"));
+    QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (fill.write(QByteArray(4096, 'x')) > 0) {}
+    QVERIFY(fill.resize(fill.size() - free));
+    const QString error = name.endsWith(".ini")
+                              ? SaveSettingsFile(path, [](QSettings& settings) { settings.setValue("a", 1); })
+                              : SaveMatrixFile(path, {QStringList(free > 0 ? 2000 : 1, "1234567890")});
+    QCOMPARE(error, QString::fromUtf8("Súbor „%1“ sa nedá uložiť: na disku nie je miesto.").arg(path));
+    QCOMPARE(Bytes(path), QByteArray("old\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"fill", name}));
   }
 };
 
