@@ -23,8 +23,10 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus"
   max_len=4096
   options=()
-  # Long enough for a pasted cell beyond the longest a cell may hold.
+  # Long enough for a pasted cell beyond the longest a cell may hold, and
+  # for the places and the longest cell itself.
   if [ "$target" = clipboard_fuzz ]; then max_len=40000; fi
+  if [ "$target" = complex_text_fuzz ]; then max_len=32768; fi
   # Inputs of every length at once: a 10 x 10 matrix written out with edits
   # after it takes hundreds of bytes.
   if [ "$target" = determinant_fuzz ]; then options+=(-len_control=0); fi
