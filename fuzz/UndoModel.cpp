@@ -34,15 +34,21 @@ void UndoModel::Acted(const TMain& window, int spinField) {
   mergeable_ = spinField >= 0;
 }
 
+// With nothing to undo or redo, the key does nothing, and a spin field's
+// next change may still join the last step.
 void UndoModel::Undone(const TMain& window) {
-  if (at_ > 0) --at_;
-  mergeable_ = false;
+  if (at_ > 0) {
+    --at_;
+    mergeable_ = false;
+  }
   Expect(window);
 }
 
 void UndoModel::Redone(const TMain& window) {
-  if (at_ + 1 < states_.size()) ++at_;
-  mergeable_ = false;
+  if (at_ + 1 < states_.size()) {
+    ++at_;
+    mergeable_ = false;
+  }
   Expect(window);
 }
 
