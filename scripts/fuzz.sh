@@ -24,7 +24,7 @@ for target in "${targets[@]}"; do
   max_len=4096
   options=()
   # Long enough for a pasted cell beyond the longest a cell may hold, and
-  # for the places and the longest cell itself.
+  # for the places byte before the longest cell.
   if [ "$target" = clipboard_fuzz ]; then max_len=40000; fi
   if [ "$target" = complex_text_fuzz ]; then max_len=32768; fi
   # Inputs of every length at once: a 10 x 10 matrix written out with edits
