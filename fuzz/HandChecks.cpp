@@ -7,7 +7,6 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "FuzzCheck.h"
-#include "GridOps.h"
 #include "LiteralDeterminant.h"
 #include "MatrixCalculation.h"
 #include "MatrixCalculations.h"
@@ -25,20 +24,13 @@ Outcome<std::string> Fresh(const Grid& grid, int places) {
   return Compute([&] { return GridDeterminant(grid, places); });
 }
 
-Grid MinorGrid(const Grid& grid, int row, int col) {
-  Grid minor;
-  CopyGrid(grid, minor, false);
-  DeleteRow(minor, row);
-  DeleteCol(minor, col);
-  return minor;
-}
-
 // The memo asked in an order the input chooses: the whole first or last, so
 // that minors are met both in a memo that the whole filled and in one that
 // an error may have left half full. With `whole`, each answer is compared
 // with a fresh computation: the whole with the literal expansion up to
-// 6 x 6, each minor with a fresh memo of its own; above 6 x 6, where that
-// costs too much per input, two minors, one of them of another column.
+// 6 x 6, each minor with a fresh memo asked for them row by row; above
+// 6 x 6, where that costs too much per input, two minors, one of them of
+// another column.
 void CheckMemo(MinorDeterminants& minors, const Grid& grid, const std::optional<Outcome<std::string>>& whole,
                int places, bool wholeFirst) {
   const int n = grid.RowCount() - grid.FixedRows();
@@ -48,13 +40,13 @@ void CheckMemo(MinorDeterminants& minors, const Grid& grid, const std::optional<
     Check(!whole || kept == *whole);
   };
   if (wholeFirst) checkWhole();
+  std::optional<MinorDeterminants> fresh;
+  if (whole && n >= 2) fresh.emplace(grid, places);
   for (int row = 1; row <= n && n >= 2; ++row) {
     for (int col = 1; col <= n; ++col) {
       if (n > kLiteralUpTo && !((row == n && col == 1) || (row == 1 && col == n))) continue;
       const Outcome<std::string> kept = Compute([&] { return minors.Minor(row, col); });
-      if (!whole) continue;
-      const Grid minor = MinorGrid(grid, row, col);
-      Check(kept == Compute([&] { return GridDeterminant(minor, places); }));
+      if (fresh) Check(kept == Compute([&] { return fresh->Minor(row, col); }));
     }
   }
   if (!wholeFirst) checkWhole();
