@@ -22,13 +22,19 @@ for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   max_len=4096
-  # Long enough for a pasted cell beyond the longest a cell may hold.
+  options=()
+  # Long enough for a pasted cell beyond the longest a cell may hold, and
+  # for the places byte before the longest cell.
   if [ "$target" = clipboard_fuzz ]; then max_len=40000; fi
+  if [ "$target" = complex_text_fuzz ]; then max_len=32768; fi
+  # Inputs of every length at once: a 10 x 10 matrix written out with edits
+  # after it takes hundreds of bytes.
+  if [ "$target" = determinant_fuzz ]; then options+=(-len_control=0); fi
   log="build-fuzz/$target.log"
   echo "== $target for ${seconds} s"
   status=0
   "build-fuzz/fuzz/$target" "$corpus" "fuzz/corpus/$target" -max_total_time="$seconds" -max_len="$max_len" \
-    -artifact_prefix="build-fuzz/$target-" -print_final_stats=1 >"$log" 2>&1 || status=$?
+    -artifact_prefix="build-fuzz/$target-" -print_final_stats=1 "${options[@]}" >"$log" 2>&1 || status=$?
   # The edges reached at the start and at the end ("cov:").
   grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)" "$log" || true
   if [ "$status" -ne 0 ]; then
