@@ -197,7 +197,7 @@ class TMain : public QWidget {
   // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
   // The determinants of Cramer's rule for the solution, kept the same way.
-  std::unique_ptr<CramerMinors> cramerMinors_;
+  CramerMinors cramerMinors_;
   // The running recalculation's results, worked out as they are asked for.
   MatrixCalculation* calculation_ = nullptr;
   int recalculationCount_ = 0;

@@ -62,8 +62,7 @@ void TMain::Vypocty() {
       UpToDate(matrix1Minors_, Pole1->grid(), Places());
       minors = &*matrix1Minors_;
     }
-    if (!cramerMinors_) cramerMinors_ = std::make_unique<CramerMinors>();
-    MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? cramerMinors_.get() : nullptr);
+    MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? &cramerMinors_ : nullptr);
     const QScopedValueRollback<MatrixCalculation*> current(calculation_, &calculation);
     Vypocet1();
     if (!input.operation) return;  // no operation chosen: only the strip
@@ -141,10 +140,9 @@ void TMain::Vypocet2() {
   ShowResult(inverse, Pole4);
 }
 
-// The sum (item 1) or the difference (item 2), element by element.
-void TMain::Vypocet3() {
-  ShowResultOf(ComboBox1->currentIndex() == 1 ? Operation::Sum : Operation::Difference);
-}
+// The sum or the difference, element by element (Vypocty calls it for these
+// two alone).
+void TMain::Vypocet3() { ShowResultOf(*ChosenOperation()); }
 
 // The product matrix 1 x matrix 2, with its own header numbers.
 void TMain::Vypocet4() { ShowResultOf(Operation::Product); }

@@ -4,6 +4,13 @@
 
 namespace zorvel {
 
+// 10^exponent, exactly.
+inline mpz_class TenToThe(unsigned long exponent) {
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+  return power;
+}
+
 // A complex number held exactly, as two rationals. A cell holding the
 // too-large message is no number, and neither is anything computed from it.
 struct ExactComplex {

@@ -4,6 +4,7 @@
 
 #include "ExactWriting.h"
 #include "FractionFree.h"
+#include "Messages.h"
 
 namespace zorvel {
 namespace {
@@ -78,7 +79,7 @@ ExactValue ExactValue::NotANumber() {
 }
 
 std::string WriteExact(int places, const ExactValue& value) {
-  if (value.notANumber) return WriteExact(places, ExactComplex{0, 0, true});
+  if (value.notANumber) return std::string(kTooLargeNumber);
   return WriteExact(places, value.re, value.im, value.denominator);
 }
 

@@ -25,18 +25,10 @@ mpq_class ExactNumber(std::string_view text) {
   const auto significant = static_cast<std::int64_t>(digits.size());
   if (scan.power + significant < -kSmallest) return 0;
 
-  mpz_class whole(digits, 10);
-  mpq_class value;
-  if (scan.power >= 0) {
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(scan.power));
-    value = mpq_class(whole * scale);
-  } else {
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(-scan.power));
-    value = mpq_class(whole, scale);
-    value.canonicalize();
-  }
+  const mpz_class whole(digits, 10);
+  const mpz_class scale = TenToThe(static_cast<unsigned long>(scan.power >= 0 ? scan.power : -scan.power));
+  mpq_class value = scan.power >= 0 ? mpq_class(whole * scale) : mpq_class(whole, scale);
+  value.canonicalize();
   if (scan.negative) value = -value;
   return value;
 }

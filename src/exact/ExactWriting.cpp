@@ -30,10 +30,9 @@ std::string NumberText(const mpz_class& units, int places) {
   return sgn(units) < 0 ? "-" + digits : digits;
 }
 
-std::string WriteRounded(const mpz_class& re, const mpz_class& im, int places) {
+// The parts in units of 10^-places, where `one` is the unit 1.
+std::string WriteRounded(const mpz_class& re, const mpz_class& im, const mpz_class& one, int places) {
   if (sgn(im) == 0) return NumberText(re, places);
-  mpz_class one;
-  mpz_ui_pow_ui(one.get_mpz_t(), 10, static_cast<unsigned long>(places));
   std::string text;
   if (sgn(re) != 0) text = NumberText(re, places);
   if (im == one) {
@@ -47,24 +46,18 @@ std::string WriteRounded(const mpz_class& re, const mpz_class& im, int places) {
   return text + 'i';
 }
 
-mpz_class Scale(int places) {
-  mpz_class scale;
-  mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(places));
-  return scale;
-}
-
 }  // namespace
 
 std::string WriteExact(int places, const ExactComplex& value) {
   if (value.notANumber) return std::string(kTooLargeNumber);
-  const mpz_class scale = Scale(places);
-  return WriteRounded(RoundedUnits(value.re.get_num(), value.re.get_den(), scale),
-                      RoundedUnits(value.im.get_num(), value.im.get_den(), scale), places);
+  const mpz_class one = TenToThe(static_cast<unsigned long>(places));
+  return WriteRounded(RoundedUnits(value.re.get_num(), value.re.get_den(), one),
+                      RoundedUnits(value.im.get_num(), value.im.get_den(), one), one, places);
 }
 
 std::string WriteExact(int places, const mpz_class& re, const mpz_class& im, const mpz_class& denominator) {
-  const mpz_class scale = Scale(places);
-  return WriteRounded(RoundedUnits(re, denominator, scale), RoundedUnits(im, denominator, scale), places);
+  const mpz_class one = TenToThe(static_cast<unsigned long>(places));
+  return WriteRounded(RoundedUnits(re, denominator, one), RoundedUnits(im, denominator, one), one, places);
 }
 
 }  // namespace zorvel

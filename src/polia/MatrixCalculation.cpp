@@ -95,7 +95,7 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
   const int n = input_.size1.rows;
   const Grid& matrix1 = *input_.matrix1;
   if (Hand()) {
-    FillAdjugate(matrix1, n, n > 1 ? HandMinors() : nullptr, input_.places, adjugate);
+    FillAdjugate(matrix1, n, HandMinors(), input_.places, adjugate);
     zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
     return;
   }

@@ -40,11 +40,6 @@ std::optional<std::string_view> ProductRefusal(MatrixSize matrix1, MatrixSize ma
   return std::nullopt;
 }
 
-std::optional<ShortText> ReciprocalOf(std::string_view determinant, int places) {
-  if (IsZeroComplex(determinant)) return std::nullopt;
-  return ComplexDiv("1", determinant, places);
-}
-
 void FillAdjugate(const Grid& matrix1, int n, MinorDeterminants* minors, int places, Grid& adjugate) {
   CopyGrid(matrix1, adjugate, false);
   if (n == 1) {

@@ -6,7 +6,6 @@
 #include "CramerMinors.h"
 #include "Determinant.h"
 #include "Grid.h"
-#include "ShortText.h"
 
 namespace zorvel {
 
@@ -33,9 +32,6 @@ std::optional<std::string_view> InverseRefusal(MatrixSize matrix1, bool determin
 std::optional<std::string_view> SolveRefusal(MatrixSize matrix1, MatrixSize matrix2, bool determinantZero);
 std::optional<std::string_view> SumRefusal(MatrixSize matrix1, MatrixSize matrix2);  // and difference
 std::optional<std::string_view> ProductRefusal(MatrixSize matrix1, MatrixSize matrix2);
-
-// "1" divided by the determinant, or nothing when the determinant reads as 0.
-std::optional<ShortText> ReciprocalOf(std::string_view determinant, int places);
 
 // The adjugate (the transposed matrix of cofactors) of the n x n matrix 1:
 // `adjugate` takes the shape and headers of `matrix1`. `minors`, when given,
