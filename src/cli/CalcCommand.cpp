@@ -12,6 +12,7 @@
 #include "CalcOperations.h"
 #include "FloatError.h"
 #include "MatrixFile.h"
+#include "MatrixMarkup.h"
 #include "MatrixRows.h"
 
 namespace zorvel {
@@ -24,7 +25,7 @@ constexpr int kMaxCols = 10;
 QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 QString HelpText() {
-  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] A [B]\n"
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--latex | --markdown] A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
             "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
             "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -49,6 +50,8 @@ QString HelpText() {
             "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
             "  --exact      počíta presne a zaokrúhli iba výsledky\n"
             "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
+            "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
+            "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
             "  -h, --help   vypíše túto pomoc a skončí\n"
             "  --version    vypíše verziu a skončí\n"
             "\n"
@@ -56,12 +59,16 @@ QString HelpText() {
             "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
 }
 
+// How the result is written: tab-separated rows, LaTeX or Markdown.
+enum class ResultForm { Tabs, Latex, Markdown };
+
 // What one run has to do, once the command line is understood.
 struct CalcRequest {
   CalcOperation operation = CalcOperation::Determinant;
   int places = 3;
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
+  ResultForm form = ResultForm::Tabs;
   QStringList files;
 };
 
@@ -86,7 +93,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption places(QStringLiteral("places"), QString(), QStringLiteral("N"));
   const QCommandLineOption point(QStringLiteral("point"));
   const QCommandLineOption exact(QStringLiteral("exact"));
-  parser.addOptions({help, version, places, point, exact});
+  const QCommandLineOption latex(QStringLiteral("latex"));
+  const QCommandLineOption markdown(QStringLiteral("markdown"));
+  parser.addOptions({help, version, places, point, exact, latex, markdown});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -121,6 +130,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   }
   request.point = parser.isSet(point);
   if (parser.isSet(exact)) request.mode = CalculationMode::Exact;
+  if (parser.isSet(latex) && parser.isSet(markdown)) return Trouble(Tr("--latex a --markdown sa nedajú spojiť"));
+  if (parser.isSet(latex)) request.form = ResultForm::Latex;
+  if (parser.isSet(markdown)) request.form = ResultForm::Markdown;
   return request;
 }
 
@@ -184,6 +196,18 @@ bool OutputLost(QTextStream& out, QTextStream& err) {
   return true;
 }
 
+// The result as the chosen form writes it; a determinant is one value, not
+// a matrix.
+QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperation operation) {
+  const bool value = operation == CalcOperation::Determinant || operation == CalcOperation::Reciprocal;
+  switch (form) {
+    case ResultForm::Latex: return value ? ToLatexValue(rows.front().front()) + u'\n' : ToLatexMatrix(rows);
+    case ResultForm::Markdown: return value ? rows.front().front() + u'\n' : ToMarkdownTable(rows);
+    case ResultForm::Tabs: break;
+  }
+  return MatrixText(rows, MatrixFormat::Tsv);
+}
+
 // The error report of the window: the error's text with a full stop.
 QString FloatErrorText(const FloatError& error) { return QString::fromLatin1(error.what()) + u'.'; }
 
@@ -215,10 +239,11 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   }
   if (!result.refusal.isEmpty()) return finish({kCalcRefused, {}, result.refusal + u'\n'});
 
-  QString text = MatrixText(result.rows, MatrixFormat::Tsv);
   // Every comma is a decimal comma: no cell text of a result holds another.
-  if (request.point) text.replace(u',', u'.');
-  return finish({kCalcDone, text, {}});
+  if (request.point) {
+    for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+  }
+  return finish({kCalcDone, ResultText(result.rows, request.form, request.operation), {}});
 }
 
 }  // namespace zorvel

@@ -3,6 +3,7 @@
 #include "CellEditor.h"
 #include "GridHeader.h"
 #include "GridModel.h"
+#include "MatrixMarkup.h"
 #include "TabSeparated.h"
 
 #include <QApplication>
@@ -213,21 +214,36 @@ QString StringGrid::ShownText(const QModelIndex& index) const {
   return delegate_->ShownText(option, index);
 }
 
-void StringGrid::CopySelection(bool decimalPoint) const {
-  const QRect block = SelectedBlock();
-  if (block.isEmpty()) return;
+QList<QStringList> StringGrid::BlockTexts(const QRect& block) const {
   QList<QStringList> rows;
   for (int row = block.top(); row <= block.bottom(); ++row) {
     QStringList cells;
     for (int col = block.left(); col <= block.right(); ++col) {
-      QString text = model_->data(model_->index(row, col), Qt::DisplayRole).toString();
-      // Every comma in a number text is its decimal comma.
-      if (decimalPoint) text.replace(u',', u'.');
-      cells << text;
+      cells << model_->data(model_->index(row, col), Qt::DisplayRole).toString();
     }
     rows << cells;
   }
+  return rows;
+}
+
+void StringGrid::CopySelection(bool decimalPoint) const {
+  const QRect block = SelectedBlock();
+  if (block.isEmpty()) return;
+  QList<QStringList> rows = BlockTexts(block);
+  // Every comma in a number text is its decimal comma.
+  if (decimalPoint) {
+    for (QStringList& cells : rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+  }
   QApplication::clipboard()->setText(ToTabSeparated(rows));
+}
+
+void StringGrid::CopyAs(Markup markup) const {
+  QRect block = SelectedBlock();
+  if (block.width() * block.height() <= 1) block = QRect(0, 0, model_->columnCount(), model_->rowCount());
+  if (block.isEmpty()) return;
+  const QList<QStringList> rows = BlockTexts(block);
+  QApplication::clipboard()->setText(markup == Markup::Latex ? ToLatexMatrix(rows)
+                                                             : ToMarkdownTable(rows, block.left() + 1));
 }
 
 void StringGrid::AddMenuActions(MenuGroup group, const QList<QAction*>& actions) {
@@ -263,6 +279,9 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
   QAction* copyWithPoint = menu.addAction(tr("Kopírovať s desatinnou bodkou"));
   copyWithPoint->setEnabled(selected);
   connect(copyWithPoint, &QAction::triggered, this, [this] { CopySelection(true); });
+  connect(menu.addAction(tr("Kopírovať ako LaTeX")), &QAction::triggered, this, [this] { CopyAs(Markup::Latex); });
+  connect(menu.addAction(tr("Kopírovať ako Markdown")), &QAction::triggered, this,
+          [this] { CopyAs(Markup::Markdown); });
   if (Editable()) {
     QAction* paste = menu.addAction(WithKeys(tr("Vložiť"), QKeySequence::Paste));
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();

@@ -56,6 +56,11 @@ class StringGrid : public QTableView {
   // Puts the selected block on the clipboard, tab-separated, as shown; with
   // decimalPoint every "," becomes "." for programs that read points.
   void CopySelection(bool decimalPoint = false) const;
+  // Puts the selected block on the clipboard as a LaTeX `pmatrix` or a
+  // Markdown table. A single cell counts as no selection and copies every
+  // cell: a matrix of one number is seldom what is meant.
+  enum class Markup { Latex, Markdown };
+  void CopyAs(Markup markup) const;
 
   // Where the owner's actions stand in the context menu: above the clipboard
   // items (Top) or below them (Bottom), each group set off by a separator.
@@ -101,6 +106,8 @@ class StringGrid : public QTableView {
 
  private:
   void StartShortcut(const QKeyEvent* event);
+  // The texts of the cells of `block`, row by row, as shown.
+  [[nodiscard]] QList<QStringList> BlockTexts(const QRect& block) const;
   // The user leaves the cell editor with a key: its text is committed and
   // the editor closed now, then the grid moves or pastes.
   void LeaveEditor(QWidget* editor, EditorExit exit, const QKeyEvent* key);

@@ -107,6 +107,12 @@ class CalcCommandTest : public QObject {
     QTest::newRow("9 places, point") << QStringList{"--places", "9", "--point"}
                                      << "0.384615385-0.076923077i\t-0.153846154+0.230769231i\n"
                                         "-0.153846154+0.230769231i\t0.461538462-0.692307692i\n";
+    QTest::newRow("latex") << QStringList{"--latex"}
+                           << "\\begin{pmatrix}\n0{,}385-0{,}077i & -0{,}154+0{,}231i \\\\\n"
+                              "-0{,}154+0{,}231i & 0{,}462-0{,}692i\n\\end{pmatrix}\n";
+    QTest::newRow("markdown, point") << QStringList{"--markdown", "--point"}
+                                     << "| 1 | 2 |\n| ---: | ---: |\n| 0.385-0.077i | -0.154+0.231i |\n"
+                                        "| -0.154+0.231i | 0.462-0.692i |\n";
   }
   void writesDecimalPointsAndPlacesAsAsked() {
     QFETCH(QStringList, options);
