@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config           # the build
   libgmp-dev                          # exact arithmetic (GMP and its C++ interface)
   libgtest-dev libbenchmark-dev       # tests and benchmarks
+  poppler-utils                       # reading saved PDFs back (pdftotext)
   clang libclang-rt-dev               # the fuzz targets (libFuzzer)
   qt6-base-dev                        # the window (Qt 6 Widgets, QtTest)
   qt6-tools-dev qt6-l10n-tools        # its English translation (Qt Linguist: lupdate, lrelease)

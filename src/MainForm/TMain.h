@@ -22,6 +22,7 @@ class QToolButton;
 namespace zorvel {
 
 class AlignLayout;
+class CalculationExport;
 class ClickableLabel;
 class ElidedLabel;
 class InputHistory;
@@ -89,6 +90,7 @@ class TMain : public QWidget {
   [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
 
   [[nodiscard]] InputHistory& History() const { return *history_; }
+  [[nodiscard]] CalculationExport& Export() const { return *export_; }
 
   // Pieces of the handlers, for putting back a state the handlers made: a
   // matrix's size in its grid (count and header numbers, as the size
@@ -190,6 +192,7 @@ class TMain : public QWidget {
   // Made once the components exist, and gone before them.
   std::unique_ptr<InputHistory> history_;
   std::unique_ptr<MatrixFileActions> files_;
+  std::unique_ptr<CalculationExport> export_;
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "Artwork.h"
+#include "CalculationExport.h"
 #include "ClickableLabel.h"
 #include "ElidedLabel.h"
 #include "GridModel.h"
@@ -169,6 +170,7 @@ TMain::TMain(QWidget* parent)
   SetTabOrder();
   history_ = std::make_unique<InputHistory>(*this);
   files_ = std::make_unique<MatrixFileActions>(*this);
+  export_ = std::make_unique<CalculationExport>(*this);
   ConnectHandlers();
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());

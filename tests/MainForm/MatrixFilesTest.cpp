@@ -179,10 +179,13 @@ class MatrixFilesTest : public QObject {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<QStringList>("items");
     const QStringList common{"Späť\tCtrl+Z (off)", "Znova\tCtrl+Y (off)", "", "Kopírovať\tCtrl+C",
-                             "Kopírovať s desatinnou bodkou"};
-    QTest::newRow("Pole1") << "Pole1" << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…"};
-    QTest::newRow("Pole3") << "Pole3" << common;
-    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…"};
+                             "Kopírovať s desatinnou bodkou", "Kopírovať ako LaTeX", "Kopírovať ako Markdown"};
+    const QString saveCalculation = "Uložiť výpočet…\tCtrl+S";
+    QTest::newRow("Pole1") << "Pole1"
+                           << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…",
+                                                   saveCalculation};
+    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation};
+    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation};
   }
   void eachGridsMenuListsItsItems() {
     QFETCH(QString, grid);

@@ -1,0 +1,73 @@
+// Results taken away: a grid copied as LaTeX and as Markdown, and the whole
+// calculation saved as HTML and as PDF, read back as a reader would see it.
+
+#include <QClipboard>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include "MatrixMarkup.h"
+#include "PlatformRecorders.h"
+#include "WidgetTestMain.h"
+#include "WindowDriver.h"
+
+using namespace zorvel;
+using namespace zorvel::test;
+
+namespace {
+
+QString HtmlText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QTextDocument document;
+  document.setHtml(QString::fromUtf8(file.readAll()));
+  return document.toPlainText();
+}
+
+QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  pdftotext.waitForFinished();
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+}  // namespace
+
+class CalculationExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void resultsLeaveAsLatexMarkdownHtmlAndPdf() {
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(), "pdftotext (poppler-utils)");
+    DialogRecorder dialogs;
+    QTemporaryDir dir;
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 3, 3);
+    TypeMatrix(Pole(*window, "Pole1"), {{"2", "1-i", "0,5"}, {"i", "3", "-1"}, {"1", "0", "4+2i"}});
+    StringGrid* pole4 = Pole(*window, "Pole4");
+    dialogs.fileAnswers = {dir.filePath("v.pdf")};
+    QTest::keyClick(pole4, Qt::Key_S, Qt::ControlModifier);
+
+    ChooseFromMenu(pole4, QStringLiteral("Kopírovať ako LaTeX"));
+    QCOMPARE(QApplication::clipboard()->text(), ToLatexMatrix(ShownMatrix(pole4)));
+    ChooseFromMenu(pole4, QStringLiteral("Kopírovať ako Markdown"));
+    QCOMPARE(QApplication::clipboard()->text(), ToMarkdownTable(ShownMatrix(pole4)));
+
+    dialogs.fileAnswers = {dir.filePath("v.html")};
+    ChooseFromMenu(pole4, QStringLiteral("Uložiť výpočet…"));
+    QCOMPARE(dialogs.messages, QStringList());
+    for (const QString& text : {HtmlText(dir.filePath("v.html")), PdfText(dir.filePath("v.pdf"))}) {
+      QVERIFY2(text.contains(Value(*window, "Determinant1")), qPrintable(text));
+      for (const char* pole : {"Pole3", "Pole4"}) {
+        for (const QStringList& row : ShownMatrix(Pole(*window, pole))) {
+          for (const QString& cell : row) QVERIFY2(text.contains(cell), qPrintable(cell));
+        }
+      }
+    }
+  }
+};
+
+ZORVEL_WIDGET_TEST_MAIN(CalculationExportTest)
+#include "CalculationExportTest.moc"
