@@ -1,7 +1,8 @@
 // The window from start-up through every calculation, driven with key
-// presses: the determinant strip, the inverse, the sum and difference, the
-// product, their messages, rounding after every step, and a floating-point
-// error that ends one recalculation while the window goes on working.
+// presses: that it shows the determinant strip, the inverse, the sum and
+// difference, the product and their messages (the results' texts are checked
+// where they are computed, in the core's tests), and a floating-point error
+// that ends one recalculation while the window goes on working.
 
 #include <QComboBox>
 #include <QToolButton>
@@ -113,44 +114,14 @@ class CalculationsTest : public QObject {
     QCOMPARE(Pole(*window, "Pole4")->grid().ColWidths(2), Pole(*window, "Pole3")->grid().ColWidths(1));
   }
 
-  void inverseOfSmallAndComplexMatrices_data() {
-    QTest::addColumn<QList<QStringList>>("matrix");
-    QTest::addColumn<QList<QStringList>>("adjugate");
-    QTest::addColumn<QList<QStringList>>("inverse");
-    QTest::newRow("1x1") << Matrix({{"5"}}) << Matrix({{"1"}}) << Matrix({{"0,2"}});
-    QTest::newRow("complex 2x2") << Matrix({{"i", "0"}, {"0", "1"}}) << Matrix({{"1", "0"}, {"0", "i"}})
-                                 << Matrix({{"-i", "0"}, {"0", "1"}});
-    QTest::newRow("3x3 complex") << Matrix({{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}})
-                                 << Matrix({{"2-i", "-3+i", "2-3i"}, {"2+i", "1-2i", "0"}, {"-5-i", "3-i", "3+2i"}})
-                                 << Matrix({{"0,277+0,015i", "-0,385-0,077i", "0,4-0,2i"},
-                                            {"0,154+0,231i", "0,231-0,154i", "0"},
-                                            {"-0,477-0,415i", "0,385+0,077i", "0,2+0,4i"}});
-  }
-  void inverseOfSmallAndComplexMatrices() {
-    QFETCH(QList<QStringList>, matrix);
-    QFETCH(QList<QStringList>, adjugate);
-    QFETCH(QList<QStringList>, inverse);
-    const auto window = OpenWindow();
-    const int n = static_cast<int>(matrix.size());
-    SetSize(*window, 1, n, n);
-    TypeMatrix(Pole(*window, "Pole1"), matrix);
-    ChooseOperation(*window, 0);
-    QCOMPARE(ShownMatrix(Pole(*window, "Pole3")), adjugate);
-    QCOMPARE(ShownMatrix(Pole(*window, "Pole4")), inverse);
-  }
-
   void messagesExplainAMissingResult_data() {
     QTest::addColumn<int>("operation");
     QTest::addColumn<QList<int>>("sizes");  // rows and columns of matrix 1, then of matrix 2
     QTest::addColumn<QString>("message");
     QTest::newRow("inverse of a non-square matrix")
         << 0 << QList<int>{2, 3, 3, 3} << "K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.";
-    QTest::newRow("inverse with determinant zero")
-        << 0 << QList<int>{2, 2, 3, 3} << "K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.";
     QTest::newRow("sum of 2x3 and 3x2") << 1 << QList<int>{2, 3, 3, 2}
                                         << "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.";
-    QTest::newRow("difference of 2x3 and 2x2")
-        << 2 << QList<int>{2, 3, 2, 2} << "Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.";
     QTest::newRow("product of 2x3 and 2x3")
         << 3 << QList<int>{2, 3, 2, 3} << "Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.";
   }
@@ -197,22 +168,15 @@ class CalculationsTest : public QObject {
     QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), Matrix({{"0", "0"}}));
   }
 
-  void productWithItsOwnHeadersAndRoundingAtEveryStep_data() {
+  void productWithItsOwnHeaders_data() {
     QTest::addColumn<int>("places");
     QTest::addColumn<QList<QStringList>>("left");
     QTest::addColumn<QList<QStringList>>("right");
     QTest::addColumn<QList<QStringList>>("product");
-    QTest::newRow("2x2 by 2x1") << 3 << Matrix({{"1", "2"}, {"3", "4"}}) << Matrix({{"5"}, {"6"}})
-                                << Matrix({{"17"}, {"39"}});
-    QTest::newRow("each term rounded") << 2 << Matrix({{"0,1", "0,1"}}) << Matrix({{"0,07"}, {"0,07"}})
-                                       << Matrix({{"0,02"}});
-    QTest::newRow("1x3 by 3x1") << 3 << Matrix({{"1", "i", "2"}}) << Matrix({{"2"}, {"i"}, {"0,5"}})
-                                << Matrix({{"2"}});
     QTest::newRow("3x1 by 1x3") << 3 << Matrix({{"1"}, {"i"}, {"2"}}) << Matrix({{"2", "i", "0,5"}})
                                 << Matrix({{"2", "i", "0,5"}, {"2i", "-1", "0,5i"}, {"4", "2i", "1"}});
-    QTest::newRow("complex 1x1") << 3 << Matrix({{"1+i"}}) << Matrix({{"1-i"}}) << Matrix({{"2"}});
   }
-  void productWithItsOwnHeadersAndRoundingAtEveryStep() {
+  void productWithItsOwnHeaders() {
     QFETCH(int, places);
     QFETCH(QList<QStringList>, left);
     QFETCH(QList<QStringList>, right);

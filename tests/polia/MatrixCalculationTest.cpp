@@ -34,8 +34,33 @@ MatrixSize SizeOf(const Rows& rows) { return {static_cast<int>(rows.size()), sta
 TEST(MatrixCalculation, ComputesEachOperationInEitherModeOrSaysWhyNot) {
   const std::string tooLarge(kTooLargeNumber);
   const Rows column{{"5"}, {"6"}};
+  const Rows square{{"1", "2"}, {"3", "4"}}, wide{{"1", "2", "3"}, {"4", "5", "6"}};
   const CalculationCase cases[] = {
-      {"solve by Cramer's rule", kHand, Operation::Solve, {{"1", "2"}, {"3", "4"}}, column, 3, {{"-4"}, {"4,5"}}, {}},
+      {"inverse 1x1", kHand, Operation::Inverse, {{"5"}}, column, 3, {{"1"}, {"0,2"}}, {}},
+      {"inverse complex 2x2", kHand, Operation::Inverse, {{"i", "0"}, {"0", "1"}}, column, 3,
+       {{"1", "0"}, {"0", "i"}, {"-i", "0"}, {"0", "1"}}, {}},
+      {"inverse 3x3 complex, rounded at every step", kHand, Operation::Inverse,
+       {{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}}, column, 3,
+       {{"2-i", "-3+i", "2-3i"}, {"2+i", "1-2i", "0"}, {"-5-i", "3-i", "3+2i"},
+        {"0,277+0,015i", "-0,385-0,077i", "0,4-0,2i"}, {"0,154+0,231i", "0,231-0,154i", "0"},
+        {"-0,477-0,415i", "0,385+0,077i", "0,2+0,4i"}},
+       {}},
+      {"inverse, not square", kHand, Operation::Inverse, wide, column, 3, {}, kInverseNotSquare},
+      {"inverse, singular", kHand, Operation::Inverse, {{"1", "2"}, {"2", "4"}}, column, 3, {},
+       kInverseDeterminantZero},
+      {"sum", kHand, Operation::Sum, {{"1+2i", "3"}}, {{"1-2i", "0,5"}}, 3, {{"2", "3,5"}}, {}},
+      {"difference", kHand, Operation::Difference, {{"1+2i", "3"}}, {{"1-2i", "0,5"}}, 3, {{"4i", "2,5"}}, {}},
+      {"sum, sizes differ", kHand, Operation::Sum, wide, square, 3, {}, kSumSizesDiffer},
+      {"difference, sizes differ", kExact, Operation::Difference, square, wide, 3, {}, kSumSizesDiffer},
+      {"product 2x2 by 2x1", kHand, Operation::Product, square, column, 3, {{"17"}, {"39"}}, {}},
+      {"product, each term rounded", kHand, Operation::Product, {{"0,1", "0,1"}}, {{"0,07"}, {"0,07"}}, 2,
+       {{"0,02"}}, {}},
+      {"product 1x3 by 3x1", kHand, Operation::Product, {{"1", "i", "2"}}, {{"2"}, {"i"}, {"0,5"}}, 3, {{"2"}}, {}},
+      {"product 3x1 by 1x3", kHand, Operation::Product, {{"1"}, {"i"}, {"2"}}, {{"2", "i", "0,5"}}, 3,
+       {{"2", "i", "0,5"}, {"2i", "-1", "0,5i"}, {"4", "2i", "1"}}, {}},
+      {"product complex 1x1", kHand, Operation::Product, {{"1+i"}}, {{"1-i"}}, 3, {{"2"}}, {}},
+      {"product, sizes differ", kHand, Operation::Product, wide, wide, 3, {}, kProductSizesDiffer},
+      {"solve by Cramer's rule", kHand, Operation::Solve, square, column, 3, {{"-4"}, {"4,5"}}, {}},
       {"solve exactly", kExact, Operation::Solve, {{"i", "0"}, {"0", "1"}}, {{"1", "i"}, {"2", "0"}}, 3,
        {{"-i", "1"}, {"2", "0"}}, {}},
       // By hand 0,333 x 3 rounds to 1 at 2 places and the determinant to 0;
