@@ -46,6 +46,7 @@ class CalculationExportTest : public QObject {
     const auto window = OpenWindow();
     SetSize(*window, 1, 3, 3);
     TypeMatrix(Pole(*window, "Pole1"), {{"2", "1-i", "0,5"}, {"i", "3", "-1"}, {"1", "0", "4+2i"}});
+    ChooseOperation(*window, 0);
     StringGrid* pole4 = Pole(*window, "Pole4");
     dialogs.fileAnswers = {dir.filePath("v.pdf")};
     QTest::keyClick(pole4, Qt::Key_S, Qt::ControlModifier);
