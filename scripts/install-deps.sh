@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Zorvel need.
-# Does nothing when all of them are installed already; otherwise waits for
-# another running install to finish instead of failing on its lock.
+# Installs the Debian packages that Zorvel needs, in two groups:
+#   scripts/install-deps.sh program   building and running the programs
+#   scripts/install-deps.sh all       that, and testing, fuzzing and packaging
+# (all when no group is named). Does nothing when all of them are installed
+# already; otherwise waits for another running install to finish instead of
+# failing on its lock.
 set -euo pipefail
 
-packages=(
+program=(
   cmake g++ make pkg-config           # the build
   libgmp-dev                          # exact arithmetic (GMP and its C++ interface)
+  qt6-base-dev                        # the window (Qt 6 Widgets) and zorvel-calc (Qt 6 Core)
+  qt6-tools-dev qt6-l10n-tools        # the English translation (Qt Linguist: lupdate, lrelease)
+  qt6-translations-l10n               # Qt's own texts (the file dialog's buttons) in Slovak
+  fonts-urw-base35 fonts-liberation   # the Bookman-like serif and a sans serif for the window
+)
+tests=(
   libgtest-dev libbenchmark-dev       # tests and benchmarks
   poppler-utils                       # reading saved PDFs back (pdftotext)
   clang libclang-rt-dev               # the fuzz targets (libFuzzer)
-  qt6-base-dev                        # the window (Qt 6 Widgets, QtTest)
-  qt6-tools-dev qt6-l10n-tools        # its English translation (Qt Linguist: lupdate, lrelease)
-  qt6-translations-l10n               # Qt's own texts in Slovak
-  fonts-urw-base35 fonts-liberation   # the Bookman-like serif and a sans serif for the window
   xvfb xauth                          # running the window without a display
   desktop-file-utils                  # checking the desktop entry
   appstream groff-base                # checking the AppStream metadata and the manual pages
-  dpkg-dev file                       # the Debian package (cpack, dpkg-shlibdeps)
+  dpkg-dev file lintian               # the Debian package (cpack, dpkg-shlibdeps) and its check
 )
+
+case "${1:-all}" in
+  program) packages=("${program[@]}") ;;
+  all) packages=("${program[@]}" "${tests[@]}") ;;
+  *) echo "usage: $0 [program|all]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Zorvel in Release and starts the window.
+# Installs what the program needs, builds Zorvel in Release and starts the
+# window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh program
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZORVEL_TESTS=OFF -DZORVEL_BENCH=OFF
 # Everything that is installed: the window, zorvel-calc and their manual pages.
 cmake --build build-release -j"$(nproc)"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, configures, builds and runs every test.
+# Installs what is missing (the test, fuzz and packaging tools too),
+# configures, builds and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh all
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -59,10 +59,6 @@
         <translation>it is not text (it holds zero bytes)</translation>
     </message>
     <message>
-        <source>nie je to text v kódovaní UTF-8</source>
-        <translation>it is not text in UTF-8</translation>
-    </message>
-    <message>
         <source>Súbor „%1“ sa nedá prečítať: %2.</source>
         <translation>The file “%1” cannot be read: %2.</translation>
     </message>
@@ -149,6 +145,208 @@
         <source>Jazyk okna: sk (slovenčina) alebo en (angličtina).</source>
         <translation>The window’s language: sk (Slovak) or en (English).</translation>
     </message>
+    <message>
+        <source>Súbor s maticou 1 (.tsv alebo .csv).</source>
+        <translation>A file holding matrix 1 (.tsv or .csv).</translation>
+    </message>
+    <message>
+        <source>Súbor s maticou 2.</source>
+        <translation>A file holding matrix 2.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel</name>
+    <message>
+        <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv] [--strict] A [B]
+Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:
+každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,
+alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.
+Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.
+
+Operácie:
+  det          determinant matice A
+  reciprocal   1/determinant matice A
+  adjugate     adjungovaná matica k matici A
+  inverse      inverzná matica k matici A
+  sum          súčet matíc A + B
+  difference   rozdiel matíc A - B
+  product      súčin matíc A × B
+  solve        riešenie sústavy A · X = B
+
+A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv
+s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;
+- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).
+Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo
+Windows-1250, ako ich píšu tabuľkové procesory.
+Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i
+
+Voľby:
+  --places N   počet desatinných miest, 2 až 9 (predvolene 3)
+  --exact      počíta presne a zaokrúhli iba výsledky
+  --point      vypíše čísla s desatinnou bodkou namiesto čiarky
+  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov
+  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale
+               skončí s kódom 1 bez výsledku
+  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk
+               používateľa
+  -h, --help   vypíše túto pomoc a skončí
+  --version    vypíše verziu a skončí
+
+Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať
+(alebo s --strict bunka neprečítaná celá),
+2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.
+</source>
+        <translation>Usage: zorvel-calc OPERATION [--places N] [--exact] [--point] [--csv] [--strict] A [B]
+Computes with matrices of complex numbers exactly as the window of Zorvel does:
+every intermediate result is rounded to the chosen number of decimal places,
+or with --exact computed exactly, with only the results rounded.
+Prints the result on standard output, cells separated by tabs.
+
+Operations:
+  det          determinant of matrix A
+  reciprocal   1/determinant of matrix A
+  adjugate     adjugate of matrix A
+  inverse      inverse of matrix A
+  sum          sum of matrices A + B
+  difference   difference of matrices A - B
+  product      product of matrices A × B
+  solve        solution of the system A · X = B
+
+A and B are files holding a matrix in UTF-8, one matrix row a line: .csv
+with cells separated by &quot;;&quot;, any other with cells separated by tabs;
+- reads standard input (CSV when its first line has a &quot;;&quot; and no tab).
+At most 20 rows and 10 columns. Files may also be in UTF-16 or
+Windows-1250, as spreadsheets write them.
+Numbers with a decimal comma or point: 2,5  -i  3-0,25i  1.5+2i
+
+Options:
+  --places N   number of decimal places, 2 to 9 (3 by default)
+  --exact      computes exactly and rounds only the results
+  --point      prints numbers with a decimal point instead of a comma
+  --csv        prints rows with cells separated by &quot;;&quot; instead of tabs
+  --strict     a cell that is not read whole does not pass with a warning,
+               but ends with status 1 and no result
+  --lang LANG  sk (Slovak) or en (English); the user&apos;s language by default
+  -h, --help   prints this help and exits
+  --version    prints the version and exits
+
+Exit status: 0 result printed, 1 the calculation cannot be done
+(or with --strict a cell not read whole),
+2 a wrong command or a file that cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>Viac sa dozviete príkazom „zorvel-calc --help“.
+</source>
+        <translation>Try “zorvel-calc --help” for more information.
+</translation>
+    </message>
+    <message>
+        <source>neznáma voľba „%1“</source>
+        <translation>unknown option “%1”</translation>
+    </message>
+    <message>
+        <source>jazyk musí byť sk alebo en, nie „%1“</source>
+        <translation>the language must be sk or en, not “%1”</translation>
+    </message>
+    <message>
+        <source>chýba operácia</source>
+        <translation>no operation given</translation>
+    </message>
+    <message>
+        <source>neznáma operácia „%1“</source>
+        <translation>unknown operation “%1”</translation>
+    </message>
+    <message>
+        <source>operácia %1 potrebuje jeden súbor s maticou</source>
+        <translation>the operation %1 takes one matrix file</translation>
+    </message>
+    <message>
+        <source>operácia %1 potrebuje dva súbory s maticami</source>
+        <translation>the operation %1 takes two matrix files</translation>
+    </message>
+    <message>
+        <source>štandardný vstup sa dá prečítať len raz</source>
+        <translation>standard input can be read only once</translation>
+    </message>
+    <message>
+        <source>počet desatinných miest musí byť od 2 do 9, nie „%1“</source>
+        <translation>the number of decimal places must be 2 to 9, not “%1”</translation>
+    </message>
+    <message>
+        <source>%1: tabulátory a zalomenia riadkov v bunkách %2 boli nahradené medzerami
+</source>
+        <translation>%1: tabs and line breaks in cells %2 were replaced by spaces
+</translation>
+    </message>
+    <message>
+        <source>%1: niektoré bunky %2 mali viac ako 32 767 znakov; ich text bol skrátený
+</source>
+        <translation>%1: some cells %2 held more than 32,767 characters; their text was cut short
+</translation>
+    </message>
+    <message>
+        <source>%1: riadky %2 kratšie ako najdlhší riadok: %3; chýbajúce bunky sa čítajú ako 0
+</source>
+        <translation>%1: rows %2 shorter than the longest row: %3; the missing cells read as 0
+</translation>
+    </message>
+    <message>
+        <source>štandardný vstup</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>Štandardný vstup sa nedá prečítať: %1.</source>
+        <translation>Standard input cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>na štandardnom vstupe</source>
+        <translation>on standard input</translation>
+    </message>
+    <message>
+        <source>v súbore „%1“</source>
+        <translation>in the file “%1”</translation>
+    </message>
+    <message>
+        <source>Matica %1 je prázdna.</source>
+        <translation>The matrix %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Matica %1 má %2 × %3 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.</source>
+        <translation>The matrix %1 has %2 × %3 cells (rows × columns); at most 20 × 10 can be used.</translation>
+    </message>
+    <message>
+        <source>%1: prvý riadok vyzerá ako hlavička, vynechal som ho
+</source>
+        <translation>%1: the first row looks like a header and was left out
+</translation>
+    </message>
+    <message>
+        <source>%1: na štandardný výstup sa nedá zapísať: %2
+</source>
+        <translation>%1: standard output cannot be written: %2
+</translation>
+    </message>
+    <message>
+        <source>s voľbou --strict sa bunky, ktoré sa neprečítajú celé, nepočítajú</source>
+        <translation>with --strict, cells that are not read whole are not computed with</translation>
+    </message>
+    <message>
+        <source>Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú maticu (%1 × %2).</source>
+        <translation>The determinant of this matrix cannot be computed because it is not a square matrix (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Determinant matice je rovný nule, prevrátená hodnota neexistuje.</source>
+        <translation>The determinant of the matrix is zero; it has no reciprocal.</translation>
+    </message>
+    <message>
+        <source>%1: riadok %2, stĺpec %3: „%4“ sa číta ako %5</source>
+        <translation>%1: row %2, column %3: “%4” is read as %5</translation>
+    </message>
+    <message>
+        <source>výsledok obsahuje číslo priveľké na zápis: „%1“</source>
+        <translation>the result holds a number too large to write: “%1”</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::GridModel</name>
@@ -225,6 +423,10 @@
     <message>
         <source>Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.</source>
         <translation>Tabs and line breaks in cells of the file “%1” were replaced by spaces.</translation>
+    </message>
+    <message>
+        <source>Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.</source>
+        <translation>The first row of the file looks like a header and was left out.</translation>
     </message>
 </context>
 <context>
@@ -409,6 +611,10 @@
     <message>
         <source>Počítať presne a zaokrúhliť iba výsledky</source>
         <translation>Compute exactly and round only the results</translation>
+    </message>
+    <message>
+        <source>Zorvel 2,1</source>
+        <translation>Zorvel 2.1</translation>
     </message>
 </context>
 </TS>

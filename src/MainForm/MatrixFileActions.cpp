@@ -87,10 +87,13 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   };
   block.cutMessage =
       tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(ShownPath(path));
+  QStringList notices;
+  if (contents.headerLeftOut) notices << tr("Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.");
   if (contents.breaksReplaced) {
-    block.notice = tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.")
-                       .arg(ShownPath(path));
+    notices << tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.")
+                   .arg(ShownPath(path));
   }
+  block.notice = notices.join(u'\n');
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
 }
 

@@ -4,9 +4,11 @@
 #include <QCommandLineParser>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "HandlerGuard.h"
+#include "MatrixFileActions.h"
 #include "Session.h"
 
 namespace zorvel {
@@ -20,6 +22,9 @@ const QString kLang = QStringLiteral("lang");
 
 void InitialiseApplication() {
   QCoreApplication::setApplicationName(QStringLiteral("zorvel"));
+  // The name people know it by, on the title of every message box (the
+  // window's own title is the same, so nothing is added to it).
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Zorvel"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ZORVEL_VERSION));
 }
 
@@ -44,6 +49,11 @@ void AddStartOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
+  parser.addPositionalArgument(
+      QStringLiteral("súbor1"), QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
+      QStringLiteral("[súbor1]"));
+  parser.addPositionalArgument(QStringLiteral("súbor2"),
+                               QCoreApplication::translate("Startup", "Súbor s maticou 2."), QStringLiteral("[súbor2]"));
 }
 
 Language StartLanguage(const QStringList& arguments) {
@@ -59,6 +69,13 @@ Language StartLanguage(const QStringList& arguments) {
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {
   auto main = CreateMain();
   if (!parser.isSet(kFresh)) RunGuarded([&] { RestoreSession(*main, settings); });
+  // Files named on the command line (as the desktop hands them over) go over
+  // whatever the session brought back.
+  const QStringList files = parser.positionalArguments();
+  StringGrid* const poles[] = {main->Pole1, main->Pole2};
+  for (qsizetype i = 0; i < std::min<qsizetype>(files.size(), 2); ++i) {
+    RunGuarded([&] { main->Files().OpenFile(poles[i], files[i]); });
+  }
   return main;
 }
 

@@ -10,8 +10,8 @@ class QSettings;
 
 namespace zorvel {
 
-// Gives the application its name, which message boxes carry as their title,
-// and its version.
+// Gives the application its name, its shown name "Zorvel", which message
+// boxes carry as their title, and its version.
 void InitialiseApplication();
 
 // Creates the main window and runs its start-up (FormCreate), centred on the
@@ -19,7 +19,8 @@ void InitialiseApplication();
 // any escaped error, and the window is still returned.
 std::unique_ptr<TMain> CreateMain();
 
-// The program's command line: --fresh, --lang, --help and --version.
+// The program's command line: --fresh, --lang, --help, --version and up to
+// two matrix files, for matrix 1 and matrix 2.
 void AddStartOptions(QCommandLineParser& parser);
 
 // The window's language: as --lang names it, or the user's preferred one.
@@ -27,8 +28,10 @@ void AddStartOptions(QCommandLineParser& parser);
 Language StartLanguage(const QStringList& arguments);
 
 // The window as the parsed command line asks: CreateMain, then the kept
-// session from `settings` unless --fresh is given. An error while the
-// session is shown is reported like any escaped error.
+// session from `settings` unless --fresh is given, then the files named on
+// the command line opened into matrix 1 and 2 (a file that cannot be read
+// is named in a message box). An error while the session is shown is
+// reported like any escaped error.
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings);
 
 }  // namespace zorvel

@@ -91,6 +91,8 @@ class TMain : public QWidget {
 
   [[nodiscard]] InputHistory& History() const { return *history_; }
   [[nodiscard]] CalculationExport& Export() const { return *export_; }
+  // Opens and saves the input matrices as files.
+  [[nodiscard]] MatrixFileActions& Files() const { return *files_; }
 
   // Pieces of the handlers, for putting back a state the handlers made: a
   // matrix's size in its grid (count and header numbers, as the size

@@ -68,7 +68,8 @@ void TMain::BuildAboutPanel() {
   Panel9->setGeometry(178, 88, 377, 209);
   Panel9->raise();  // the picture lies beneath it
 
-  Label20 = AboutLabel(Panel9, "Label20", QStringLiteral("Zorvel 2,1"), {104, 16});
+  // The version in the language's notation: "2,1" in Slovak, "2.1" in English.
+  Label20 = AboutLabel(Panel9, "Label20", TMain::tr("Zorvel 2,1"), {104, 16});
   QFont title(QStringLiteral("URW Bookman"));
   title.setStyleHint(QFont::Serif);
   title.setBold(true);

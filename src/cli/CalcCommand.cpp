@@ -10,6 +10,8 @@
 #include <variant>
 
 #include "CalcOperations.h"
+#include "CalcTexts.h"
+#include "CalcWarnings.h"
 #include "FloatError.h"
 #include "MatrixFile.h"
 #include "MatrixMarkup.h"
@@ -22,10 +24,9 @@ constexpr char kProgram[] = "zorvel-calc";
 constexpr int kMaxRows = 20;  // the window's limits
 constexpr int kMaxCols = 10;
 
-QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
-
 QString HelpText() {
-  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--latex | --markdown] A [B]\n"
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
+            "                   [--strict] [--lang sk|en] A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
             "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
             "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -43,7 +44,9 @@ QString HelpText() {
             "\n"
             "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
             "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
-            "- číta štandardný vstup (tabulátory). Najviac 20 riadkov a 10 stĺpcov.\n"
+            "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
+            "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
+            "Windows-1250, ako ich píšu tabuľkové procesory.\n"
             "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
             "\n"
             "Voľby:\n"
@@ -52,15 +55,21 @@ QString HelpText() {
             "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
             "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
             "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
+            "  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov\n"
+            "  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale\n"
+            "               skončí s kódom 1 bez výsledku\n"
+            "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
+            "               používateľa\n"
             "  -h, --help   vypíše túto pomoc a skončí\n"
             "  --version    vypíše verziu a skončí\n"
             "\n"
-            "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať,\n"
+            "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať\n"
+            "(alebo s --strict bunka neprečítaná celá),\n"
             "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
 }
 
-// How the result is written: tab-separated rows, LaTeX or Markdown.
-enum class ResultForm { Tabs, Latex, Markdown };
+// How the result is written: tab- or ";"-separated rows, LaTeX or Markdown.
+enum class ResultForm { Tabs, Csv, Latex, Markdown };
 
 // What one run has to do, once the command line is understood.
 struct CalcRequest {
@@ -69,6 +78,7 @@ struct CalcRequest {
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
   ResultForm form = ResultForm::Tabs;
+  bool strict = false;  // a cell not read whole refuses the run
   QStringList files;
 };
 
@@ -85,6 +95,9 @@ EarlyEnd Trouble(const QString& message) {
               Tr("Viac sa dozviete príkazom „zorvel-calc --help“.\n")};
 }
 
+// A calculation that cannot be done, and why.
+EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
+
 // Understands the command line, or says how the run ends.
 std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -93,14 +106,20 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption places(QStringLiteral("places"), QString(), QStringLiteral("N"));
   const QCommandLineOption point(QStringLiteral("point"));
   const QCommandLineOption exact(QStringLiteral("exact"));
+  const QCommandLineOption csv(QStringLiteral("csv"));
   const QCommandLineOption latex(QStringLiteral("latex"));
   const QCommandLineOption markdown(QStringLiteral("markdown"));
-  parser.addOptions({help, version, places, point, exact, latex, markdown});
+  const QCommandLineOption strict(QStringLiteral("strict"));
+  const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("sk|en"));  // UseCalcLanguage
+  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
     const QString dashes = unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
     return Trouble(Tr("neznáma voľba „%1“").arg(dashes + unknown.front()));
+  }
+  if (parser.isSet(lang) && parser.value(lang) != QLatin1String("sk") && parser.value(lang) != QLatin1String("en")) {
+    return Trouble(Tr("jazyk musí byť sk alebo en, nie „%1“").arg(parser.value(lang)));
   }
   if (parser.isSet(help)) return EarlyEnd{kCalcDone, HelpText(), {}};
   if (parser.isSet(version)) {
@@ -129,8 +148,12 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
     }
   }
   request.point = parser.isSet(point);
+  request.strict = parser.isSet(strict);
   if (parser.isSet(exact)) request.mode = CalculationMode::Exact;
-  if (parser.isSet(latex) && parser.isSet(markdown)) return Trouble(Tr("--latex a --markdown sa nedajú spojiť"));
+  if (int(parser.isSet(csv)) + int(parser.isSet(latex)) + int(parser.isSet(markdown)) > 1) {
+    return Trouble(Tr("--csv, --latex a --markdown sa nedajú spojiť"));
+  }
+  if (parser.isSet(csv)) request.form = ResultForm::Csv;
   if (parser.isSet(latex)) request.form = ResultForm::Latex;
   if (parser.isSet(markdown)) request.form = ResultForm::Markdown;
   return request;
@@ -157,12 +180,15 @@ void CutAndWarnOfChanges(QList<QStringList>& rows, bool breaksReplaced, const QS
   }
 }
 
+// A file as messages that name it first write it: standard input in words.
+QString ShownSource(const QString& file) { return file == QLatin1String("-") ? Tr("štandardný vstup") : file; }
+
 // Reads one matrix, or says why the run ends; warnings go to `err`.
 std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput,
                                                       QTextStream& err) {
   MatrixFileContents contents;
   if (file == QLatin1String("-")) {
-    contents = ReadMatrixDevice(standardInput, MatrixFormat::Tsv);
+    contents = ReadMatrixDevice(standardInput, std::nullopt);
     if (!contents.error.isEmpty()) contents.error = Tr("Štandardný vstup sa nedá prečítať: %1.").arg(contents.error);
   } else {
     contents = ReadMatrixFile(file);
@@ -173,16 +199,31 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
   DropTrailingBlankRows(contents.rows);
   const QString source = file == QLatin1String("-") ? Tr("na štandardnom vstupe") : Tr("v súbore „%1“").arg(file);
   const MatrixSize size = MatrixSizeOf(contents.rows);
-  if (size.rows == 0 || size.cols == 0) return EarlyEnd{kCalcRefused, {}, Tr("Matica %1 je prázdna.\n").arg(source)};
+  if (size.rows == 0 || size.cols == 0) return Refusal(Tr("Matica %1 je prázdna.").arg(source));
   if (size.rows > kMaxRows || size.cols > kMaxCols) {
-    return EarlyEnd{kCalcRefused, {},
-                    Tr("Matica %1 má %2 × %3 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n")
-                        .arg(source)
-                        .arg(size.rows)
-                        .arg(size.cols)};
+    return Refusal(Tr("Matica %1 má %2 × %3 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.")
+                       .arg(source)
+                       .arg(size.rows)
+                       .arg(size.cols));
+  }
+  if (contents.headerLeftOut) {
+    err << Said(Tr("%1: prvý riadok vyzerá ako hlavička, vynechal som ho\n").arg(ShownSource(file)));
   }
   CutAndWarnOfChanges(contents.rows, contents.breaksReplaced, source, err);
   return std::move(contents.rows);
+}
+
+// Reads the matrices; true when every cell is read whole. Each cell that is
+// not is warned of.
+bool ReadWhole(const QStringList& files, const QList<QList<QStringList>>& matrices, int places, QTextStream& err) {
+  bool whole = true;
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    for (const QString& warning : CellsNotReadWhole(matrices[i], ShownSource(files[i]), places)) {
+      err << warning << u'\n';
+      whole = false;
+    }
+  }
+  return whole;
 }
 
 // A result that does not reach its reader (a full disk, /dev/full) is no
@@ -203,6 +244,7 @@ QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperatio
   switch (form) {
     case ResultForm::Latex: return value ? ToLatexValue(rows.front().front()) + u'\n' : ToLatexMatrix(rows);
     case ResultForm::Markdown: return value ? rows.front().front() + u'\n' : ToMarkdownTable(rows);
+    case ResultForm::Csv: return MatrixText(rows, MatrixFormat::Csv);
     case ResultForm::Tabs: break;
   }
   return MatrixText(rows, MatrixFormat::Tsv);
@@ -229,16 +271,21 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
     if (const auto* end = std::get_if<EarlyEnd>(&loaded)) return finish(*end);
     matrices << std::get<QList<QStringList>>(std::move(loaded));
   }
+  if (!ReadWhole(request.files, matrices, request.places, err) && request.strict) {
+    return finish(Refusal(Tr("s voľbou --strict sa bunky, ktoré sa neprečítajú celé, nepočítajú")));
+  }
   matrices.resize(2);
 
   CalcResult result;
   try {
     result = Calculate(request.operation, matrices[0], matrices[1], request.places, request.mode);
   } catch (const FloatError& error) {
-    return finish({kCalcRefused, {}, FloatErrorText(error) + u'\n'});
+    return finish(Refusal(FloatErrorText(error)));
   }
-  if (!result.refusal.isEmpty()) return finish({kCalcRefused, {}, result.refusal + u'\n'});
+  if (!result.refusal.isEmpty()) return finish(Refusal(result.refusal));
 
+  const QString tooLarge = TooLargeInResult(result.rows);
+  if (!tooLarge.isEmpty()) err << tooLarge << u'\n';
   // Every comma is a decimal comma: no cell text of a result holds another.
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));

@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "CalcTexts.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "Determinant.h"
 #include "MatrixCalculation.h"
@@ -24,19 +26,22 @@ constexpr std::array<std::pair<const char*, CalcOperation>, 8> kNames{{
     {"solve", CalcOperation::Solve},
 }};
 
-CalcResult Refused(std::string_view message) { return {{}, FromCp1250(message)}; }
+// The window's message, in the language zorvel-calc speaks.
+CalcResult Refused(std::string_view message) { return {{}, ShownCoreText(message)}; }
 
 CalcResult OneCell(std::string_view text) { return {{{FromCp1250(text)}}, {}}; }
 
 // The determinant and its reciprocal, as the strip under matrix 1 shows them.
 CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, bool reciprocal) {
-  if (const auto refusal = DeterminantRefusal(size)) return Refused(*refusal);
+  if (DeterminantRefusal(size)) {
+    return {{}, Tr("Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú maticu "
+                   "(%1 × %2).")
+                    .arg(size.rows)
+                    .arg(size.cols)};
+  }
   if (!reciprocal) return OneCell(calculation.Determinant().text);
   const std::optional<std::string> inverted = calculation.Reciprocal();
-  if (!inverted) {
-    return {{}, QCoreApplication::translate("zorvel-calc",
-                                            "Determinant matice je rovný nule, prevrátená hodnota neexistuje.")};
-  }
+  if (!inverted) return {{}, Tr("Determinant matice je rovný nule, prevrátená hodnota neexistuje.")};
   return OneCell(*inverted);
 }
 

@@ -6,9 +6,11 @@
 #include <cstdio>
 
 #include "CalcCommand.h"
+#include "CalcTexts.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
+  zorvel::UseCalcLanguage(QCoreApplication::arguments().mid(1));
   QFile standardInput;
   if (!standardInput.open(stdin, QIODevice::ReadOnly)) return zorvel::kCalcTrouble;
   QTextStream out(stdout);

@@ -13,6 +13,9 @@
 #include <cstring>
 #include <utility>
 
+#include "Cp1250.h"
+#include "SpreadsheetRows.h"
+
 namespace zorvel {
 namespace {
 
@@ -40,21 +43,43 @@ QByteArray ReadLimited(QIODevice& device, QString& reason) {
     reason = Texts::tr("je väčší ako 1 MiB, na maticu priveľký");
   } else if (file != nullptr && file->error() != QFileDevice::NoError) {
     reason = file->errorString();
-  } else if (bytes.contains('\0')) {
-    reason = Texts::tr("nie je to text (obsahuje nulové bajty)");
   }
   return bytes;
 }
 
-MatrixFileContents Decode(const QByteArray& bytes, MatrixFormat format) {
-  QStringDecoder decoder(QStringConverter::Utf8);  // skips a byte order mark
-  const QString text = decoder.decode(bytes);
-  if (decoder.hasError()) return {{}, Texts::tr("nie je to text v kódovaní UTF-8")};
-  ParsedMatrixText parsed = ParseMatrixText(text, format);
+// The text in the encodings that spreadsheets and editors write: UTF-16
+// with its byte order mark, else UTF-8 (its mark skipped), else Windows-1250,
+// what spreadsheets on Slovak Windows write. Sets `reason` for a source that
+// is no text at all.
+QString DecodedText(const QByteArray& bytes, QString& reason) {
+  std::optional<QStringConverter::Encoding> utf16;
+  if (bytes.startsWith("\xFF\xFE")) utf16 = QStringConverter::Utf16LE;
+  if (bytes.startsWith("\xFE\xFF")) utf16 = QStringConverter::Utf16BE;
+  QString text;
+  if (utf16) {
+    QStringDecoder decoder(*utf16);  // skips the mark
+    text = decoder.decode(bytes);
+  } else if (!bytes.contains('\0')) {
+    QStringDecoder decoder(QStringConverter::Utf8);
+    text = decoder.decode(bytes);
+    if (decoder.hasError()) text = FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
+  if (text.contains(QChar(0)) || (!utf16 && bytes.contains('\0'))) {
+    reason = Texts::tr("nie je to text (obsahuje nulové bajty)");
+  }
+  return text;
+}
+
+MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format) {
+  QString reason;
+  const QString text = DecodedText(bytes, reason);
+  if (!reason.isEmpty()) return {{}, reason};
+  ParsedMatrixText parsed = ParseMatrixText(text, format.value_or(FormatOfText(text)));
   if (parsed.unclosedQuoteLine > 0) {
     return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
   }
-  return {std::move(parsed.rows), {}, parsed.breaksReplaced};
+  const bool headerLeftOut = TidySpreadsheetRows(parsed.rows);
+  return {std::move(parsed.rows), {}, parsed.breaksReplaced, headerLeftOut};
 }
 
 // Why QFileInfo finds nothing at `path`, which it does not say: empty when
@@ -108,7 +133,7 @@ MatrixFileContents ReadMatrixFile(const QString& path) {
   return contents;
 }
 
-MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format) {
+MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format) {
   QString reason;
   const QByteArray bytes = ReadLimited(device, reason);
   if (!reason.isEmpty()) return {{}, reason};

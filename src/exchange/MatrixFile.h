@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "MatrixText.h"
 
 class QFileDevice;
@@ -11,7 +13,7 @@ class QIODevice;
 
 namespace zorvel {
 
-// Matrices in files: UTF-8 text in the form that the file name's suffix
+// Matrices in files: text in the form that the file name's suffix
 // chooses (MatrixFormatFor). Every message is Slovak, through
 // QCoreApplication::translate("MatrixFile", ...).
 
@@ -20,19 +22,24 @@ struct MatrixFileContents {
   QString error;  // empty when the rows were read
   // A CSV cell held tabs or line ends, now spaces (ParseMatrixText).
   bool breaksReplaced = false;
+  // The first row looked like a spreadsheet's header and was left out
+  // (TidySpreadsheetRows).
+  bool headerLeftOut = false;
 };
 
 // A file's path as messages name it: with the system's separators.
 QString ShownPath(const QString& path);
 
-// Reads a whole file. A file that cannot be read, is too large for a matrix,
-// is not text (NUL bytes, or not UTF-8) or leaves a CSV quote open gives an
-// error naming the file and the reason. A UTF-8 byte order mark is skipped.
+// Reads a whole file as spreadsheets write them: UTF-8, UTF-16 with a byte
+// order mark, or else Windows-1250, tidied by TidySpreadsheetRows. A file
+// that cannot be read, is too large for a matrix, is not text (NUL bytes) or
+// leaves a CSV quote open gives an error naming the file and the reason.
 MatrixFileContents ReadMatrixFile(const QString& path);
 
 // Reads an open device to its end (a pipe, standard input) with the same
 // checks; the error is the reason alone, for the caller to name the source.
-MatrixFileContents ReadMatrixDevice(QIODevice& device, MatrixFormat format);
+// Without a format, the first line chooses it (FormatOfText).
+MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format);
 
 // Writes the rows to a temporary file beside the target and renames it over
 // the target, so a failed save never leaves half a file. Gives the empty text

@@ -1,5 +1,7 @@
 #include "MatrixText.h"
 
+#include <QRegularExpression>
+
 namespace zorvel {
 namespace {
 
@@ -83,6 +85,11 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
 
 MatrixFormat MatrixFormatFor(const QString& fileName) {
   return fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? MatrixFormat::Csv : MatrixFormat::Tsv;
+}
+
+MatrixFormat FormatOfText(const QString& text) {
+  const QStringView firstLine = QStringView(text).left(text.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
+  return firstLine.contains(kSeparator) && !firstLine.contains(u'\t') ? MatrixFormat::Csv : MatrixFormat::Tsv;
 }
 
 QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {

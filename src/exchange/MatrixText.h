@@ -17,6 +17,10 @@ enum class MatrixFormat { Tsv, Csv };
 // Csv for a name ending in ".csv" (in any case), Tsv for any other.
 MatrixFormat MatrixFormatFor(const QString& fileName);
 
+// The form of a text whose name says none (standard input): Csv when its
+// first line holds a ";" and no tab, Tsv otherwise.
+MatrixFormat FormatOfText(const QString& text);
+
 QString MatrixText(const QList<QStringList>& rows, MatrixFormat format);
 
 // A matrix text read back, and what the reading met on the way.

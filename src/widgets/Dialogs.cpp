@@ -14,7 +14,7 @@ DialogHook* installed = &defaultHook;
 
 void ShowBox(const QString& text, QMessageBox::Icon icon) {
   QWidget* const window = QApplication::activeWindow();
-  QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, window);
+  QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, window);
   box.setTextFormat(Qt::PlainText);  // texts may hold "<" and "&"
   box.exec();
   // The window takes the keys again, so that its focused field (an open cell

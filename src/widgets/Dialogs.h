@@ -9,7 +9,8 @@ namespace zorvel {
 class DialogHook {
  public:
   virtual ~DialogHook() = default;
-  // A modal box: the application's name as title, no icon, one OK button.
+  // A modal box: the application's shown name as title, no icon, one OK
+  // button.
   virtual void Message(const QString& text);
   // The report of an error that escaped a handler: error icon, OK. The text
   // arrives with its full stop already added.

@@ -116,6 +116,21 @@ class SessionTest : public QObject {
     QCOMPARE(Input(*Start(path, arguments)), startUp);
   }
 
+  // As the desktop hands files over: zorvel FILE1 FILE2.
+  void filesOnTheCommandLineOpenIntoTheMatrices() {
+    QTemporaryDir dir;
+    KeepASession(dir.filePath("zorvel.ini"));
+    QFile a(dir.filePath("a.csv")), b(dir.filePath("b.tsv"));
+    QVERIFY(a.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
+    a.write("1;2\n3;4\n");
+    b.write("5\n");
+    a.close();
+    b.close();
+    const auto window = Start(dir.filePath("zorvel.ini"), {a.fileName(), b.fileName()});
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole1")), Rows({{"1", "2"}, {"3", "4"}}));
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole2")), Rows({{"5"}}));
+  }
+
   void aValueDamagedByHandIsLeftOut_data() {
     QTest::addColumn<QString>("line");  // [group] key=value, in place of the kept one
     QTest::addColumn<QString>("spin");

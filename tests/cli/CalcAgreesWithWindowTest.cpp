@@ -126,7 +126,7 @@ class CalcAgreesWithWindowTest : public QObject {
     QCOMPARE(run.status, shown.rows.isEmpty() ? 1 : 0);
     QCOMPARE(ParseMatrixText(run.out, MatrixFormat::Tsv).rows, shown.rows);
     if (shown.rows.isEmpty() && !shown.message.isEmpty()) {
-      QCOMPARE(run.err, shown.message + '\n');
+      QCOMPARE(run.err, "zorvel-calc: " + shown.message + '\n');
     }
   }
 };

@@ -33,31 +33,32 @@ class CalcCommandTest : public QObject {
     const Matrix square{{"1", "2"}, {"3", "4"}}, singular{{"1", "2"}, {"2", "4"}}, row{{"1", "2", "3"}};
     const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     QTest::newRow("det not square") << QStringList{"det", "a.tsv"} << row << Matrix{} << 1
-                                    << text("Determinant zo zadanej matice nie je možné vypočítať.\n");
+                                    << text("zorvel-calc: Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú "
+                                         "maticu (1 × 3).\n");
     QTest::newRow("reciprocal of 0") << QStringList{"reciprocal", "a.tsv"} << singular << Matrix{} << 1
-                                     << text("Determinant matice je rovný nule, prevrátená hodnota neexistuje.\n");
+                                     << text("zorvel-calc: Determinant matice je rovný nule, prevrátená hodnota neexistuje.\n");
     QTest::newRow("inverse not square")
         << QStringList{"inverse", "a.tsv"} << row << Matrix{} << 1
-        << text("K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.\n");
+        << text("zorvel-calc: K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.\n");
     QTest::newRow("adjugate singular")
         << QStringList{"adjugate", "a.tsv"} << singular << Matrix{} << 1
-        << text("K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.\n");
+        << text("zorvel-calc: K matici 1 nexistuje inverzná matica, pretože determinant je rovný nule.\n");
     QTest::newRow("difference sizes differ")
         << QStringList{"difference", "a.tsv", "b.csv"} << square << row << 1
-        << text("Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.\n");
+        << text("zorvel-calc: Sčítať a odčítať sa môžu len matice s rovnakým počtom stĺpcov a riadkov.\n");
     QTest::newRow("product sizes differ")
         << QStringList{"product", "a.tsv", "b.csv"} << row << square << 1
-        << text("Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.\n");
+        << text("zorvel-calc: Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.\n");
     QTest::newRow("overflow") << QStringList{"product", "a.tsv", "b.csv"} << Matrix{{"1E200"}} << Matrix{{"1E200"}}
-                              << 1 << text("Floating point overflow.\n");
+                              << 1 << text("zorvel-calc: Floating point overflow.\n");
     QTest::newRow("invalid operation") << QStringList{"det", "a.tsv"} << Matrix{{"1E20", "0"}, {"0", "1"}} << Matrix{}
-                                       << 1 << text("Invalid floating point operation.\n");
+                                       << 1 << text("zorvel-calc: Invalid floating point operation.\n");
     QTest::newRow("21 rows") << QStringList{"det", "a.tsv"} << Matrix(21, {"1"}) << Matrix{} << 1
-                             << text("Matica v súbore „a.tsv“ má 21 × 1 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+                             << text("zorvel-calc: Matica v súbore „a.tsv“ má 21 × 1 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
     QTest::newRow("11 columns") << QStringList{"sum", "a.tsv", "b.csv"} << square << Matrix{QStringList(11, "1")} << 1
-                                << text("Matica v súbore „b.csv“ má 1 × 11 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+                                << text("zorvel-calc: Matica v súbore „b.csv“ má 1 × 11 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
     QTest::newRow("empty file") << QStringList{"det", "a.tsv"} << Matrix{} << Matrix{} << 1
-                                << text("Matica v súbore „a.tsv“ je prázdna.\n");
+                                << text("zorvel-calc: Matica v súbore „a.tsv“ je prázdna.\n");
     QTest::newRow("missing file")
         << QStringList{"det", "c.tsv"} << square << Matrix{} << 2
         << text("zorvel-calc: Súbor „c.tsv“ sa nedá prečítať: taký súbor neexistuje.\n");
@@ -156,6 +157,18 @@ class CalcCommandTest : public QObject {
                       "skrátený\n");
     QTest::newRow("a result lost") << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
         << QByteArray("zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n");
+    QTest::newRow("a cell not read whole, warned") << QStringList{"det", "-"} << QByteArray("4,7k\n") << 0
+        << QByteArray("47\n") << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7k“ sa číta ako 47\n");
+    QTest::newRow("--strict refuses it") << QStringList{"det", "--strict", "-"} << QByteArray("x\n") << 1 << QByteArray()
+        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „x“ sa číta ako 0\nzorvel-calc: s voľbou --strict sa "
+                      "bunky, ktoré sa neprečítajú celé, nepočítajú\n");
+    QTest::newRow("csv in and out") << QStringList{"inverse", "--csv", "-"} << QByteArray("x;y;\n1;2;\n3;4;\n") << 0
+        << QByteArray("-2;1\n1,5;-0,5\n") << QByteArray("zorvel-calc: štandardný vstup: prvý riadok vyzerá ako "
+                                                     "hlavička, vynechal som ho\n");
+    QTest::newRow("english") << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1k\t50000\n") << 0
+        << QByteArray("Príliš veľké číslo\n")
+        << QByteArray("zorvel-calc: standard input: row 2, column 1: “1k” is read as 1\n"
+                      "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
     QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
                               << QString::fromUtf8("zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
                                                    "(obsahuje nulové bajty).\n").toUtf8();

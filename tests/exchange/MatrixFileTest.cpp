@@ -92,6 +92,9 @@ class MatrixFileTest : public QObject {
         for (QString& cell : row) {
           for (int n = random.bounded(6); n > 0; --n) cell += alphabet.at(random.bounded(alphabet.size()));
         }
+        // Numbers around each row keep a header or a separator ending every
+        // line, which reading leaves out, from ever appearing.
+        row = QStringList{"1"} + row + QStringList{"2"};
         expected << QStringList(row).replaceInStrings(QRegularExpression("\r\n|[\t\r\n]"), " ");
       }
       QCOMPARE(SaveMatrixFile(dir.filePath("m.csv"), rows), QString());
@@ -134,13 +137,58 @@ class MatrixFileTest : public QObject {
     QCOMPARE(read.rows, rows);
   }
 
+  // What spreadsheets export: a header row, a separator ending every line,
+  // Windows-1250 or UTF-16, digit groups spaced as a Slovak spreadsheet
+  // writes them.
+  void readsWhatSpreadsheetsExport_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Matrix>("rows");
+    QTest::addColumn<bool>("header");  // left out
+    const auto utf16 = [](const char* bom, const QString& text, QStringConverter::Encoding encoding) {
+      return QByteArray(bom) + QStringEncoder(encoding).encode(text);
+    };
+    QTest::newRow("header") << "a.csv" << QByteArray("x;y\n1;2\n") << Matrix{{"1", "2"}} << true;
+    QTest::newRow("numbers as a header are a row") << "a.csv" << QByteArray("1;2\n3;i\n")
+                                                   << Matrix{{"1", "2"}, {"3", "i"}} << false;
+    QTest::newRow("a header over a misread row is a row") << "a.csv" << QByteArray("x;y\n1;4,7k\n")
+                                                          << Matrix{{"x", "y"}, {"1", "4,7k"}} << false;
+    QTest::newRow("separator ending every line, blank lines")
+        << "a.csv" << QByteArray("1;2;\n\n3;4;\n\n") << Matrix{{"1", "2"}, {""}, {"3", "4"}, {""}} << false;
+    QTest::newRow("separator ending one line is a cell") << "a.tsv" << QByteArray("1\t\n3\t4\n")
+                                                         << Matrix{{"1", ""}, {"3", "4"}} << false;
+    QTest::newRow("windows-1250") << "a.csv" << QByteArray("\x9Atvorec;\xE8\xEDslo\n1,5;2\n")
+                                  << Matrix{{"1,5", "2"}} << true;
+    QTest::newRow("windows-1250 kept") << "a.tsv" << QByteArray("1,5\t\xE8\n") << Matrix{{"1,5", "č"}} << false;
+    QTest::newRow("utf-16 le") << "a.csv" << utf16("\xFF\xFE", "Re;Im\r\n1;-i\r\n", QStringConverter::Utf16LE)
+                               << Matrix{{"1", "-i"}} << true;
+    QTest::newRow("utf-16 be") << "a.tsv" << utf16("\xFE\xFF", "č\t2\n", QStringConverter::Utf16BE)
+                               << Matrix{{"č", "2"}} << false;
+    QTest::newRow("digit groups") << "a.tsv"
+                                  << QString::fromUtf8("1 234,5\t-2\u00A0000+1\u202F000 000i\t12 34\t1 2345\n").toUtf8()
+                                  << Matrix{{"1234,5", "-2000+1000000i", "12 34", "1 2345"}} << false;
+  }
+  void readsWhatSpreadsheetsExport() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Matrix, rows);
+    QFETCH(bool, header);
+    QTemporaryDir dir;
+    Write(dir.filePath(name), bytes);
+    const MatrixFileContents read = ReadMatrixFile(dir.filePath(name));
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.rows, rows);
+    QCOMPARE(read.headerLeftOut, header);
+  }
+
   void aFileThatIsNoMatrixTextSaysWhy_data() {
     QTest::addColumn<QByteArray>("bytes");  // written to the path unless null
     QTest::addColumn<QString>("path");      // relative to the scratch folder
     QTest::addColumn<QString>("reason");
     QTest::newRow("binary") << QByteArray("1\t2\n\x7F" "ELF\0\0", 9) << "m.tsv"
                             << "nie je to text (obsahuje nulové bajty)";
-    QTest::newRow("not utf-8") << QByteArray("1,5\t\xE8\xED" "slo\n") << "m.tsv" << "nie je to text v kódovaní UTF-8";
+    QTest::newRow("utf-16 holding a null") << QByteArray("\xFF\xFE" "1\0\0\0", 6) << "m.tsv"
+                                           << "nie je to text (obsahuje nulové bajty)";
     QTest::newRow("too large") << QByteArray(1024 * 1024 + 1, '1') << "m.tsv"
                                << "je väčší ako 1 MiB, na maticu priveľký";
     QTest::newRow("missing") << QByteArray() << "none.csv" << "taký súbor neexistuje";

@@ -32,6 +32,9 @@ void UseLanguage(Language language) {
   if (qt->load(QStringLiteral("qtbase_sk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(qt);
   }
+  // The standard buttons ("Zrušiť"), which Qt's translation leaves English.
+  auto* buttons = new QTranslator(QCoreApplication::instance());
+  if (buttons->load(QStringLiteral(":/i18n/qtplatform_sk.qm"))) QCoreApplication::installTranslator(buttons);
 }
 
 }  // namespace zorvel
