@@ -69,14 +69,15 @@ Language StartLanguage(const QStringList& arguments) {
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {
   auto main = CreateMain();
   if (!parser.isSet(kFresh)) RunGuarded([&] { RestoreSession(*main, settings); });
-  // Files named on the command line (as the desktop hands them over) go over
-  // whatever the session brought back.
-  const QStringList files = parser.positionalArguments();
-  StringGrid* const poles[] = {main->Pole1, main->Pole2};
-  for (qsizetype i = 0; i < std::min<qsizetype>(files.size(), 2); ++i) {
-    RunGuarded([&] { main->Files().OpenFile(poles[i], files[i]); });
-  }
   return main;
+}
+
+void OpenStartFiles(TMain& main, const QCommandLineParser& parser) {
+  const QStringList files = parser.positionalArguments();
+  StringGrid* const poles[] = {main.Pole1, main.Pole2};
+  for (qsizetype i = 0; i < std::min<qsizetype>(files.size(), 2); ++i) {
+    RunGuarded([&] { main.Files().OpenFile(poles[i], files[i]); });
+  }
 }
 
 }  // namespace zorvel

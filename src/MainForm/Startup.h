@@ -28,10 +28,13 @@ void AddStartOptions(QCommandLineParser& parser);
 Language StartLanguage(const QStringList& arguments);
 
 // The window as the parsed command line asks: CreateMain, then the kept
-// session from `settings` unless --fresh is given, then the files named on
-// the command line opened into matrix 1 and 2 (a file that cannot be read
-// is named in a message box). An error while the session is shown is
-// reported like any escaped error.
+// session from `settings` unless --fresh is given. An error while the
+// session is shown is reported like any escaped error.
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings);
+
+// Opens the files named on the command line (as the desktop hands them
+// over) into matrix 1 and 2, over what the session brought back; called once
+// the window is shown, so that a message about a file stands over it.
+void OpenStartFiles(TMain& main, const QCommandLineParser& parser);
 
 }  // namespace zorvel

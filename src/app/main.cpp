@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
   const auto session = zorvel::UserSessionSettings();
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
+  zorvel::OpenStartFiles(*main, parser);
   const int status = QApplication::exec();
   // Said even though the window is gone: what it showed is not there next time.
   const QString notKept = zorvel::KeepSession(*main, session->fileName());

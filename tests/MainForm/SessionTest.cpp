@@ -35,6 +35,7 @@ std::unique_ptr<TMain> Start(const QString& path, const QStringList& arguments =
   window->show();
   window->activateWindow();
   if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+  OpenStartFiles(*window, parser);
   return window;
 }
 
