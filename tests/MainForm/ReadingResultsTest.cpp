@@ -79,9 +79,15 @@ class ReadingResultsTest : public QObject {
     QVERIFY(AllWhole(Pole(*window, "Pole3")));
     QVERIFY(AllWhole(pole4));
     QCOMPARE(pole4->horizontalScrollBar()->maximum(), 0);
-    const int width = pole4->grid().ColWidths(2);
-    QTest::mouseClick(pole4->viewport(), Qt::LeftButton, {}, pole4->visualRect(pole4->model()->index(0, 0)).center());
-    QCOMPARE(pole4->grid().ColWidths(2), width);
+    StringGrid* pole3 = Pole(*window, "Pole3");
+    const auto widths = [pole3] {
+      QList<int> all;
+      for (int col = 1; col <= 4; ++col) all << pole3->grid().ColWidths(col);
+      return all;
+    };
+    const QList<int> fitted = widths();
+    QTest::mouseClick(pole3->viewport(), Qt::LeftButton, {}, pole3->visualRect(pole3->model()->index(0, 0)).center());
+    QCOMPARE(widths(), fitted);
   }
 
   void aMaximisedWindowGivesTheResultsHalf() {
