@@ -349,6 +349,13 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
 </context>
 <context>
+    <name>zorvel::ColumnFit</name>
+    <message>
+        <source>Prispôsobiť šírku stĺpcov</source>
+        <translation>Fit column widths</translation>
+    </message>
+</context>
+<context>
     <name>zorvel::GridModel</name>
     <message>
         <source>Riadok %1, stĺpec %2: %3</source>
@@ -427,6 +434,23 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.</source>
         <translation>The first row of the file looks like a header and was left out.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::StatusLine</name>
+    <message>
+        <source>%1, riadok %2, stĺpec %3: </source>
+        <comment>the matrix, the cell&apos;s row and column, before its text</comment>
+        <translation>%1, row %2, column %3: </translation>
+    </message>
+    <message>
+        <source>prázdna bunka</source>
+        <translation>empty cell</translation>
+    </message>
+    <message>
+        <source> — čítané ako %1</source>
+        <comment>after a cell&apos;s text: the value the text is read as</comment>
+        <translation> — read as %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@ namespace zorvel {
 class AlignLayout;
 class CalculationExport;
 class ClickableLabel;
+class ColumnFit;
 class ElidedLabel;
 class InputHistory;
 class MatrixFileActions;
@@ -31,8 +32,10 @@ class MatrixCalculation;
 class MessageBoxDisplay;
 class MessageDisplay;
 class Panel;
+class ResultHeight;
 class SpinEdit;
 class Splitter;
+class StatusLine;
 class StringGrid;
 
 // The main window: two input matrices side by side, the determinant strip
@@ -40,8 +43,9 @@ class StringGrid;
 // and the about panel. Every input event ends in Vypocty, which recomputes
 // everything shown from the grids. Split by concern over TMainLayout.cpp
 // (the component tree), TMainCalculations.cpp, TMainHandlers.cpp and
-// TMainAbout.cpp. The undo history (InputHistory) and the matrices in files
-// (MatrixFileActions) live beside it.
+// TMainAbout.cpp. The undo history (InputHistory), the matrices in files
+// (MatrixFileActions), the columns fitted to their texts (ColumnFit), the
+// results' height (ResultHeight) and the status line live beside it.
 class TMain : public QWidget {
   Q_OBJECT
 
@@ -106,6 +110,10 @@ class TMain : public QWidget {
   // The operation chosen in ComboBox1, if any, and the mode of CheckBoxPresne.
   [[nodiscard]] std::optional<Operation> ChosenOperation() const;
   [[nodiscard]] CalculationMode Mode() const;
+
+ signals:
+  // After every run of Vypocty, a failed one too: what it shows is final.
+  void recalculated();
 
  private:
   void BuildLayout();
@@ -188,6 +196,7 @@ class TMain : public QWidget {
   QLabel* Label19;
   QPushButton* Button;
   QTimer* Timer1;
+  StatusLine* StatusLine1;  // the current cell's whole text, at the bottom
 
  private:
   std::unique_ptr<MessageBoxDisplay> messageBox_;
@@ -195,6 +204,8 @@ class TMain : public QWidget {
   std::unique_ptr<InputHistory> history_;
   std::unique_ptr<MatrixFileActions> files_;
   std::unique_ptr<CalculationExport> export_;
+  std::unique_ptr<ColumnFit> columnFit_;
+  std::unique_ptr<ResultHeight> resultHeight_;
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

@@ -11,6 +11,7 @@
 #include "Panel.h"
 #include "Shell.h"
 #include "Splitter.h"
+#include "StatusLine.h"
 #include "TMain.h"
 
 namespace zorvel {
@@ -106,6 +107,7 @@ void TMain::SpeedButton2Click() {
   Panel6->raise();  // above the matrices, which it now covers
   Splitter4->setVisible(false);
   Panel4->setVisible(false);
+  StatusLine1->setVisible(false);
   // Centred on the window's outer width, borders included, truncating toward
   // zero even when the window is narrower than the panel.
   Panel9->move((frameGeometry().width() - Panel9->width()) / 2, Panel9->y());
@@ -119,6 +121,7 @@ void TMain::SpeedButton2Click() {
 void TMain::ButtonClick() {
   Timer1->stop();
   Panel6->setVisible(false);
+  StatusLine1->setVisible(true);
   Panel4->setVisible(true);
   Splitter4->setVisible(true);
   Panel1->setEnabled(true);

@@ -65,18 +65,21 @@ void TMain::Vypocty() {
     MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? &cramerMinors_ : nullptr);
     const QScopedValueRollback<MatrixCalculation*> current(calculation_, &calculation);
     Vypocet1();
-    if (!input.operation) return;  // no operation chosen: only the strip
-    switch (*input.operation) {
-      case Operation::Inverse: Vypocet2(); break;
-      case Operation::Sum:
-      case Operation::Difference: Vypocet3(); break;
-      case Operation::Product: Vypocet4(); break;
-      case Operation::Solve: Vypocet5(); break;
+    if (input.operation) {  // with no operation chosen, only the strip
+      switch (*input.operation) {
+        case Operation::Inverse: Vypocet2(); break;
+        case Operation::Sum:
+        case Operation::Difference: Vypocet3(); break;
+        case Operation::Product: Vypocet4(); break;
+        case Operation::Solve: Vypocet5(); break;
+      }
     }
   } catch (const std::exception& error) {
     ShowFailedRecalculation(FromCp1250(error.what()));
+    emit recalculated();
     throw;  // the error box reports it, as every escaped error
   }
+  emit recalculated();
 }
 
 // Nothing computed from an earlier input may stay on screen as if it were

@@ -120,8 +120,10 @@ void TMain::DesMChange() {
 }
 
 // After a column border is dragged, the grid's data columns take the one
-// width that differs, and the partner grid follows.
+// width that differs, and the partner grid follows. A click leaves the
+// widths as they are: columns fitted to their texts differ.
 void TMain::FollowColumnWidths(StringGrid* pole, StringGrid* partner) {
+  if (!pole->BorderDragged()) return;
   EqualizeColWidths(pole->grid(), false);
   partner->grid().SetColWidths(1, pole->grid().ColWidths(1));
   EqualizeColWidths(partner->grid(), false);

@@ -22,6 +22,7 @@
 #include "Artwork.h"
 #include "CalculationExport.h"
 #include "ClickableLabel.h"
+#include "ColumnFit.h"
 #include "ElidedLabel.h"
 #include "GridModel.h"
 #include "HandlerGuard.h"
@@ -29,8 +30,10 @@
 #include "MatrixFileActions.h"
 #include "MessageBoxDisplay.h"
 #include "Panel.h"
+#include "ResultHeight.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
+#include "StatusLine.h"
 #include "StringGrid.h"
 #include "TMain.h"
 
@@ -172,6 +175,10 @@ TMain::TMain(QWidget* parent)
   files_ = std::make_unique<MatrixFileActions>(*this);
   export_ = std::make_unique<CalculationExport>(*this);
   ConnectHandlers();
+  columnFit_ = std::make_unique<ColumnFit>(*this);
+  resultHeight_ = std::make_unique<ResultHeight>(*this);
+  StatusLine1->Follow({Pole1, Pole2, Pole3, Pole4, Pole5});
+  connect(this, &TMain::recalculated, StatusLine1, &StatusLine::Refresh);
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());
 }
@@ -226,7 +233,10 @@ void TMain::BuildLayout() {
   for (StringGrid* input : {Pole1, Pole2}) input->Model().MarkCellsNotReadWhole([this] { return Places(); });
   Panel3->Layout().Add(Pole2, Align::Client);
 
-  // The calculation area at the bottom, with its splitter above it.
+  // The status line at the very bottom (the first bottom child is the
+  // lowest), the calculation area above it, with its splitter above that.
+  StatusLine1 = Named(new StatusLine(this), "StatusLine1");
+  client->Add(StatusLine1, Align::Bottom, StatusLine1->sizeHint().height());
   Panel4 = NewPanel(this, "Panel4", QStringLiteral("Panel4"));
   client->Add(Panel4, Align::Bottom, 177);
   Splitter4 = Named(new Splitter(this, Align::Bottom, Panel4), "Splitter4");
@@ -321,7 +331,8 @@ QSize TMain::MinimumUsableSize() const {
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Pole1);
   const int gridHeight = kGridRows * Pole1->grid().DefaultRowHeight() + scrollBar + 2 * Pole1->frameWidth();
   const int upperHeight = Panel2->Layout().Extent(GroupBox1) + gridHeight + Panel2->Layout().Extent(Panel5);
-  const int height = upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4);
+  const int height =
+      upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4) + Layout().Extent(StatusLine1);
   return {std::max(upperWidth, lowerWidth), height};
 }
 
@@ -348,6 +359,8 @@ void TMain::NameForScreenReaders() {
     // A spin edit's field is what takes the focus, so it carries the name too.
     if (auto* spinEdit = qobject_cast<SpinEdit*>(widget)) spinEdit->Editor()->setAccessibleName(name);
   }
+  // The values are heard with their names ("Determinant: 26-5i").
+  for (ElidedLabel* value : {Determinant1, Determinant11, Determinant3}) value->SpeakFullText(value->accessibleName());
 }
 
 void TMain::SetTabOrder() {

@@ -14,6 +14,19 @@ ElidedLabel::ElidedLabel(const QString& text, QWidget* parent) : QLabel(parent) 
 void ElidedLabel::SetFullText(const QString& text) {
   fullText_ = text;
   Show();
+  Speak();
+}
+
+void ElidedLabel::SpeakFullText(const QString& lead) {
+  spokenLead_ = lead;
+  Speak();
+}
+
+void ElidedLabel::Speak() {
+  if (!spokenLead_) return;
+  constexpr qsizetype kSpokenCharacters = 300;
+  const QString text = CapLength(fullText_, kSpokenCharacters);
+  setAccessibleName(spokenLead_->isEmpty() ? text : *spokenLead_ + QStringLiteral(": ") + text);
 }
 
 void ElidedLabel::StretchToParent(int margin) {

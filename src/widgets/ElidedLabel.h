@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 namespace zorvel {
 
 // A label for a value that may not fit: it shows its text as plain text (never
@@ -21,6 +23,11 @@ class ElidedLabel : public QLabel {
   // Keeps the label's right edge `margin` pixels inside its parent's.
   void StretchToParent(int margin);
 
+  // Screen readers hear the whole text (its first few hundred characters),
+  // not what fits: after `lead` and a colon ("Determinant: 26-5i"), or alone
+  // for an empty lead.
+  void SpeakFullText(const QString& lead = {});
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,9 +35,11 @@ class ElidedLabel : public QLabel {
  private:
   void Show();
   void Stretch();
+  void Speak();
 
   QString fullText_;
   int rightMargin_ = -1;  // not stretched
+  std::optional<QString> spokenLead_;  // nothing: the name set on the label
 };
 
 }  // namespace zorvel

@@ -5,8 +5,9 @@
 namespace zorvel {
 
 // A string grid's header: tells when a mouse button is released over it, after
-// it has finished its own handling (a column border drag has ended), and
-// whether the user is dragging right now.
+// it has finished its own handling (a column border drag has ended), whether
+// the user is dragging right now, and whether a border was dragged since the
+// button went down.
 class GridHeader : public QHeaderView {
   Q_OBJECT
 
@@ -15,6 +16,8 @@ class GridHeader : public QHeaderView {
 
   // A mouse button is down on the header: size changes come from the user.
   [[nodiscard]] bool UserResizing() const { return pressed_; }
+  // A section was resized by the user since the button last went down here.
+  [[nodiscard]] bool ResizedSincePress() const { return resizedSincePress_; }
 
  signals:
   void mouseReleased();
@@ -26,6 +29,7 @@ class GridHeader : public QHeaderView {
 
  private:
   bool pressed_ = false;
+  bool resizedSincePress_ = false;
 };
 
 }  // namespace zorvel

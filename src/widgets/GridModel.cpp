@@ -68,7 +68,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
       const int col = GridCol(index.column());
       const int row = GridRow(index.row());
       const std::string& text = grid_.Cells(col, row);
-      if (!ReadWhole(col, row)) return ReadAsToolTip(text);
+      if (!ReadWhole(col, row)) return PlainToolTip(tr("Čítané ako %1").arg(ReadAsValue(text)));
       // Columns are narrow and results long: hovering shows the whole text.
       return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
     }
@@ -85,6 +85,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
                col.isEmpty() ? QString::number(index.column() + 1) : col,
                text.empty() ? tr("prázdna bunka") : CapLength(FromCp1250(text), 300));
     }
+    case Qt::AccessibleDescriptionRole:
+      if (const std::optional<QString> value = ReadAs(index)) return tr("Čítané ako %1").arg(*value);
+      return {};
     case Qt::BackgroundRole:
       if (IsFixed(index)) return QApplication::palette().button();
       return {};
@@ -139,15 +142,21 @@ bool GridModel::ReadWhole(int col, int row) const {
   return whole;
 }
 
-QString GridModel::ReadAsToolTip(const std::string& text) const {
-  QString value;
+std::optional<QString> GridModel::ReadAs(const QModelIndex& index) const {
+  if (!index.isValid()) return std::nullopt;
+  const int col = GridCol(index.column());
+  const int row = GridRow(index.row());
+  if (ReadWhole(col, row)) return std::nullopt;
+  return ReadAsValue(grid_.Cells(col, row));
+}
+
+QString GridModel::ReadAsValue(const std::string& text) const {
   try {
     const Complex read = ReadComplex(text).value;
-    value = FromCp1250(FormatComplex(markingPlaces_(), read.re, read.im));
+    return FromCp1250(FormatComplex(markingPlaces_(), read.re, read.im));
   } catch (const FloatError& error) {
-    value = FromCp1250(error.what());
+    return FromCp1250(error.what());
   }
-  return PlainToolTip(tr("Čítané ako %1").arg(value));
 }
 
 void GridModel::CellChanged(int col, int row) {

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <functional>
+#include <optional>
 
 namespace zorvel {
 
@@ -31,8 +32,12 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   // Marks every cell whose text is not read whole as a number (the reader
   // stopped at a character that does not fit and took the partial value):
   // its text in the palette's warning colour, and a tooltip with the value it
-  // is read as, written at `places()` decimal places. Display only.
+  // is read as, written at `places()` decimal places, which its accessible
+  // description says too. Display only.
   void MarkCellsNotReadWhole(std::function<int()> places);
+  // For a marked cell, the value its text is read as ("47" for "4,7k"), as
+  // its tooltip and accessible description give it; nothing for another.
+  [[nodiscard]] std::optional<QString> ReadAs(const QModelIndex& index) const;
 
   // Row 0 / column 0 of the grid is shown as the header.
   [[nodiscard]] bool HasHeaderRow() const { return headerRows_ > 0; }
@@ -76,7 +81,7 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   // The cell's marking: whether its text is read whole (cached per cell until
   // the cell changes), and the tooltip of a marked cell.
   [[nodiscard]] bool ReadWhole(int col, int row) const;
-  [[nodiscard]] QString ReadAsToolTip(const std::string& text) const;
+  [[nodiscard]] QString ReadAsValue(const std::string& text) const;
 
   Grid grid_;
   bool editable_ = false;

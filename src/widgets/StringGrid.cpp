@@ -49,7 +49,10 @@ StringGrid::StringGrid(QWidget* parent)
   rowHeader_->setSectionResizeMode(QHeaderView::Fixed);
   rowHeader_->setMinimumSectionSize(1);
 
-  connect(columnHeader_, &GridHeader::mouseReleased, this, &StringGrid::mouseReleased);
+  connect(columnHeader_, &GridHeader::mouseReleased, this, [this] {
+    const QScopedValueRollback dragged(borderDragged_, columnHeader_->ResizedSincePress());
+    emit mouseReleased();
+  });
   connect(rowHeader_, &GridHeader::mouseReleased, this, &StringGrid::mouseReleased);
   connect(columnHeader_, &QHeaderView::sectionResized, this, &StringGrid::OnSectionResized);
   connect(model_, &GridModel::shapeChanged, this, &StringGrid::ApplyShape);
@@ -106,7 +109,9 @@ void StringGrid::OnSectionResized(int section, int /*oldSize*/, int newSize) {
   // (sections added or removed) must not overwrite the grid's widths.
   if (applyingWidths_ || !columnHeader_->UserResizing()) return;
   const int col = model_->GridCol(section);
-  if (col < grid().ColCount()) grid().SetColWidths(col, newSize);
+  if (col >= grid().ColCount()) return;
+  grid().SetColWidths(col, newSize);
+  emit columnWidthSetByUser(col);
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {

@@ -72,6 +72,10 @@ class StringGrid : public QTableView {
   void CloseCellEditor();
   [[nodiscard]] bool CellEditorOpen() const { return !openEditor_.isNull(); }
 
+  // True while mouseReleased is announced for a release that ends a drag of
+  // a column border (or a double click on one).
+  [[nodiscard]] bool BorderDragged() const { return borderDragged_; }
+
   // Takes drops of one local file whose name ends in one of `suffixes`
   // ("tsv"), announced by fileDropped; an empty list takes none.
   void AcceptFileDrops(const QStringList& suffixes);
@@ -81,6 +85,8 @@ class StringGrid : public QTableView {
   void keyReleased(int key);
   // A mouse button released over the cells or the headers.
   void mouseReleased();
+  // The user has set the width of grid column `col` by dragging its border.
+  void columnWidthSetByUser(int col);
   // The user asked to paste (Ctrl+V or the context menu) or to clear the
   // selected cells (Delete, not while editing) in an editable grid. The
   // window does it, since a paste may grow the matrix.
@@ -129,6 +135,7 @@ class StringGrid : public QTableView {
   GridHeader* columnHeader_;
   GridHeader* rowHeader_;
   bool applyingWidths_ = false;
+  bool borderDragged_ = false;
   // The keys of a clipboard or Delete shortcut just handled, the modifier
   // included: their releases belong to the shortcut, not to typing.
   QList<int> shortcutReleases_;

@@ -54,8 +54,8 @@ class AboutPanelTest : public QObject {
     QVERIFY(!Find<QTimer>(*window, "Timer1")->isActive());
     QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), results);
     QCOMPARE(window->RecalculationCount(), recalculations);
-    // Panel4 sits above the bottom again, the splitter right above it.
-    QCOMPARE(PanelNamed(*window, "Panel4")->geometry().bottom(), window->rect().bottom());
+    // Panel4 sits above the status line again, the splitter right above it.
+    QCOMPARE(PanelNamed(*window, "Panel4")->geometry().bottom() + 1, Find<QWidget>(*window, "StatusLine1")->y());
     QCOMPARE(Find<QWidget>(*window, "Splitter4")->geometry().bottom() + 1, PanelNamed(*window, "Panel4")->y());
   }
 

@@ -181,11 +181,12 @@ class MatrixFilesTest : public QObject {
     const QStringList common{"Späť\tCtrl+Z (off)", "Znova\tCtrl+Y (off)", "", "Kopírovať\tCtrl+C",
                              "Kopírovať s desatinnou bodkou", "Kopírovať ako LaTeX", "Kopírovať ako Markdown"};
     const QString saveCalculation = "Uložiť výpočet…\tCtrl+S";
+    const QString fit = QStringLiteral("Prispôsobiť šírku stĺpcov\tCtrl+Shift+W");
     QTest::newRow("Pole1") << "Pole1"
                            << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…",
                                                    saveCalculation};
-    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation};
-    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation};
+    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation, fit};
+    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation, fit};
   }
   void eachGridsMenuListsItsItems() {
     QFETCH(QString, grid);
