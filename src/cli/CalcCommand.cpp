@@ -13,6 +13,7 @@
 #include "FloatError.h"
 #include "MatrixFile.h"
 #include "MatrixRows.h"
+#include "StepsOutput.h"
 
 namespace zorvel {
 namespace {
@@ -24,7 +25,8 @@ constexpr int kMaxCols = 10;
 QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 QString HelpText() {
-  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] A [B]\n"
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point]\n"
+            "                   [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
             "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
             "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -49,6 +51,10 @@ QString HelpText() {
             "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
             "  --exact      počíta presne a zaokrúhli iba výsledky\n"
             "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
+            "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
+            "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
+            "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
+            "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
             "  -h, --help   vypíše túto pomoc a skončí\n"
             "  --version    vypíše verziu a skončí\n"
             "\n"
@@ -62,6 +68,7 @@ struct CalcRequest {
   int places = 3;
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
+  StepsRequest steps;
   QStringList files;
 };
 
@@ -86,7 +93,10 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption places(QStringLiteral("places"), QString(), QStringLiteral("N"));
   const QCommandLineOption point(QStringLiteral("point"));
   const QCommandLineOption exact(QStringLiteral("exact"));
-  parser.addOptions({help, version, places, point, exact});
+  const QCommandLineOption steps(QStringLiteral("steps"));
+  const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("N"));
+  const QCommandLineOption cell(QStringLiteral("cell"), QString(), QStringLiteral("ROW,COL"));
+  parser.addOptions({help, version, places, point, exact, steps, depth, cell});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -121,6 +131,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   }
   request.point = parser.isSet(point);
   if (parser.isSet(exact)) request.mode = CalculationMode::Exact;
+  const QString stepsTrouble =
+      ReadStepsOptions(parser.isSet(steps), parser.value(depth), parser.value(cell), request.operation, request.steps);
+  if (!stepsTrouble.isEmpty()) return Trouble(stepsTrouble);
   return request;
 }
 
@@ -215,6 +228,12 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   }
   if (!result.refusal.isEmpty()) return finish({kCalcRefused, {}, result.refusal + u'\n'});
 
+  if (request.steps.wanted) {
+    QString trouble;
+    const QString steps = StepsText(request.steps, request.operation, matrices[0], matrices[1], request.places,
+                                    request.mode, request.point, trouble);
+    return finish(trouble.isEmpty() ? EarlyEnd{kCalcDone, steps, {}} : Trouble(trouble));
+  }
   QString text = MatrixText(result.rows, MatrixFormat::Tsv);
   // Every comma is a decimal comma: no cell text of a result holds another.
   if (request.point) text.replace(u',', u'.');
