@@ -32,6 +32,7 @@ class MessageDisplay;
 class Panel;
 class SpinEdit;
 class Splitter;
+class StepsPanel;
 class StringGrid;
 
 // The main window: two input matrices side by side, the determinant strip
@@ -89,6 +90,8 @@ class TMain : public QWidget {
   [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
 
   [[nodiscard]] InputHistory& History() const { return *history_; }
+  // "Postup výpočtu", the steps of the value the user points at.
+  [[nodiscard]] StepsPanel& Steps() const { return *steps_; }
 
   // Pieces of the handlers, for putting back a state the handlers made: a
   // matrix's size in its grid (count and header numbers, as the size
@@ -190,6 +193,7 @@ class TMain : public QWidget {
   // Made once the components exist, and gone before them.
   std::unique_ptr<InputHistory> history_;
   std::unique_ptr<MatrixFileActions> files_;
+  StepsPanel* steps_ = nullptr;  // a child of the window
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

@@ -30,6 +30,7 @@
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
+#include "StepsPanel.h"
 #include "StringGrid.h"
 #include "TMain.h"
 
@@ -169,6 +170,7 @@ TMain::TMain(QWidget* parent)
   SetTabOrder();
   history_ = std::make_unique<InputHistory>(*this);
   files_ = std::make_unique<MatrixFileActions>(*this);
+  steps_ = new StepsPanel(*this);
   ConnectHandlers();
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());

@@ -181,8 +181,8 @@ class MatrixFilesTest : public QObject {
     const QStringList common{"Späť\tCtrl+Z (off)", "Znova\tCtrl+Y (off)", "", "Kopírovať\tCtrl+C",
                              "Kopírovať s desatinnou bodkou"};
     QTest::newRow("Pole1") << "Pole1" << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…"};
-    QTest::newRow("Pole3") << "Pole3" << common;
-    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…"};
+    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", "Ukáž postup\tF3"};
+    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", "Ukáž postup\tF3"};
   }
   void eachGridsMenuListsItsItems() {
     QFETCH(QString, grid);
