@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
 
@@ -23,7 +24,7 @@
 namespace zorvel {
 namespace {
 
-constexpr int kPaneWidth = 340;
+constexpr int kPaneWidth = 460;
 // The calculation area is made at least this high while the steps are open,
 // so that a few levels of them can be read.
 constexpr int kOpenAreaHeight = 260;
@@ -37,6 +38,20 @@ StepValue ResultValue(Operation operation) {
     case Operation::Inverse: break;
   }
   return StepValue::Inverse;
+}
+
+// Makes the window larger by up to (width, height), as far as its screen
+// allows, moving it back onto the screen where it would stand out.
+void GrowWithinScreen(QWidget& window, int width, int height) {
+  const QRect screen = window.screen()->availableGeometry();
+  const QRect frame = window.frameGeometry();
+  const QSize border = frame.size() - window.size();
+  const QSize size(std::min(window.width() + width, screen.width() - border.width()),
+                   std::min(window.height() + height, screen.height() - border.height()));
+  const QPoint at(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - size.width() - border.width())),
+                  std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - size.height() - border.height())));
+  if (at != frame.topLeft()) window.move(at);
+  window.resize(size);
 }
 
 }  // namespace
@@ -58,11 +73,12 @@ StepsPanel::StepsPanel(TMain& window) : QObject(&window), window_(window) {
   tree_->setAccessibleName(tr("Postup výpočtu"));
   tree_->setHeaderHidden(true);
   tree_->setUniformRowHeights(true);
-  // Long lines scroll sideways rather than being cut.
-  tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Long lines scroll sideways rather than being cut: the column is made as
+  // wide as the lines shown whenever more are shown.
   tree_->header()->setStretchLastSection(false);
   model_ = new StepsModel(this);
   tree_->setModel(model_);
+  connect(tree_, &QTreeView::expanded, this, [this] { tree_->resizeColumnToContents(0); });
   pane_->Layout().Add(tree_, Align::Client);
   pane_->hide();
   splitter_->hide();
@@ -101,9 +117,7 @@ void StepsPanel::Open() {
     auto* layout = qobject_cast<AlignLayout*>(window_.layout());
     const int extra = std::max(0, kOpenAreaHeight - layout->Extent(window_.Panel4));
     if (extra > 0) layout->SetExtent(window_.Panel4, kOpenAreaHeight);
-    if (!window_.isMaximized() && !window_.isFullScreen()) {
-      window_.resize(window_.width() + kPaneWidth, window_.height() + extra);
-    }
+    if (!window_.isMaximized() && !window_.isFullScreen()) GrowWithinScreen(window_, kPaneWidth, extra);
     pane_->show();
     splitter_->show();
   }
@@ -222,6 +236,7 @@ void StepsPanel::Refresh() {
   shownRow_ = row_;
   shownCol_ = col_;
   ExpandPaths(expanded);
+  tree_->resizeColumnToContents(0);
   // The cursor stays on its line, or goes to the result.
   QModelIndex line;
   for (const int row : same ? currentPath : QList<int>()) {
