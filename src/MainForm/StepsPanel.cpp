@@ -56,7 +56,7 @@ void GrowWithinScreen(QWidget& window, int width, int height) {
 
 }  // namespace
 
-StepsPanel::StepsPanel(TMain& window) : QObject(&window), window_(window) {
+StepsPanel::StepsPanel(TMain& window) : window_(window) {
   pane_ = new Panel(window.Panel4);
   pane_->setObjectName(QStringLiteral("StepsPanel"));
   pane_->SetCaption(QStringLiteral(" "));
@@ -113,11 +113,15 @@ bool StepsPanel::IsOpen() const { return !pane_->isHidden(); }
 void StepsPanel::Open() {
   if (source_ == Source::None) ChooseSourceToOpen();
   if (!IsOpen()) {
-    // The pane takes room beside the results without squeezing them.
-    auto* layout = qobject_cast<AlignLayout*>(window_.layout());
-    const int extra = std::max(0, kOpenAreaHeight - layout->Extent(window_.Panel4));
-    if (extra > 0) layout->SetExtent(window_.Panel4, kOpenAreaHeight);
-    if (!window_.isMaximized() && !window_.isFullScreen()) GrowWithinScreen(window_, kPaneWidth, extra);
+    // The first time, the window grows to give the pane room beside the
+    // results without squeezing them; it keeps that size afterwards.
+    if (!grown_) {
+      auto* layout = qobject_cast<AlignLayout*>(window_.layout());
+      const int extra = std::max(0, kOpenAreaHeight - layout->Extent(window_.Panel4));
+      if (extra > 0) layout->SetExtent(window_.Panel4, kOpenAreaHeight);
+      if (!window_.isMaximized() && !window_.isFullScreen()) GrowWithinScreen(window_, kPaneWidth, extra);
+      grown_ = true;
+    }
     pane_->show();
     splitter_->show();
   }
@@ -130,9 +134,6 @@ void StepsPanel::Close() {
   splitter_->hide();
   model_->SetSteps(nullptr);  // nothing is kept while it is closed
   shownSource_ = Source::None;
-  if (!window_.isMaximized() && !window_.isFullScreen()) {
-    window_.resize(std::max(window_.minimumWidth(), window_.width() - kPaneWidth), window_.height());
-  }
 }
 
 void StepsPanel::Toggle() {

@@ -28,7 +28,8 @@ class StepsPanel : public QObject {
   Q_OBJECT
 
  public:
-  // Builds the pane (hidden) into the window's calculation area.
+  // Builds the pane (hidden) into the window's calculation area. Made and
+  // gone before the window's components, so none reaches it while they go.
   explicit StepsPanel(TMain& window);
   ~StepsPanel() override;
 
@@ -76,6 +77,7 @@ class StepsPanel : public QObject {
   Source shownSource_ = Source::None;
   int shownRow_ = 0;
   int shownCol_ = 0;
+  bool grown_ = false;  // the window has been made larger for the pane
 };
 
 }  // namespace zorvel

@@ -193,7 +193,7 @@ class TMain : public QWidget {
   // Made once the components exist, and gone before them.
   std::unique_ptr<InputHistory> history_;
   std::unique_ptr<MatrixFileActions> files_;
-  StepsPanel* steps_ = nullptr;  // a child of the window
+  std::unique_ptr<StepsPanel> steps_;
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

@@ -170,7 +170,7 @@ TMain::TMain(QWidget* parent)
   SetTabOrder();
   history_ = std::make_unique<InputHistory>(*this);
   files_ = std::make_unique<MatrixFileActions>(*this);
-  steps_ = new StepsPanel(*this);
+  steps_ = std::make_unique<StepsPanel>(*this);
   ConnectHandlers();
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());
