@@ -454,6 +454,25 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
 </context>
 <context>
+    <name>zorvel::StepsPanel</name>
+    <message>
+        <source>Postup výpočtu</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Ukáž postup</source>
+        <translation>Show steps</translation>
+    </message>
+    <message>
+        <source>Postup výpočtu: %1</source>
+        <translation>Steps: %1</translation>
+    </message>
+    <message>
+        <source>Postup výpočtu: tento výsledok sa teraz neukazuje</source>
+        <translation>Steps: this result is not shown now</translation>
+    </message>
+</context>
+<context>
     <name>zorvel::StringGrid</name>
     <message>
         <source>Kopírovať</source>

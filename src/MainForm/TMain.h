@@ -36,6 +36,7 @@ class ResultHeight;
 class SpinEdit;
 class Splitter;
 class StatusLine;
+class StepsPanel;
 class StringGrid;
 
 // The main window: two input matrices side by side, the determinant strip
@@ -97,6 +98,8 @@ class TMain : public QWidget {
   [[nodiscard]] CalculationExport& Export() const { return *export_; }
   // Opens and saves the input matrices as files.
   [[nodiscard]] MatrixFileActions& Files() const { return *files_; }
+  // "Postup výpočtu", the steps of the value the user points at.
+  [[nodiscard]] StepsPanel& Steps() const { return *steps_; }
 
   // Pieces of the handlers, for putting back a state the handlers made: a
   // matrix's size in its grid (count and header numbers, as the size
@@ -206,6 +209,7 @@ class TMain : public QWidget {
   std::unique_ptr<CalculationExport> export_;
   std::unique_ptr<ColumnFit> columnFit_;
   std::unique_ptr<ResultHeight> resultHeight_;
+  std::unique_ptr<StepsPanel> steps_;
   // Where the focus was when the about panel opened; it goes back there.
   QPointer<QWidget> focusBeforeAbout_;
   MessageDisplay* previousMessageDisplay_;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QToolButton>
 
@@ -15,6 +16,7 @@
 #include "MatrixCalculation.h"
 #include "Panel.h"
 #include "SpinEdit.h"
+#include "StepsPanel.h"
 #include "StringGrid.h"
 #include "TMain.h"
 
@@ -49,6 +51,10 @@ CalculationMode TMain::Mode() const {
 void TMain::Vypocty() {
   ++recalculationCount_;
   stripWritten_ = {};
+  // Open steps follow the new results, after an error too.
+  const auto followSteps = qScopeGuard([this] {
+    if (steps_ != nullptr) steps_->ResultsChanged();
+  });
   try {
     ButtonHore->setVisible(false);
     const CalculationInput input{&Pole1->grid(),   {SpinEdit1->Value(), SpinEdit2->Value()},

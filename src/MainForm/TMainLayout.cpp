@@ -34,6 +34,7 @@
 #include "SpinEdit.h"
 #include "Splitter.h"
 #include "StatusLine.h"
+#include "StepsPanel.h"
 #include "StringGrid.h"
 #include "TMain.h"
 
@@ -174,6 +175,8 @@ TMain::TMain(QWidget* parent)
   history_ = std::make_unique<InputHistory>(*this);
   files_ = std::make_unique<MatrixFileActions>(*this);
   export_ = std::make_unique<CalculationExport>(*this);
+  steps_ = std::make_unique<StepsPanel>(*this);
+  export_->SetStepsSource([this] { return steps_->OpenStepLines(); });
   ConnectHandlers();
   columnFit_ = std::make_unique<ColumnFit>(*this);
   resultHeight_ = std::make_unique<ResultHeight>(*this);

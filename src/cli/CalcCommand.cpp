@@ -16,6 +16,7 @@
 #include "MatrixFile.h"
 #include "MatrixMarkup.h"
 #include "MatrixRows.h"
+#include "StepsOutput.h"
 
 namespace zorvel {
 namespace {
@@ -26,7 +27,7 @@ constexpr int kMaxCols = 10;
 
 QString HelpText() {
   return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
-            "                   [--strict] [--lang sk|en] A [B]\n"
+            "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
             "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
             "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -60,6 +61,10 @@ QString HelpText() {
             "               skončí s kódom 1 bez výsledku\n"
             "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
             "               používateľa\n"
+            "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
+            "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
+            "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
+            "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
             "  -h, --help   vypíše túto pomoc a skončí\n"
             "  --version    vypíše verziu a skončí\n"
             "\n"
@@ -79,6 +84,7 @@ struct CalcRequest {
   bool point = false;
   ResultForm form = ResultForm::Tabs;
   bool strict = false;  // a cell not read whole refuses the run
+  StepsRequest steps;
   QStringList files;
 };
 
@@ -111,7 +117,10 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption markdown(QStringLiteral("markdown"));
   const QCommandLineOption strict(QStringLiteral("strict"));
   const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("sk|en"));  // UseCalcLanguage
-  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang});
+  const QCommandLineOption steps(QStringLiteral("steps"));
+  const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("N"));
+  const QCommandLineOption cell(QStringLiteral("cell"), QString(), QStringLiteral("ROW,COL"));
+  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -156,6 +165,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   if (parser.isSet(csv)) request.form = ResultForm::Csv;
   if (parser.isSet(latex)) request.form = ResultForm::Latex;
   if (parser.isSet(markdown)) request.form = ResultForm::Markdown;
+  const QString stepsTrouble =
+      ReadStepsOptions(parser.isSet(steps), parser.value(depth), parser.value(cell), request.operation, request.steps);
+  if (!stepsTrouble.isEmpty()) return Trouble(stepsTrouble);
   return request;
 }
 
@@ -284,6 +296,12 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   }
   if (!result.refusal.isEmpty()) return finish(Refusal(result.refusal));
 
+  if (request.steps.wanted) {
+    QString trouble;
+    const QString steps = StepsText(request.steps, request.operation, matrices[0], matrices[1], request.places,
+                                    request.mode, request.point, trouble);
+    return finish(trouble.isEmpty() ? EarlyEnd{kCalcDone, steps, {}} : Trouble(trouble));
+  }
   const QString tooLarge = TooLargeInResult(result.rows);
   if (!tooLarge.isEmpty()) err << tooLarge << u'\n';
   // Every comma is a decimal comma: no cell text of a result holds another.

@@ -57,7 +57,8 @@ void Panel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(uncovered);
   painter.setPen(palette().color(QPalette::WindowText));
-  const QRect area = contentsRect().adjusted(2, 2, -2, -2);
+  // Centred in the room the edge children leave, where the hidden view was.
+  const QRect area = layout_->ClientRect().intersected(contentsRect()).adjusted(2, 2, -2, -2);
   painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }
 

@@ -185,8 +185,9 @@ class MatrixFilesTest : public QObject {
     QTest::newRow("Pole1") << "Pole1"
                            << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…",
                                                    saveCalculation};
-    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation, fit};
-    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation, fit};
+    const QString steps = "Ukáž postup\tF3";
+    QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation, steps, fit};
+    QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation, steps, fit};
   }
   void eachGridsMenuListsItsItems() {
     QFETCH(QString, grid);

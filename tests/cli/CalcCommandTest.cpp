@@ -78,6 +78,12 @@ class CalcCommandTest : public QObject {
                                          << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „x“\n") + kHelpHint;
     QTest::newRow("unknown option") << QStringList{"det", "--comma", "a.tsv"} << square << Matrix{} << 2
                                     << text("zorvel-calc: neznáma voľba „--comma“\n") + kHelpHint;
+    QTest::newRow("cell without steps") << QStringList{"adjugate", "--cell", "1,1", "a.tsv"} << square << Matrix{} << 2
+                                        << text("zorvel-calc: voľby --depth a --cell patria k voľbe --steps\n") + kHelpHint;
+    QTest::newRow("steps without cell") << QStringList{"product", "--steps", "a.tsv", "b.csv"} << square << square << 2
+                                        << text("zorvel-calc: postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC\n") + kHelpHint;
+    QTest::newRow("steps of no cell") << QStringList{"sum", "--steps", "--cell", "3,1", "a.tsv", "b.csv"} << square
+                                      << square << 2 << text("zorvel-calc: bunka 3,1 nie je vo výsledku\n") + kHelpHint;
     QTest::newRow("standard input twice") << QStringList{"sum", "-", "-"} << square << Matrix{} << 2
                                           << text("zorvel-calc: štandardný vstup sa dá prečítať len raz\n") + kHelpHint;
   }
@@ -132,6 +138,37 @@ class CalcCommandTest : public QObject {
     const CalcRun version = RunCalcInProcess({"--version"});
     QCOMPARE(version.out, QStringLiteral("zorvel-calc (Zorvel) 2.1\n"));
     QCOMPARE(version.status, 0);
+  }
+
+  // Each term of a 5 x 5 expansion names its element as the file has it and
+  // its minor's determinant as det writes it for that minor; the last line
+  // is the determinant. Deeper levels are indented; --point and --cell too.
+  void stepsShowTheTermsAndMinorsAsDetWritesThem() {
+    MatrixFiles files;
+    Matrix a = DenseMatrix(5, 5, 19);
+    a[1][0] = QStringLiteral("0,1231");  // the element as written, not as rounded
+    const CalcRun steps = RunCalcInProcess({"det", "--steps", files.Write("a.tsv", a)});
+    QCOMPARE(steps.status, 0);
+    const QStringList lines = steps.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 6);
+    for (int i = 0; i < 5; ++i) {
+      Matrix minor = a;
+      minor.removeAt(i);
+      for (QStringList& row : minor) row.removeFirst();
+      const CalcRun det = RunCalcInProcess({"det", files.Write("m.tsv", minor)});
+      QVERIFY2(lines[i].contains(QStringLiteral("a(%1, 1) = (%2)").arg(i + 1).arg(a[i][0])) ||
+                   lines[i].contains(QStringLiteral("a(%1, 1) = %2;").arg(i + 1).arg(a[i][0])),
+               qPrintable(lines[i]));
+      QVERIFY2(lines[i].contains(QStringLiteral("M(%1, 1) = ").arg(i + 1) + det.out.trimmed() + u';'), qPrintable(lines[i]));
+    }
+    QCOMPARE(lines.last() + u'\n', RunCalcInProcess({"det", files.Path("a.tsv")}).out);
+
+    const CalcRun deeper = RunCalcInProcess({"det", "--steps", "--depth", "3", "--point", files.Path("a.tsv")});
+    QCOMPARE(deeper.out.count(QStringLiteral("\n    + a(")), 4 * 5 * 3);  // Sarrus, three levels down
+    QVERIFY(deeper.out.contains(QStringLiteral("a(2, 1) = 0.1231;")));
+    const CalcRun cell = RunCalcInProcess({"product", "--steps", "--cell", "1,2", files.Path("a.tsv"), files.Path("a.tsv")});
+    QCOMPARE(cell.out.split(u'\n', Qt::SkipEmptyParts).last(),
+             RunCalcInProcess({"product", files.Path("a.tsv"), files.Path("a.tsv")}).out.split(u'\t').at(1));
   }
 
   // The built program, with matrices on a pipe: "-" for A or for B.

@@ -1,0 +1,294 @@
+#include "StepsPanel.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTreeView>
+
+#include <functional>
+
+#include "ComputationSteps.h"
+#include "ElidedLabel.h"
+#include "HandlerGuard.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+#include "Splitter.h"
+#include "StepsModel.h"
+#include "StringGrid.h"
+#include "TMain.h"
+
+namespace zorvel {
+namespace {
+
+constexpr int kPaneWidth = 460;
+// The calculation area is made at least this high while the steps are open,
+// so that a few levels of them can be read.
+constexpr int kOpenAreaHeight = 260;
+
+StepValue ResultValue(Operation operation) {
+  switch (operation) {
+    case Operation::Sum: return StepValue::Sum;
+    case Operation::Difference: return StepValue::Difference;
+    case Operation::Product: return StepValue::Product;
+    case Operation::Solve: return StepValue::Solve;
+    case Operation::Inverse: break;
+  }
+  return StepValue::Inverse;
+}
+
+// Makes the window larger by up to (width, height), as far as its screen
+// allows, moving it back onto the screen where it would stand out.
+void GrowWithinScreen(QWidget& window, int width, int height) {
+  const QRect screen = window.screen()->availableGeometry();
+  const QRect frame = window.frameGeometry();
+  const QSize border = frame.size() - window.size();
+  const QSize size(std::min(window.width() + width, screen.width() - border.width()),
+                   std::min(window.height() + height, screen.height() - border.height()));
+  const QPoint at(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - size.width() - border.width())),
+                  std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - size.height() - border.height())));
+  if (at != frame.topLeft()) window.move(at);
+  window.resize(size);
+}
+
+}  // namespace
+
+StepsPanel::StepsPanel(TMain& window) : window_(window) {
+  pane_ = new Panel(window.Panel4);
+  pane_->setObjectName(QStringLiteral("StepsPanel"));
+  pane_->SetCaption(QStringLiteral(" "));
+  window.Panel4->Layout().Add(pane_, Align::Right, kPaneWidth);
+  splitter_ = new Splitter(window.Panel4, Align::Right, pane_);
+  splitter_->setObjectName(QStringLiteral("StepsSplitter"));
+  title_ = new QLabel(pane_);
+  title_->setObjectName(QStringLiteral("StepsTitle"));
+  title_->setTextFormat(Qt::PlainText);
+  title_->setIndent(4);
+  pane_->Layout().Add(title_, Align::Top, title_->sizeHint().height() + 4);
+  tree_ = new QTreeView(pane_);
+  tree_->setObjectName(QStringLiteral("StepsTree"));
+  tree_->setAccessibleName(tr("Postup výpočtu"));
+  tree_->setHeaderHidden(true);
+  tree_->setUniformRowHeights(true);
+  // Long lines scroll sideways rather than being cut: the column is made as
+  // wide as the lines shown whenever more are shown.
+  tree_->header()->setStretchLastSection(false);
+  model_ = new StepsModel(this);
+  tree_->setModel(model_);
+  connect(tree_, &QTreeView::expanded, this, [this] { tree_->resizeColumnToContents(0); });
+  pane_->Layout().Add(tree_, Align::Client);
+  pane_->hide();
+  splitter_->hide();
+
+  for (StringGrid* pole : {window.Pole3, window.Pole4, window.Pole5}) {
+    auto* show = new QAction(tr("Ukáž postup"), this);
+    // The key is named in the menu; the window's own F3 does the work elsewhere.
+    show->setShortcut(QKeySequence(Qt::Key_F3));
+    show->setShortcutContext(Qt::WidgetShortcut);
+    connect(show, &QAction::triggered, this, Guarded([this, pole] {
+              FollowGrid(pole);
+              Open();
+            }));
+    pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {show});
+    // The cell the user moves to, not one the window's recalculation moves.
+    connect(pole->selectionModel(), &QItemSelectionModel::currentChanged, this, Guarded([this, pole] {
+              if (pole->hasFocus()) FollowGrid(pole);
+            }));
+    connect(pole, &StringGrid::mouseReleased, this, Guarded([this, pole] { FollowGrid(pole); }));
+  }
+  for (QLabel* label : {static_cast<QLabel*>(window.Determinant1), static_cast<QLabel*>(window.Determinant11)}) {
+    label->installEventFilter(this);
+  }
+  auto* keys = new QShortcut(QKeySequence(Qt::Key_F3), &window);
+  connect(keys, &QShortcut::activated, this, Guarded([this] { Toggle(); }));
+}
+
+StepsPanel::~StepsPanel() = default;
+
+bool StepsPanel::IsOpen() const { return !pane_->isHidden(); }
+
+void StepsPanel::Open() {
+  if (source_ == Source::None) ChooseSourceToOpen();
+  if (!IsOpen()) {
+    // The first time, the window grows to give the pane room beside the
+    // results without squeezing them; it keeps that size afterwards.
+    if (!grown_) {
+      auto* layout = qobject_cast<AlignLayout*>(window_.layout());
+      const int extra = std::max(0, kOpenAreaHeight - layout->Extent(window_.Panel4));
+      if (extra > 0) layout->SetExtent(window_.Panel4, kOpenAreaHeight);
+      if (!window_.isMaximized() && !window_.isFullScreen()) GrowWithinScreen(window_, kPaneWidth, extra);
+      grown_ = true;
+    }
+    pane_->show();
+    splitter_->show();
+  }
+  Refresh();
+}
+
+void StepsPanel::Close() {
+  if (!IsOpen()) return;
+  pane_->hide();
+  splitter_->hide();
+  model_->SetSteps(nullptr);  // nothing is kept while it is closed
+  shownSource_ = Source::None;
+}
+
+void StepsPanel::Toggle() {
+  if (IsOpen()) {
+    Close();
+  } else {
+    QWidget* focus = window_.focusWidget();
+    for (StringGrid* pole : {window_.Pole3, window_.Pole4, window_.Pole5}) {
+      if (focus == pole) FollowGrid(pole);
+    }
+    Open();
+    tree_->setFocus();
+  }
+}
+
+void StepsPanel::ResultsChanged() {
+  if (IsOpen()) Refresh();
+}
+
+// Opened with nothing followed yet: the chosen result's current cell, or the
+// determinant.
+void StepsPanel::ChooseSourceToOpen() {
+  const std::optional<Operation> operation = window_.ChosenOperation();
+  StringGrid* pole = !operation ? nullptr : *operation == Operation::Inverse ? window_.Pole4 : window_.Pole5;
+  if (pole != nullptr && pole->isVisibleTo(&window_)) {
+    const QModelIndex current = pole->currentIndex();
+    Follow(*operation == Operation::Inverse ? Source::Inverse : Source::Result, std::max(0, current.row()) + 1,
+           std::max(0, current.column()) + 1);
+    return;
+  }
+  Follow(Source::Determinant);
+}
+
+void StepsPanel::FollowGrid(StringGrid* pole) {
+  const QModelIndex current = pole->currentIndex();
+  if (!current.isValid()) return;
+  const Source source = pole == window_.Pole3   ? Source::Adjugate
+                        : pole == window_.Pole4 ? Source::Inverse
+                                                : Source::Result;
+  Follow(source, current.row() + 1, current.column() + 1);  // the model holds the data cells alone
+}
+
+void StepsPanel::Follow(Source source, int row, int col) {
+  source_ = source;
+  row_ = row;
+  col_ = col;
+  if (IsOpen()) Refresh();
+}
+
+bool StepsPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusIn) {
+    Follow(watched == window_.Determinant11 ? Source::Reciprocal : Source::Determinant);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void StepsPanel::Refresh() {
+  std::optional<StepValue> value;
+  const std::optional<Operation> operation = window_.ChosenOperation();
+  switch (source_) {
+    case Source::None: break;
+    case Source::Determinant: value = StepValue::Determinant; break;
+    case Source::Reciprocal: value = StepValue::Reciprocal; break;
+    case Source::Adjugate:
+    case Source::Inverse:
+      if (operation == Operation::Inverse) value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
+      break;
+    case Source::Result:
+      if (operation && *operation != Operation::Inverse) value = ResultValue(*operation);
+      break;
+  }
+  std::unique_ptr<Step> steps;
+  if (value) {
+    const StepRequest request{&window_.Pole1->grid(),
+                              {window_.SpinEdit1->Value(), window_.SpinEdit2->Value()},
+                              &window_.Pole2->grid(),
+                              {window_.SpinEdit3->Value(), window_.SpinEdit4->Value()},
+                              window_.DesM->Value(),
+                              window_.Mode(),
+                              *value,
+                              std::max(1, row_),
+                              std::max(1, col_)};
+    try {
+      steps = ComputationSteps(request);
+    } catch (const std::exception&) {
+      steps.reset();  // the window reports the error itself
+    }
+  }
+  const bool same = source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_;
+  const QList<QList<int>> expanded = same ? ExpandedPaths() : QList<QList<int>>();
+  const QModelIndex current = tree_->currentIndex();
+  const QList<int> currentPath = [&current] {
+    QList<int> path;
+    for (QModelIndex at = current; at.isValid(); at = at.parent()) path.prepend(at.row());
+    return path;
+  }();
+  title_->setText(steps ? tr("Postup výpočtu: %1").arg(QString::fromLatin1(steps->Text()))
+                        : tr("Postup výpočtu: tento výsledok sa teraz neukazuje"));
+  model_->SetSteps(std::move(steps));
+  shownSource_ = source_;
+  shownRow_ = row_;
+  shownCol_ = col_;
+  ExpandPaths(expanded);
+  tree_->resizeColumnToContents(0);
+  // The cursor stays on its line, or goes to the result.
+  QModelIndex line;
+  for (const int row : same ? currentPath : QList<int>()) {
+    const QModelIndex next = model_->index(row, 0, line);
+    if (!next.isValid()) break;
+    line = next;
+  }
+  if (!line.isValid()) line = model_->index(model_->rowCount() - 1, 0);
+  tree_->setCurrentIndex(line);
+}
+
+QString StepsPanel::StepsTitle() const {
+  const Step* steps = model_->Steps();
+  return steps ? QString::fromLatin1(steps->Text()) : QString();
+}
+
+QList<QList<int>> StepsPanel::ExpandedPaths() const {
+  QList<QList<int>> paths;
+  const std::function<void(const QModelIndex&, QList<int>)> walk = [&](const QModelIndex& parent, QList<int> path) {
+    for (int row = 0; row < model_->rowCount(parent); ++row) {
+      const QModelIndex index = model_->index(row, 0, parent);
+      if (!tree_->isExpanded(index)) continue;
+      QList<int> here = path;
+      here << row;
+      paths << here;
+      walk(index, here);
+    }
+  };
+  walk({}, {});
+  return paths;
+}
+
+void StepsPanel::ExpandPaths(const QList<QList<int>>& paths) {
+  for (const QList<int>& path : paths) {  // parents before their lines
+    QModelIndex index;
+    for (const int row : path) index = model_->index(row, 0, index);
+    if (index.isValid()) tree_->expand(index);
+  }
+}
+
+QList<QPair<int, QString>> StepsPanel::OpenStepLines() const {
+  QList<QPair<int, QString>> lines;
+  const std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent, int depth) {
+    for (int row = 0; row < model_->rowCount(parent); ++row) {
+      const QModelIndex index = model_->index(row, 0, parent);
+      lines.append({depth, index.data().toString()});
+      if (tree_->isExpanded(index)) walk(index, depth + 1);
+    }
+  };
+  if (IsOpen()) walk({}, 0);
+  return lines;
+}
+
+}  // namespace zorvel

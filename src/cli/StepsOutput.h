@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "CalcOperations.h"
+
+namespace zorvel {
+
+// What --steps, --depth N and --cell ROW,COL ask for.
+struct StepsRequest {
+  bool wanted = false;
+  int depth = 1;  // levels printed: 1 is the first level alone
+  int row = 1;
+  int col = 1;
+};
+
+// Reads the three options (`depth` and `cell` empty when not given) for the
+// operation; gives why they cannot be used, or an empty text.
+QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, CalcOperation operation,
+                         StepsRequest& request);
+
+// The steps of the operation's value (the determinant, its reciprocal or the
+// result's cell), one line each, every level below the first indented by
+// two more spaces; with `point` every decimal comma is a point. `trouble`
+// says why there are none (a cell outside the result).
+QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
+                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble);
+
+}  // namespace zorvel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+#include "CalculationKinds.h"
+#include "Grid.h"
+#include "MatrixCalculations.h"
+#include "Step.h"
+
+namespace zorvel {
+
+// The values whose computation can be shown: the determinant strip's two and
+// a cell of each result.
+enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve };
+
+// One shown value: the matrices as a recalculation takes them (data cells
+// of the grids at the sizes the user set), the places, the mode, and for a
+// result its cell (row and column, counted from 1).
+struct StepRequest {
+  const Grid* matrix1 = nullptr;
+  MatrixSize size1;
+  const Grid* matrix2 = nullptr;
+  MatrixSize size2;
+  int places = 3;
+  CalculationMode mode = CalculationMode::Hand;
+  StepValue value = StepValue::Determinant;
+  int row = 1;
+  int col = 1;
+};
+
+// The steps of the value, the first level worked out: the root's text names
+// the value ("det", "adj(1, 2)"), its lines are the computation in the
+// calculation's own order with the texts it computed, and the last line is
+// the shown text. Nothing when the value is not shown (the calculation is
+// refused, or the cell is not in the result).
+std::unique_ptr<Step> ComputationSteps(const StepRequest& request);
+
+}  // namespace zorvel

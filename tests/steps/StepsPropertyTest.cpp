@@ -1,0 +1,124 @@
+// For random matrices in every operation and both modes, the steps of each
+// shown value end in the very text the calculation shows, and exist exactly
+// when the value is shown.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ComputationSteps.h"
+#include "MatrixCalculation.h"
+#include "../polia/TestGrids.h"
+
+namespace zorvel {
+namespace {
+
+using testing::MatrixGrid;
+using testing::Rows;
+
+std::string RandomCell(std::mt19937& random) {
+  static const char* const kCells[] = {"",    "0",   "1",     "-2",   "3",      "i",    "-i",   "2-3i",
+                                       "0,5", "1,5i", "-0,25", "7+i", "0,1231", "4",    "1.75", "-3+0,5i"};
+  return kCells[random() % std::size(kCells)];
+}
+
+Rows RandomRows(std::mt19937& random, int rows, int cols) {
+  Rows matrix(static_cast<std::size_t>(rows));
+  for (auto& row : matrix) {
+    for (int c = 0; c < cols; ++c) row.push_back(RandomCell(random));
+  }
+  return matrix;
+}
+
+// The last line of the steps, or nothing when there are none.
+std::optional<std::string> LastLine(const StepRequest& request) {
+  const std::unique_ptr<Step> steps = ComputationSteps(request);
+  if (!steps) return std::nullopt;
+  return steps->Line(steps->Count() - 1).Text();
+}
+
+TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
+  std::mt19937 random(19);
+  int compared = 0;
+  for (int round = 0; round < 30; ++round) {
+    const int n = round % 6 + 1, k = static_cast<int>(random() % 3) + 1, places = static_cast<int>(random() % 4) + 2;
+    const CalculationMode mode = round % 2 == 0 ? CalculationMode::Hand : CalculationMode::Exact;
+    const Grid a = MatrixGrid(RandomRows(random, n, n));
+    const Grid b = MatrixGrid(RandomRows(random, n, k));
+    const Grid c = MatrixGrid(RandomRows(random, n, n));
+    SCOPED_TRACE(::testing::Message() << "round " << round << ", " << n << " x " << n);
+
+    struct Case {
+      StepValue value;
+      Operation operation;
+      const Grid* matrix2;
+    };
+    const Case cases[] = {{StepValue::Adjugate, Operation::Inverse, &b}, {StepValue::Inverse, Operation::Inverse, &b},
+                          {StepValue::Sum, Operation::Sum, &c},         {StepValue::Difference, Operation::Difference, &c},
+                          {StepValue::Product, Operation::Product, &b}, {StepValue::Solve, Operation::Solve, &b}};
+    for (const Case& one : cases) {
+      const MatrixSize size2{n, one.matrix2->ColCount() - 1};
+      const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation};
+      MatrixCalculation calculation(input);
+      StepRequest request{&a, {n, n}, one.matrix2, size2, places, mode, StepValue::Determinant};
+      if (one.value == StepValue::Adjugate) {  // the strip, once per round
+        EXPECT_EQ(LastLine(request), calculation.Determinant().text);
+        request.value = StepValue::Reciprocal;
+        EXPECT_EQ(LastLine(request), calculation.Reciprocal());
+      }
+      request.value = one.value;
+      if (calculation.Refusal(one.operation)) {
+        EXPECT_EQ(LastLine(request), std::nullopt) << static_cast<int>(one.value);
+        continue;
+      }
+      Grid shown, adjugate;
+      if (one.operation == Operation::Inverse) {
+        calculation.FillInverse(adjugate, shown);
+        if (one.value == StepValue::Adjugate) shown = adjugate;
+      } else {
+        calculation.FillResult(one.operation, shown);
+      }
+      for (int row = 1; row < shown.RowCount(); ++row) {
+        for (int col = 1; col < shown.ColCount(); ++col) {
+          request.row = row;
+          request.col = col;
+          ++compared;
+          EXPECT_EQ(LastLine(request), shown.Cells(col, row)) << static_cast<int>(one.value) << " at " << row << ", " << col;
+        }
+      }
+      request.row = shown.RowCount();  // past the result
+      EXPECT_EQ(LastLine(request), std::nullopt);
+    }
+  }
+  EXPECT_GT(compared, 1000);  // most values are shown
+}
+
+// Every branch of a hand expansion, opened all the way down, ends in the
+// determinant text its parent line gives it.
+void ExpectBranchesEndInTheirTexts(Step& step) {
+  for (std::size_t i = 0; i < step.Count(); ++i) {
+    Step& line = step.Line(i);
+    if (!line.CanOpen()) continue;
+    const std::string& text = line.Text();
+    const std::size_t minor = text.find(";  M(");
+    const std::size_t from = text.find(" = ", minor == std::string::npos ? 0 : minor) + 3;
+    const std::string given = text.substr(from, text.find(';', from) - from);
+    EXPECT_EQ(line.Line(line.Count() - 1).Text(), given) << text;
+    ExpectBranchesEndInTheirTexts(line);
+  }
+}
+
+TEST(ComputationSteps, OpenBranchesEndInTheTextsTheirLinesShow) {
+  std::mt19937 random(7);
+  const Grid a = MatrixGrid(RandomRows(random, 5, 5));
+  const Grid b = MatrixGrid(RandomRows(random, 5, 1));
+  for (const StepValue value : {StepValue::Determinant, StepValue::Inverse, StepValue::Solve}) {
+    const int row = value == StepValue::Determinant ? 1 : 2;
+    StepRequest request{&a, {5, 5}, &b, {5, 1}, 3, CalculationMode::Hand, value, row, 1};
+    const std::unique_ptr<Step> steps = ComputationSteps(request);
+    ASSERT_TRUE(steps);
+    ExpectBranchesEndInTheirTexts(*steps);
+  }
+}
+
+}  // namespace
+}  // namespace zorvel
