@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "Decimal.h"
 #include "FloatError.h"
 #include "Messages.h"
 
@@ -101,15 +100,14 @@ void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros)
 }
 
 double ReadBackValue(const FixedPoint& number) {
-  std::uint32_t units = number.units;
-  int fractionDigits = number.places;
-  while (fractionDigits > 0 && units % 10 == 0) {  // the zeros that the text strips
-    units /= 10;
-    --fractionDigits;
-  }
-  const std::uint64_t whole =
-      std::uint64_t{number.integerPart} * kPowersOfTen[fractionDigits] + units;
-  return DecimalValue(static_cast<long double>(whole), -fractionDigits, number.minus);
+  // The text drops the fraction's trailing zeros, which divides the whole
+  // number and the power of ten alike: the quotient is the same number, and
+  // one division rounds it the same way, so they are never counted off. Both
+  // operands are exact in extended precision (below 2^62 and at most 10^9).
+  const std::int64_t scale = kPowersOfTen[number.places];
+  const std::int64_t whole = std::int64_t{number.integerPart} * scale + number.units;
+  const long double value = static_cast<long double>(whole) / static_cast<long double>(scale);
+  return RoundToDouble(number.minus ? -value : value);
 }
 
 }  // namespace zorvel
