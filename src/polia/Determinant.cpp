@@ -249,7 +249,7 @@ class MinorDeterminants::Solver {
     int r[3], c[3];
     Members(rows, r);
     Members(cols, c);
-    Result sum = Finish({});  // "0"
+    Result sum{};  // "0", which reads back as 0
     for (int d = 0; d < 6; ++d) {
       // P has no factor yet, is an element's own text, or a computed product.
       bool noFactorYet = true;
@@ -286,7 +286,7 @@ class MinorDeterminants::Solver {
       minorColumns = ColumnSetOf(cols & (cols - 1));
       columnSets_[static_cast<std::size_t>(columnSet)].minorColumns = minorColumns;
     }
-    Result sum = Finish({});  // "0"
+    Result sum{};  // "0", which reads back as 0
     int i = 1;  // the row's number within this matrix
     for (IndexSet left = rows; left != 0; left &= left - 1, ++i) {
       const int row = Lowest(left);
