@@ -62,6 +62,10 @@ class MinorDeterminants::Solver {
     slots_.clear();
     minors_.clear();
     kept_ = 0;
+    // Room for what the whole and all its minors reach: about n^2 / 2 column
+    // sets, and at most 2^n (n / 2 + 1) minors.
+    slots_.reserve(static_cast<std::size_t>(n_ * n_ / 2 + 2) << n_);
+    minors_.reserve(static_cast<std::size_t>(n_ + 2) << n_ >> 1);
   }
 
   void Update(const Grid& grid, int places) {
