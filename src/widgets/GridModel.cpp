@@ -163,6 +163,10 @@ void GridModel::CellChanged(int col, int row) {
   } else {
     dirtyRows_.Add(modelRow);
     dirtyCols_.Add(modelCol);
+    // A cell written again and again before the announcement is listed once
+    // per write; past one entry per cell, every cell counts as changed.
+    if (!allDirty_) dirtyCells_.emplace_back(modelRow, modelCol);
+    if (dirtyCells_.size() > static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)) allDirty_ = true;
   }
   ScheduleFlush();
 }
@@ -207,6 +211,7 @@ void GridModel::ShapeChanged() {
 void GridModel::ColWidthChanged(int col) { emit colWidthChanged(col); }
 
 void GridModel::MarkAllChanged() {
+  allDirty_ = true;
   if (rows_ > 0 && cols_ > 0) {
     dirtyRows_.Add(0);
     dirtyRows_.Add(rows_ - 1);
@@ -238,11 +243,23 @@ void GridModel::Flush() {
   const Span headerRow{dirtyHeaderRow_.first, std::min(dirtyHeaderRow_.last, cols_ - 1)};
   const Span headerCol{dirtyHeaderCol_.first, std::min(dirtyHeaderCol_.last, rows_ - 1)};
   dirtyRows_ = dirtyCols_ = dirtyHeaderRow_ = dirtyHeaderCol_ = Span{};
+  announced_.clear();
+  if (!allDirty_) {
+    for (const auto& [row, col] : dirtyCells_) {
+      if (row < rows_ && col < cols_) announced_.push_back(index(row, col));
+    }
+  }
+  announcing_ = !allDirty_;
+  dirtyCells_.clear();
+  allDirty_ = false;
   if (!rows.Empty() && !cols.Empty()) {
     emit dataChanged(index(rows.first, cols.first), index(rows.last, cols.last));
   }
+  announcing_ = false;
   if (!headerRow.Empty()) emit headerDataChanged(Qt::Horizontal, headerRow.first, headerRow.last);
   if (!headerCol.Empty()) emit headerDataChanged(Qt::Vertical, headerCol.first, headerCol.last);
 }
+
+const std::vector<QModelIndex>* GridModel::AnnouncedCells() const { return announcing_ ? &announced_ : nullptr; }
 
 }  // namespace zorvel
