@@ -249,7 +249,10 @@ void GridModel::Flush() {
       if (row < rows_ && col < cols_) announced_.push_back(index(row, col));
     }
   }
-  announcing_ = !allDirty_;
+  // Every cell of the range changed (or as many writes): the range says it.
+  const qsizetype area =
+      rows.Empty() || cols.Empty() ? 0 : qsizetype{rows.last - rows.first + 1} * (cols.last - cols.first + 1);
+  announcing_ = !allDirty_ && static_cast<qsizetype>(announced_.size()) < area;
   dirtyCells_.clear();
   allDirty_ = false;
   if (!rows.Empty() && !cols.Empty()) {
