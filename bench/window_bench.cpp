@@ -80,7 +80,7 @@ std::unique_ptr<zorvel::TMain> Window(int operation, int rows1, int cols1, int r
 
 // A recalculation that finds matrix 1 as it was (a key that changes no cell,
 // such as an arrow, recalculates too).
-void BM_VypoctyInverse10x10(benchmark::State& state) {
+void BM_VypoctyInverse10x10NoChange(benchmark::State& state) {
   const auto window = Window(0, 10, 10, 3, 3);
   for (auto _ : state) {
     window->Vypocty();
@@ -88,26 +88,41 @@ void BM_VypoctyInverse10x10(benchmark::State& state) {
   }
 }
 
-// A keystroke that changes one cell: each iteration writes another number
-// into the next cell of matrix 1, all 100 cells in turn, then recalculates
-// and repaints. The determinants of the minors that do not keep that cell are
-// reused.
-void OneCellEdits(benchmark::State& state, zorvel::TMain& window) {
-  zorvel::Grid& matrix = window.Pole1->grid();
+// Keystrokes that change one cell each: each iteration writes another number
+// into the next cell of `matrix` from column `firstCol` on (row by row, all
+// in turn, the other numbers one pass and the first ones the next), then
+// recalculates and repaints.
+void EditsInTurn(benchmark::State& state, zorvel::TMain& window, zorvel::Grid& matrix, int rows, int cols,
+                 int firstCol = 1) {
   const zorvel::Grid original = matrix;
   zorvel::Grid typed;
-  FillDense(typed, 10, 10, 4242);
+  FillDense(typed, rows, cols, 4242);
+  const int width = cols - firstCol + 1;
   int k = 0;
   for (auto _ : state) {
-    const int row = 1 + k / 10 % 10, col = 1 + k % 10;
-    matrix.SetCells(col, row, (k / 100 % 2 == 0 ? typed : original).Cells(col, row));
+    const int cell = k % (rows * width);
+    const int row = 1 + cell / width, col = firstCol + cell % width;
+    matrix.SetCells(col, row, (k / (rows * width) % 2 == 0 ? typed : original).Cells(col, row));
     ++k;
     window.Vypocty();
     QApplication::processEvents();
   }
 }
 
+void OneCellEdits(benchmark::State& state, zorvel::TMain& window) {
+  EditsInTurn(state, window, window.Pole1->grid(), 10, 10);
+}
+
+// Every cell of matrix 1 in turn: the determinants of the minors that do not
+// keep the edited cell are reused.
 void BM_VypoctyInverse10x10OneCellEdit(benchmark::State& state) { OneCellEdits(state, *Window(0, 10, 10, 3, 3)); }
+
+// The worst column: every minor the expansion reaches keeps the last column,
+// so an edit there recomputes every minor with the edited row.
+void BM_VypoctyInverse10x10OneCellEditLastColumn(benchmark::State& state) {
+  const auto window = Window(0, 10, 10, 3, 3);
+  EditsInTurn(state, *window, window->Pole1->grid(), 10, 10, 10);
+}
 
 // The same keystrokes in the exact mode: the determinant, its reciprocal and
 // the inverse by exact elimination, each shown value rounded once.
@@ -121,7 +136,8 @@ void BM_VypoctySolve10x10By3OneCellEdit(benchmark::State& state) {
   OneCellEdits(state, *Window(4, 10, 10, 10, 3, state.range(0) != 0));
 }
 
-// A change of the places (9 and 8 in turn) recomputes everything afresh.
+// The full recomputation: a change of the places (9 and 8 in turn) keeps
+// nothing computed before.
 void BM_VypoctyInverse10x10PlacesChange(benchmark::State& state) {
   const auto window = Window(0, 10, 10, 3, 3);
   int places = 9;
@@ -144,12 +160,12 @@ void BM_RepaintInverse10x10(benchmark::State& state) {
   }
 }
 
+// The largest product: each keystroke changes a cell of matrix 1, and with
+// it a row of the product, which is recomputed whole and repainted where it
+// changed.
 void BM_VypoctyProduct20x10By10x10(benchmark::State& state) {
   const auto window = Window(3, 20, 10, 10, 10);
-  for (auto _ : state) {
-    window->Vypocty();
-    QApplication::processEvents();
-  }
+  EditsInTurn(state, *window, window->Pole1->grid(), 20, 10);
 }
 
 // A 20 x 10 block of numbers of the longest a cell holds (32,767
@@ -201,8 +217,9 @@ void BM_CalcInverse10x10(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_VypoctyInverse10x10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctyInverse10x10NoChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyInverse10x10OneCellEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VypoctyInverse10x10OneCellEditLastColumn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyInverse10x10PlacesChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctyExactInverse10x10OneCellEdit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VypoctySolve10x10By3OneCellEdit)->ArgName("exact")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

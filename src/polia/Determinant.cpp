@@ -1,8 +1,6 @@
 #include "Determinant.h"
 
-#include <algorithm>
 #include <bit>
-#include <unordered_map>
 #include <vector>
 
 #include "CalculationMessages.h"
@@ -19,19 +17,14 @@ constexpr std::string_view kFixedCountsDiffer =
 // A set of matrix rows or columns, one bit each, in ascending order.
 using IndexSet = std::uint64_t;
 
-struct MinorKey {
-  IndexSet rows;
-  IndexSet cols;
-  bool operator==(const MinorKey&) const = default;
-};
+// Row sets index flat tables of 2^n entries, so the memo is for the sizes the
+// window and files allow and a few more.
+constexpr int kMaxSize = 16;
 
-struct MinorKeyHash {
-  std::size_t operator()(const MinorKey& key) const {
-    return static_cast<std::size_t>(key.rows * 0x9E3779B97F4A7C15ull ^ (key.cols + 0x632BE59BD9B4E019ull));
-  }
-};
-
+// The lowest member: one instruction (bsf/tzcnt) on every x86-64.
 int Lowest(IndexSet set) { return std::countr_zero(set); }
+
+bool HasOneMember(IndexSet set) { return set != 0 && (set & (set - 1)) == 0; }
 
 // A computed minor or product: its parts as computed, from which its text is
 // written when asked for, and the value that text reads back as, which is
@@ -47,22 +40,32 @@ class MinorDeterminants::Solver {
  public:
   Solver(const Grid& grid, int places) { Reset(grid, places); }
 
-  // Starts afresh from the grid's cells.
+  // Starts afresh from the grid's cells. The tables keep their memory, so a
+  // change of places allocates nothing.
   void Reset(const Grid& grid, int places) {
     const int n = grid.RowCount() - grid.FixedRows();
-    if (n > 64) throw GridError("Matrix too large for a determinant");
+    if (n > kMaxSize) throw GridError("Matrix too large for a determinant");
     n_ = n;
     places_ = places;
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
-    cells_.clear();
-    cells_.reserve(static_cast<std::size_t>(n_ * n_));
+    cells_.resize(static_cast<std::size_t>(n_ * n_));
     for (int i = 0; i < n_; ++i) {
-      for (int j = 0; j < n_; ++j) cells_.push_back({grid.Cells(fc + j, fr + i), {}, false});
+      for (int j = 0; j < n_; ++j) {
+        Cell& cell = cells_[Position(i, j)];
+        cell.text = grid.Cells(fc + j, fr + i);
+        cell.read = false;
+      }
     }
     signedElements_.assign(static_cast<std::size_t>(n_ * n_ * 2), {});
-    memo_.clear();
-    memo_.reserve(std::size_t{1} << std::min(n_ + 2, 14));
+    columnSets_.clear();
+    slots_.clear();
+    minors_.clear();
+    kept_ = 0;
+    // Room for what the whole and all its minors reach: about n^2 / 2 column
+    // sets, and at most 2^n (n / 2 + 1) minors.
+    slots_.reserve(static_cast<std::size_t>(n_ * n_ / 2 + 2) << n_);
+    minors_.reserve(static_cast<std::size_t>(n_ + 2) << n_ >> 1);
   }
 
   void Update(const Grid& grid, int places) {
@@ -72,32 +75,27 @@ class MinorDeterminants::Solver {
     }
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
-    // The changed cells, each as its own 1 x 1 minor: a row mask and a column
-    // mask, and a minor depends on the cell when it keeps both.
-    std::vector<MinorKey> changed;
+    std::size_t changed = 0;
     for (int i = 0; i < n_; ++i) {
-      for (int j = 0; j < n_; ++j) {
-        if (grid.Cells(fc + j, fr + i) != CellText(i, j)) changed.push_back({IndexSet{1} << i, IndexSet{1} << j});
-      }
+      for (int j = 0; j < n_; ++j) changed += grid.Cells(fc + j, fr + i) != CellText(i, j) ? 1 : 0;
     }
-    if (changed.empty()) return;
-    if (changed.size() * 2 > cells_.size()) {
+    if (changed == 0) return;
+    if (changed * 2 > cells_.size()) {
       Reset(grid, places);
       return;
     }
-    for (const MinorKey& cell : changed) {
-      const int i = Lowest(cell.rows);
-      const int j = Lowest(cell.cols);
-      cells_[Position(i, j)] = {grid.Cells(fc + j, fr + i), {}, false};
-      signedElements_[Position(i, j) * 2] = {};
-      signedElements_[Position(i, j) * 2 + 1] = {};
+    for (int i = 0; i < n_; ++i) {
+      for (int j = 0; j < n_; ++j) {
+        const std::string& text = grid.Cells(fc + j, fr + i);
+        if (text == CellText(i, j)) continue;
+        Cell& cell = cells_[Position(i, j)];
+        cell.text = text;  // assigned into the kept string: no allocation for a short text
+        cell.read = false;
+        signedElements_[Position(i, j) * 2] = {};
+        signedElements_[Position(i, j) * 2 + 1] = {};
+        DropMinorsKeeping(i, j);
+      }
     }
-    std::erase_if(memo_, [&changed](const auto& entry) {
-      const MinorKey& minor = entry.first;
-      return std::any_of(changed.begin(), changed.end(), [&minor](const MinorKey& cell) {
-        return (minor.rows & cell.rows) != 0 && (minor.cols & cell.cols) != 0;
-      });
-    });
   }
 
   // An element's value written as every result is written.
@@ -106,34 +104,103 @@ class MinorDeterminants::Solver {
     return FormatComplex(places_, value.re, value.im).str();
   }
 
-  [[nodiscard]] std::size_t KeptMinors() const { return memo_.size(); }
+  [[nodiscard]] std::size_t KeptMinors() const { return kept_; }
   [[nodiscard]] int Size() const { return n_; }
-  [[nodiscard]] IndexSet All() const { return n_ == 64 ? ~IndexSet{0} : (IndexSet{1} << n_) - 1; }
+  [[nodiscard]] IndexSet All() const { return (IndexSet{1} << n_) - 1; }
 
   // The text of the determinant of the rows and columns kept: the computed
   // value written out; of a single element, its value written like every
   // other result, never its text unread.
   std::string Text(IndexSet rows, IndexSet cols) {
-    if (std::popcount(rows) == 1) return WrittenElement(Lowest(rows), Lowest(cols));
-    const Complex parts = Computed(rows, cols).parts;
+    if (HasOneMember(rows)) return WrittenElement(Lowest(rows), Lowest(cols));
+    const Complex parts = Computed(rows, ColumnSetOf(cols)).parts;
     return FormatComplex(places_, parts.re, parts.im).str();
   }
 
  private:
-  Complex Value(IndexSet rows, IndexSet cols) {
-    if (std::popcount(rows) == 1) return Element(Lowest(rows), Lowest(cols));
-    return Computed(rows, cols).value;
+  // The column sets met: the expansion takes away the first column at each
+  // step, so from the whole matrix and its n^2 minors only about n^2 / 2
+  // column sets are ever reached. Each has a table of 2^n places, one per row
+  // set, that hold the number of the row set's minor in minors_ (0: none yet).
+  struct ColumnSet {
+    IndexSet cols;
+    int size;
+    int firstCol;
+    int minorColumns = -1;  // the column set without the first column, once met
+  };
+
+  // A minor once computed keeps its place, so edits that drop it and compute
+  // it again allocate nothing.
+  struct Minor {
+    Result result;
+    bool computed = false;
+  };
+
+  int ColumnSetOf(IndexSet cols) {
+    for (std::size_t k = 0; k < columnSets_.size(); ++k) {
+      if (columnSets_[k].cols == cols) return static_cast<int>(k);
+    }
+    int size = 0;
+    for (IndexSet left = cols; left != 0; left &= left - 1) ++size;
+    columnSets_.push_back({cols, size, Lowest(cols)});
+    slots_.resize(slots_.size() + (std::size_t{1} << n_), 0);
+    return static_cast<int>(columnSets_.size() - 1);
   }
 
-  const Result& Computed(IndexSet rows, IndexSet cols) {
-    const MinorKey key{rows, cols};
-    auto found = memo_.find(key);
-    if (found == memo_.end()) {
-      const int size = std::popcount(rows);
-      const Result result = size == 2 ? TwoByTwo(rows, cols) : size == 3 ? Sarrus(rows, cols) : Expansion(rows, cols);
-      found = memo_.emplace(key, result).first;
+  [[nodiscard]] std::size_t Slot(int columnSet, IndexSet rows) const {
+    return (static_cast<std::size_t>(columnSet) << n_) + rows;
+  }
+
+  // Drops every computed minor that keeps both row i and column j: for each
+  // column set with column j, the row sets of its size with row i, and no
+  // other.
+  void DropMinorsKeeping(int i, int j) {
+    const IndexSet below = (IndexSet{1} << i) - 1;
+    const IndexSet others = IndexSet{1} << (n_ - 1);  // the bound of the sets of the other n - 1 rows
+    for (std::size_t k = 0; k < columnSets_.size(); ++k) {
+      const ColumnSet& set = columnSets_[k];
+      if ((set.cols >> j & 1) == 0) continue;
+      // The sets of size - 1 of the other rows, in increasing order (Gosper's
+      // rule), each with row i put back in its place.
+      for (IndexSet rest = (IndexSet{1} << (set.size - 1)) - 1; rest < others;) {
+        const IndexSet rows = (rest & below) | (rest & ~below) << 1 | (below + 1);
+        if (const std::uint32_t slot = slots_[Slot(static_cast<int>(k), rows)]; slot != 0) {
+          Minor& minor = minors_[slot - 1];
+          kept_ -= minor.computed ? 1 : 0;
+          minor.computed = false;
+        }
+        if (rest == 0) break;
+        const IndexSet lowest = rest & (~rest + 1);
+        const IndexSet raised = rest + lowest;
+        rest = (((raised ^ rest) >> 2) >> Lowest(lowest)) | raised;
+      }
     }
-    return found->second;
+  }
+
+  Complex Value(IndexSet rows, int columnSet) {
+    if (HasOneMember(rows)) return Element(Lowest(rows), columnSets_[static_cast<std::size_t>(columnSet)].firstCol);
+    return Computed(rows, columnSet).value;
+  }
+
+  // The minor's result, computed when not kept. The tables may grow while it
+  // is computed, so places are held as numbers, never as references.
+  const Result& Computed(IndexSet rows, int columnSet) {
+    std::uint32_t slot = slots_[Slot(columnSet, rows)];
+    if (slot != 0 && minors_[slot - 1].computed) return minors_[slot - 1].result;
+    const ColumnSet set = columnSets_[static_cast<std::size_t>(columnSet)];
+    const Result result = set.size == 2   ? TwoByTwo(rows, set.cols)
+                          : set.size == 3 ? Sarrus(rows, set.cols)
+                                          : Expansion(rows, columnSet);
+    if (slot == 0) {
+      minors_.emplace_back();
+      slot = static_cast<std::uint32_t>(minors_.size());
+      slots_[Slot(columnSet, rows)] = slot;
+    }
+    Minor& minor = minors_[slot - 1];
+    minor.result = result;
+    minor.computed = true;
+    ++kept_;
+    return minor.result;
   }
 
   [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row * n_ + col); }
@@ -186,7 +253,7 @@ class MinorDeterminants::Solver {
     int r[3], c[3];
     Members(rows, r);
     Members(cols, c);
-    Result sum = Finish({});  // "0"
+    Result sum{};  // "0", which reads back as 0
     for (int d = 0; d < 6; ++d) {
       // P has no factor yet, is an element's own text, or a computed product.
       bool noFactorYet = true;
@@ -215,15 +282,20 @@ class MinorDeterminants::Solver {
   // Expansion along the first column: every row, zero or not, contributes
   // element x sign x minor, the element rounded by its multiplication with
   // the sign text even when the sign is +1.
-  Result Expansion(IndexSet rows, IndexSet cols) {
-    const int firstCol = Lowest(cols);
-    const IndexSet minorCols = cols & (cols - 1);
-    Result sum = Finish({});  // "0"
+  Result Expansion(IndexSet rows, int columnSet) {
+    const int firstCol = columnSets_[static_cast<std::size_t>(columnSet)].firstCol;
+    int minorColumns = columnSets_[static_cast<std::size_t>(columnSet)].minorColumns;
+    if (minorColumns < 0) {
+      const IndexSet cols = columnSets_[static_cast<std::size_t>(columnSet)].cols;
+      minorColumns = ColumnSetOf(cols & (cols - 1));
+      columnSets_[static_cast<std::size_t>(columnSet)].minorColumns = minorColumns;
+    }
+    Result sum{};  // "0", which reads back as 0
     int i = 1;  // the row's number within this matrix
     for (IndexSet left = rows; left != 0; left &= left - 1, ++i) {
       const int row = Lowest(left);
       const Complex p = SignedElement(row, firstCol, i % 2 == 0);
-      const Complex minor = Value(rows & ~(IndexSet{1} << row), minorCols);
+      const Complex minor = Value(rows & ~(IndexSet{1} << row), minorColumns);
       const Result term = Finish(ComplexMulParts(p, minor));
       sum = Finish(ComplexAddParts(sum.value, term.value));
     }
@@ -245,7 +317,7 @@ class MinorDeterminants::Solver {
   struct Cell {
     std::string text;  // a copy: the grid may change before the next Update
     Complex value;
-    bool read;
+    bool read = false;
   };
   struct SignedSlot {
     Complex value;
@@ -256,7 +328,10 @@ class MinorDeterminants::Solver {
   int places_ = 0;
   std::vector<Cell> cells_;  // a(i, j) at i * n + j, counted from 0
   std::vector<SignedSlot> signedElements_;
-  std::unordered_map<MinorKey, Result, MinorKeyHash> memo_;
+  std::vector<ColumnSet> columnSets_;
+  std::vector<std::uint32_t> slots_;  // column set k, row set r at k * 2^n + r
+  std::vector<Minor> minors_;
+  std::size_t kept_ = 0;  // the minors computed and not dropped since
 };
 
 MinorDeterminants::MinorDeterminants(const Grid& grid, int places)

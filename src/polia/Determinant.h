@@ -28,7 +28,7 @@ bool IsDeterminantGrid(const Grid& grid);
 // the work grows like 2^n rather than n!, and the texts are the same, byte for
 // byte, as a fresh expansion of each minor gives (errors too: the shared work
 // runs in the same order, and a repeated computation could only repeat a
-// result). Matrices of up to 64 rows.
+// result). Matrices of up to 16 rows (the window and files allow 10).
 //
 // The memo can be kept while the matrix is edited: Update compares the grid
 // with the cell texts the memo was built from (it keeps its own copies) and

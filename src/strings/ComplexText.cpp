@@ -258,16 +258,14 @@ ComplexReading ReadComplex(std::string_view text, TermSink& sink) {
 
 namespace {
 
-// The text and the read-back value share their rounding: with a text to
-// write, Write writes it; without one, it gives the value the text reads as.
-Complex Write(int places, const Complex& parts, ShortText* text) {
+// Writes the text: the imaginary part is rounded first, whatever the values.
+void Write(int places, const Complex& parts, ShortText& text) {
   const double re = parts.re;
   const double im = parts.im;
   if (std::isnan(re) || std::isnan(im)) {
-    if (text != nullptr) text->append(kTooLargeNumber);
-    return kNotANumber;
+    text.append(kTooLargeNumber);
+    return;
   }
-  // The imaginary part is rounded first, whatever the values.
   const FixedPoint imPart = RoundFixedPoint(places, im);
   const bool hasRe = re != 0.0;
   const bool hasIm = im != 0.0;
@@ -277,42 +275,48 @@ Complex Write(int places, const Complex& parts, ShortText* text) {
   // a not-a-number part does; never the message twice or followed by "i". A
   // too-large real part alone keeps its place before a written imaginary part.
   if (hasIm && imPart.tooLarge) {
-    if (text != nullptr) text->append(kTooLargeNumber);
-    return kNotANumber;
+    text.append(kTooLargeNumber);
+    return;
   }
-
-  if (text != nullptr) {
-    if (hasRe) {
-      AppendFixedPoint(*text, rePart, true);
-      if (hasIm && im != -1.0 && !imPart.minus) text->push_back('+');
-    } else if (!hasIm) {
-      text->push_back('0');
-    }
-    if (hasIm) {
-      if (im == -1.0) {
-        text->push_back('-');
-      } else if (!unit) {
-        AppendFixedPoint(*text, imPart, true);
-      }
-      text->push_back('i');
-    }
+  if (hasRe) {
+    AppendFixedPoint(text, rePart, true);
+    if (hasIm && im != -1.0 && !imPart.minus) text.push_back('+');
+  } else if (!hasIm) {
+    text.push_back('0');
   }
-
-  if (text != nullptr) return {};
-  if (hasRe && rePart.tooLarge) return kNotANumber;  // the text holds the message
-  const double reValue = hasRe ? ReadBackValue(rePart) : 0.0;
-  const double imValue = unit ? im : ReadBackValue(imPart);
-  if (hasRe && hasIm) return {0.0 + reValue, imValue + 0.0};  // "A+Bi" reads as tail + head
-  return {hasRe ? reValue : 0.0, hasIm ? imValue : 0.0};
+  if (hasIm) {
+    if (im == -1.0) {
+      text.push_back('-');
+    } else if (!unit) {
+      AppendFixedPoint(text, imPart, true);
+    }
+    text.push_back('i');
+  }
 }
 
 }  // namespace
 
-Complex ReadBackComplex(int places, const Complex& parts) { return Write(places, parts, nullptr); }
+// What Write's text reads back as, worked out as Write would: the imaginary
+// part rounded first, a part too large to write making the text the message.
+// Each part's value comes from RoundedValue, which keeps the rounded number
+// in registers: the determinant reads back every step.
+Complex ReadBackComplex(int places, const Complex& parts) {
+  const double re = parts.re;
+  const double im = parts.im;
+  if (std::isnan(re) || std::isnan(im)) return kNotANumber;
+  const double imValue = RoundedValue(places, im);  // NaN: too large
+  const bool hasRe = re != 0.0;
+  const bool hasIm = im != 0.0;
+  const double reValue = hasRe ? RoundedValue(places, re) : 0.0;
+  if ((hasIm && std::isnan(imValue)) || (hasRe && std::isnan(reValue))) return kNotANumber;
+  const double imRead = im == 1.0 || im == -1.0 ? im : imValue;  // the unit alone, "i" or "-i"
+  if (hasRe && hasIm) return {0.0 + reValue, imRead + 0.0};  // "A+Bi" reads as tail + head
+  return {hasRe ? reValue : 0.0, hasIm ? imRead : 0.0};
+}
 
 ShortText FormatComplex(int places, double re, double im) {
   ShortText text;
-  Write(places, {re, im}, &text);
+  Write(places, {re, im}, text);
   return text;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "Decimal.h"
 #include "FloatError.h"
 #include "Messages.h"
 
@@ -40,9 +39,9 @@ char* WriteDigits(char* bufferEnd, std::uint32_t n, int minWidth) {
   return p;
 }
 
-}  // namespace
-
-FixedPoint RoundFixedPoint(int places, double x) {
+// Inlined into both callers, so that a value read back is computed without
+// the rounded number ever leaving the registers.
+[[gnu::always_inline]] inline FixedPoint Rounded(int places, double x) {
   if (places < 0) places = 0;
   if (places > 9) places = 9;
   FixedPoint number;
@@ -80,6 +79,10 @@ FixedPoint RoundFixedPoint(int places, double x) {
   return number;
 }
 
+}  // namespace
+
+FixedPoint RoundFixedPoint(int places, double x) { return Rounded(places, x); }
+
 void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros) {
   if (number.tooLarge) {
     out.append(kTooLargeNumber);
@@ -100,16 +103,17 @@ void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros)
   out.append(std::string_view(p, static_cast<std::size_t>(fractionEnd - p)));
 }
 
-double ReadBackValue(const FixedPoint& number) {
-  std::uint32_t units = number.units;
-  int fractionDigits = number.places;
-  while (fractionDigits > 0 && units % 10 == 0) {  // the zeros that the text strips
-    units /= 10;
-    --fractionDigits;
-  }
-  const std::uint64_t whole =
-      std::uint64_t{number.integerPart} * kPowersOfTen[fractionDigits] + units;
-  return DecimalValue(static_cast<long double>(whole), -fractionDigits, number.minus);
+// The text's trailing zeros, which reading it drops, divide the whole number
+// and the power of ten alike: the quotient is the same number, rounded once
+// the same way, so they are never counted off. Both operands are exact in
+// extended precision (below 2^62 and at most 10^9).
+double RoundedValue(int places, double x) {
+  const FixedPoint number = Rounded(places, x);
+  if (number.tooLarge) return __builtin_nan("");
+  const std::int64_t scale = kPowersOfTen[number.places];
+  const std::int64_t whole = std::int64_t{number.integerPart} * scale + number.units;
+  const long double value = static_cast<long double>(whole) / static_cast<long double>(scale);
+  return RoundToDouble(number.minus ? -value : value);
 }
 
 }  // namespace zorvel

@@ -23,9 +23,10 @@ FixedPoint RoundFixedPoint(int places, double x);
 // trailing zeros and the comma goes when none is left, as StripZeros does.
 void AppendFixedPoint(ShortText& out, const FixedPoint& number, bool stripZeros);
 
-// The value that the text of a rounded number reads back as (not for a
-// too-large one): its digits as one whole number over the power of ten of its
-// fraction, as reading the text computes it.
-double ReadBackValue(const FixedPoint& number);
+// The value that the text of x rounded to `places` reads back as (failing as
+// RoundFixedPoint does; NaN when the number is too large to write): its
+// digits as one whole number over the power of ten of its fraction, as
+// reading the text computes it. The determinant reads back every step.
+double RoundedValue(int places, double x);
 
 }  // namespace zorvel

@@ -75,7 +75,8 @@ QString CellDelegate::ShownText(const QStyleOptionViewItem& option, const QModel
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
-  const QString shown = Shown(cell);
+  const QRect area = TextArea(cell);
+  const QString shown = ElideToWidth(cell.text, cell.fontMetrics, area.width());
   // The style paints the cell (background, selection, focus); its one line of
   // text is drawn here, at the baseline, without the general text layout that
   // a repaint of every visible cell would otherwise pay for.
@@ -86,7 +87,6 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
   const QPalette::ColorGroup group =
       !enabled ? QPalette::Disabled : (cell.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
   const bool selected = (cell.state & QStyle::State_Selected) != 0;
-  const QRect area = TextArea(cell);
   const int baseline = area.top() + (area.height() - cell.fontMetrics.height()) / 2 + cell.fontMetrics.ascent();
   painter->save();
   painter->setClipRect(cell.rect, Qt::IntersectClip);

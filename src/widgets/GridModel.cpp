@@ -172,6 +172,10 @@ void GridModel::CellChanged(int col, int row) {
   } else {
     dirtyRows_.Add(modelRow);
     dirtyCols_.Add(modelCol);
+    // A cell written again and again before the announcement is listed once
+    // per write; past one entry per cell, every cell counts as changed.
+    if (!allDirty_) dirtyCells_.emplace_back(modelRow, modelCol);
+    if (dirtyCells_.size() > static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)) allDirty_ = true;
   }
   ScheduleFlush();
 }
@@ -216,6 +220,7 @@ void GridModel::ShapeChanged() {
 void GridModel::ColWidthChanged(int col) { emit colWidthChanged(col); }
 
 void GridModel::MarkAllChanged() {
+  allDirty_ = true;
   if (rows_ > 0 && cols_ > 0) {
     dirtyRows_.Add(0);
     dirtyRows_.Add(rows_ - 1);
@@ -247,11 +252,26 @@ void GridModel::Flush() {
   const Span headerRow{dirtyHeaderRow_.first, std::min(dirtyHeaderRow_.last, cols_ - 1)};
   const Span headerCol{dirtyHeaderCol_.first, std::min(dirtyHeaderCol_.last, rows_ - 1)};
   dirtyRows_ = dirtyCols_ = dirtyHeaderRow_ = dirtyHeaderCol_ = Span{};
+  announced_.clear();
+  if (!allDirty_) {
+    for (const auto& [row, col] : dirtyCells_) {
+      if (row < rows_ && col < cols_) announced_.push_back(index(row, col));
+    }
+  }
+  // Every cell of the range changed (or as many writes): the range says it.
+  const qsizetype area =
+      rows.Empty() || cols.Empty() ? 0 : qsizetype{rows.last - rows.first + 1} * (cols.last - cols.first + 1);
+  announcing_ = !allDirty_ && static_cast<qsizetype>(announced_.size()) < area;
+  dirtyCells_.clear();
+  allDirty_ = false;
   if (!rows.Empty() && !cols.Empty()) {
     emit dataChanged(index(rows.first, cols.first), index(rows.last, cols.last));
   }
+  announcing_ = false;
   if (!headerRow.Empty()) emit headerDataChanged(Qt::Horizontal, headerRow.first, headerRow.last);
   if (!headerCol.Empty()) emit headerDataChanged(Qt::Vertical, headerCol.first, headerCol.last);
 }
+
+const std::vector<QModelIndex>* GridModel::AnnouncedCells() const { return announcing_ ? &announced_ : nullptr; }
 
 }  // namespace zorvel

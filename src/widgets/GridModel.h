@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace zorvel {
 
@@ -48,6 +50,11 @@ class GridModel : public QAbstractTableModel, private GridObserver {
 
   // Announces the collected cell changes now instead of from the event loop.
   void Flush();
+
+  // While dataChanged is emitted: the cells it announces, when they are known
+  // one by one (the range spans them and cells that stayed the same), so a
+  // view can repaint only these; otherwise null.
+  [[nodiscard]] const std::vector<QModelIndex>* AnnouncedCells() const;
 
   [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -92,6 +99,12 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   int headerRows_ = 0;
   int headerCols_ = 0;
   Span dirtyRows_, dirtyCols_, dirtyHeaderRow_, dirtyHeaderCol_;
+  // The changed cells (model row, column) within the dirty spans, unless
+  // every cell is taken as changed.
+  std::vector<std::pair<int, int>> dirtyCells_;
+  bool allDirty_ = false;
+  std::vector<QModelIndex> announced_;
+  bool announcing_ = false;
   bool flushPending_ = false;
 };
 

@@ -64,6 +64,19 @@ Grid& StringGrid::grid() { return model_->grid(); }
 
 const Grid& StringGrid::grid() const { return model_->grid(); }
 
+// A recalculation rewrites a result's cells, and often many keep their text:
+// only the cells that changed are repainted, not all those between them.
+void StringGrid::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+  const std::vector<QModelIndex>* announced = model_->AnnouncedCells();
+  if (announced == nullptr || topLeft == bottomRight) {
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+    return;
+  }
+  // A copy: an open editor given its cell's new text may write to the grid.
+  const std::vector<QModelIndex> cells = *announced;
+  for (const QModelIndex& cell : cells) QTableView::dataChanged(cell, cell, roles);
+}
+
 void StringGrid::SetEditable(bool editable) {
   model_->SetEditable(editable);
   setEditTriggers(editable ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |

@@ -18,6 +18,25 @@ bool MeasuredByCharacter(const QString& text) {
   return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0300; });
 }
 
+// The width of "…" in the font of `metrics`, shaped once per font: a repaint
+// of a result cuts most of its cells, and shaping costs more than measuring
+// the characters that fit. Painting happens on one thread. The font is kept
+// for the process's life: released after the application, it could reach a
+// font cache that is gone.
+int EllipsisWidth(const QFontMetrics& metrics) {
+  static QFontMetrics* measured = nullptr;
+  static int width = 0;
+  if (measured == nullptr || *measured != metrics) {
+    if (measured == nullptr) {
+      measured = new QFontMetrics(metrics);
+    } else {
+      *measured = metrics;
+    }
+    width = metrics.horizontalAdvance(kEllipsis);
+  }
+  return width;
+}
+
 QString ElideByCharacter(const QString& text, const QFontMetrics& metrics, int width) {
   int used = 0;
   qsizetype fits = 0;
@@ -27,7 +46,7 @@ QString ElideByCharacter(const QString& text, const QFontMetrics& metrics, int w
     used += advance;
   }
   if (fits == text.size()) return text;
-  const int ellipsis = metrics.horizontalAdvance(kEllipsis);
+  const int ellipsis = EllipsisWidth(metrics);
   while (fits > 0 && used + ellipsis > width) used -= metrics.horizontalAdvance(text[--fits]);
   return text.left(fits) + kEllipsis;
 }

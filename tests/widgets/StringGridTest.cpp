@@ -147,6 +147,32 @@ class StringGridTest : public QObject {
     QCOMPARE(changes.at(0).at(1).toModelIndex(), m.view->model()->index(19, 9));
   }
 
+  // A recalculation that rewrites two far corners repaints those two cells,
+  // not the block between them; a change of shape repaints everything.
+  void theViewRepaintsOnlyTheCellsThatChanged() {
+    Matrix m;
+    QCoreApplication::processEvents();
+    auto& model = static_cast<GridModel&>(*m.view->model());
+    QList<QModelIndex> announced;
+    bool known = false;
+    connect(&model, &QAbstractItemModel::dataChanged, &model, [&] {
+      const std::vector<QModelIndex>* cells = model.AnnouncedCells();
+      known = cells != nullptr;
+      if (known) announced = QList<QModelIndex>(cells->begin(), cells->end());
+    });
+    m.grid.SetCells(1, 1, "5");
+    m.grid.SetCells(3, 3, "6");
+    m.grid.SetCells(3, 3, "6");  // the same text: no change
+    model.Flush();
+    QVERIFY(known);
+    QCOMPARE(announced, (QList<QModelIndex>{model.index(0, 0), model.index(2, 2)}));
+    m.grid.SetCells(2, 2, "7");
+    m.grid.SetRowCount(3);
+    model.Flush();
+    QVERIFY(!known);
+    QVERIFY(model.AnnouncedCells() == nullptr);
+  }
+
   void typingWritesTheCellOnEveryKey() {
     Matrix m;
     m.grid.SetCells(1, 1, "99");
