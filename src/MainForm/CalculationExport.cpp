@@ -42,7 +42,7 @@ CalculationExport::CalculationExport(TMain& window)
   connect(save_, &QAction::triggered, this, Guarded([this] { Save(); }));
   // The key works wherever the focus is among the matrices and results.
   window.Panel1->addAction(save_);
-  for (StringGrid* pole : {window.Pole1, window.Pole2, window.Pole3, window.Pole4, window.Pole5}) {
+  for (StringGrid* pole : window.Grids()) {
     pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {save_});
   }
 }

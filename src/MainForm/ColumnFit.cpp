@@ -44,7 +44,7 @@ ColumnFit::ColumnFit(TMain& window)
   window.installEventFilter(this);
   // Made after the window's own handlers: a drag's widths are read once the
   // partner grid has followed.
-  for (StringGrid* pole : {window.Pole1, window.Pole2, window.Pole3, window.Pole4, window.Pole5}) {
+  for (StringGrid* pole : window.Grids()) {
     pole->installEventFilter(this);
     connect(pole, &StringGrid::columnWidthSetByUser, this, [this, pole](int col) { SetByHand(pole, col); });
     connect(pole, &StringGrid::mouseReleased, this, [this, pole] { BorderDragged(pole); });
@@ -70,7 +70,8 @@ void ColumnFit::Fit() {
   for (StringGrid* pole : {window_.Pole3, window_.Pole4, window_.Pole5}) {
     if (pole->isVisible()) FitGrid(*pole, true);
   }
-  for (StringGrid* pole : {window_.Pole1, window_.Pole2}) {
+  for (const TMain::MatrixInput& matrix : window_.Inputs().matrices) {
+    StringGrid* const pole = matrix.pole;
     if (pole->isVisible()) FitGrid(*pole, false);
   }
 }
@@ -82,9 +83,10 @@ void ColumnFit::FitResults() {
 }
 
 void ColumnFit::ForgetHandWidthsOfAnotherShape() {
-  const std::array<int, 5> shape = {window_.SpinEdit1->Value(), window_.SpinEdit2->Value(),
-                                    window_.SpinEdit3->Value(), window_.SpinEdit4->Value(),
-                                    window_.ComboBox1->currentIndex()};
+  const TMain::InputControls inputs = window_.Inputs();
+  const auto& [one, two] = inputs.matrices;
+  const std::array<int, 5> shape = {one.rows->Value(), one.cols->Value(), two.rows->Value(), two.cols->Value(),
+                                    inputs.operation->currentIndex()};
   if (shape == shape_) return;
   shape_ = shape;
   byHand_.clear();

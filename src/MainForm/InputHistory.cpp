@@ -30,10 +30,11 @@ InputHistory::InputHistory(TMain& window)
   // about panel covers the matrices (and disables them).
   window.Panel1->addAction(undo_);
   window.Panel1->addAction(redo_);
-  for (StringGrid* pole : {window.Pole1, window.Pole2, window.Pole3, window.Pole4, window.Pole5}) {
+  for (StringGrid* pole : window.Grids()) {
     pole->AddMenuActions(StringGrid::MenuGroup::Top, {undo_, redo_});
   }
-  for (StringGrid* pole : {window.Pole1, window.Pole2}) {
+  for (const TMain::MatrixInput& matrix : window.Inputs().matrices) {
+    StringGrid* const pole = matrix.pole;
     connect(pole, &StringGrid::editorClosed, this, &InputHistory::EditorClosed);
   }
   connect(qApp, &QApplication::focusChanged, this, [this] { ++focusRun_; });
@@ -62,7 +63,7 @@ void InputHistory::PushChange(int spinField) {
 }
 
 void InputHistory::CloseCellEditors() {
-  for (StringGrid* pole : {window_.Pole1, window_.Pole2}) pole->CloseCellEditor();
+  for (const TMain::MatrixInput& matrix : window_.Inputs().matrices) matrix.pole->CloseCellEditor();
 }
 
 void InputHistory::EditorClosed() {

@@ -20,13 +20,13 @@ struct SizeField {
 
 // The four size fields in the order of InputScalars::sizes.
 std::array<SizeField, 4> SizeFields(const TMain& window) {
-  return {{{window.SpinEdit1, window.Pole1, true},
-           {window.SpinEdit2, window.Pole1, false},
-           {window.SpinEdit3, window.Pole2, true},
-           {window.SpinEdit4, window.Pole2, false}}};
+  const auto [one, two] = window.Inputs().matrices;
+  return {{{one.rows, one.pole, true}, {one.cols, one.pole, false}, {two.rows, two.pole, true}, {two.cols, two.pole, false}}};
 }
 
-const Grid& Matrix(const TMain& window, int matrix) { return (matrix == 0 ? window.Pole1 : window.Pole2)->grid(); }
+const Grid& Matrix(const TMain& window, int matrix) {
+  return window.Inputs().matrices[static_cast<std::size_t>(matrix)].pole->grid();
+}
 
 }  // namespace
 
@@ -34,16 +34,17 @@ InputScalars ReadScalars(const TMain& window) {
   InputScalars scalars;
   const auto fields = SizeFields(window);
   for (std::size_t i = 0; i < fields.size(); ++i) scalars.sizes[i] = fields[i].edit->Value();
-  scalars.operation = window.ComboBox1->currentIndex();
-  scalars.places = window.DesM->Value();
-  scalars.exact = window.CheckBoxPresne->isChecked();
+  const TMain::InputControls inputs = window.Inputs();
+  scalars.operation = inputs.operation->currentIndex();
+  scalars.places = inputs.places->Value();
+  scalars.exact = inputs.exact->isChecked();
   return scalars;
 }
 
 InputState ReadInput(const TMain& window) {
   InputState state;
-  state.rows = std::max(window.SpinEdit1->MaxValue(), window.SpinEdit3->MaxValue());
-  state.cols = std::max(window.SpinEdit2->MaxValue(), window.SpinEdit4->MaxValue());
+  state.rows = kMaxRows;
+  state.cols = kMaxCols;
   for (int matrix = 0; matrix < 2; ++matrix) {
     std::vector<std::string>& cells = state.cells[static_cast<std::size_t>(matrix)];
     cells.reserve(static_cast<std::size_t>(state.rows * state.cols));
@@ -92,17 +93,18 @@ void MergeChange(InputChange& first, const InputChange& next) {
 
 void ShowInput(TMain& window, const InputScalars& scalars,
                const std::function<void(Grid& matrix1, Grid& matrix2)>& writeCells) {
-  writeCells(window.Pole1->grid(), window.Pole2->grid());
+  const TMain::InputControls inputs = window.Inputs();
+  writeCells(inputs.matrices[0].pole->grid(), inputs.matrices[1].pole->grid());
   const auto fields = SizeFields(window);
   for (std::size_t i = 0; i < fields.size(); ++i) {
     fields[i].edit->SetValueQuietly(scalars.sizes[i]);
     TMain::ShowSize(fields[i].pole, fields[i].rows, fields[i].edit->Value());
   }
-  window.ComboBox1->setCurrentIndex(scalars.operation);  // by program: runs no handler
+  inputs.operation->setCurrentIndex(scalars.operation);  // by program: runs no handler
   window.ShowOperationPanels();
-  window.DesM->SetValueQuietly(scalars.places);
+  inputs.places->SetValueQuietly(scalars.places);
   window.ShowPlacesSentence();
-  window.CheckBoxPresne->setChecked(scalars.exact);  // by program: runs no handler
+  inputs.exact->setChecked(scalars.exact);  // by program: runs no handler
   window.Vypocty();
 }
 

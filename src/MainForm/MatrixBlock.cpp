@@ -20,8 +20,9 @@ static_assert(StringGrid::kMaxCellText == kMaxCellText);
 void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
   if (block.rows.isEmpty()) return;
   const bool textsCut = CutLongCells(block.rows);
-  SpinEdit* const rowsEdit = pole == window.Pole1 ? window.SpinEdit1 : window.SpinEdit3;
-  SpinEdit* const colsEdit = pole == window.Pole1 ? window.SpinEdit2 : window.SpinEdit4;
+  const TMain::MatrixInput matrix = window.Inputs().Of(pole);
+  SpinEdit* const rowsEdit = matrix.rows;
+  SpinEdit* const colsEdit = matrix.cols;
   const int top = block.top;
   const int left = block.left;
   int widest = 0;

@@ -28,7 +28,8 @@ QString SaveFilters() { return MatrixFileActions::tr("Text oddelený tabulátorm
 }  // namespace
 
 MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
-  for (StringGrid* pole : {window.Pole1, window.Pole2}) {
+  for (const TMain::MatrixInput& matrix : window.Inputs().matrices) {
+    StringGrid* const pole = matrix.pole;
     AddMenuItem(pole, tr("Otvoriť maticu…"), &MatrixFileActions::Open);
     AddMenuItem(pole, tr("Uložiť maticu…"), &MatrixFileActions::Save);
     pole->AcceptFileDrops({QStringLiteral("tsv"), QStringLiteral("csv")});
@@ -58,8 +59,9 @@ void MatrixFileActions::Save(StringGrid* pole) {
 
 QString MatrixFileActions::Suggestion(const StringGrid* pole) const {
   QString name = QStringLiteral("vysledok.tsv");
-  if (pole == window_.Pole1) name = QStringLiteral("matica-1.tsv");
-  if (pole == window_.Pole2) name = QStringLiteral("matica-2.tsv");
+  const auto& [one, two] = window_.Inputs().matrices;
+  if (pole == one.pole) name = QStringLiteral("matica-1.tsv");
+  if (pole == two.pole) name = QStringLiteral("matica-2.tsv");
   if (pole == window_.Pole4) name = QStringLiteral("inverzna-matica.tsv");
   return folder_.isEmpty() ? name : QDir(folder_).filePath(name);
 }

@@ -38,10 +38,6 @@ const QString kWidthsGroup = QStringLiteral("columnWidths/");
 constexpr int kMinColumnWidth = 4;
 constexpr int kMaxColumnWidth = 2000;
 
-std::array<StringGrid*, 5> Grids(const TMain& window) {
-  return {window.Pole1, window.Pole2, window.Pole3, window.Pole4, window.Pole5};
-}
-
 // A whole number, or nothing for any other value (a word, a list).
 std::optional<qlonglong> IntSetting(const QSettings& settings, const QString& key) {
   const QVariant value = settings.value(key);
@@ -99,7 +95,7 @@ void WriteMatrix(Grid& grid, const QList<QStringList>& kept, int rows, int cols)
 }
 
 void RestoreColumnWidths(const TMain& window, const QSettings& settings) {
-  for (StringGrid* pole : Grids(window)) {
+  for (StringGrid* pole : window.Grids()) {
     const QVariant value = settings.value(kWidthsGroup + pole->objectName());
     if (value.typeId() != QMetaType::QStringList && value.typeId() != QMetaType::QString) continue;
     const QStringList widths = value.toStringList();
@@ -123,13 +119,15 @@ QString KeepSession(const TMain& window, const QString& path) {
   const QString error = SaveSettingsFile(path, [&window](QSettings& settings) {
     const InputScalars scalars = ReadScalars(window);
     for (std::size_t i = 0; i < kSizeKeys.size(); ++i) settings.setValue(kSizeKeys[i], scalars.sizes[i]);
-    settings.setValue(kCellKeys[0], ToTabSeparated(MatrixRows(window.Pole1->grid())));
-    settings.setValue(kCellKeys[1], ToTabSeparated(MatrixRows(window.Pole2->grid())));
+    const auto& matrices = window.Inputs().matrices;
+    for (std::size_t m = 0; m < matrices.size(); ++m) {
+      settings.setValue(kCellKeys[m], ToTabSeparated(MatrixRows(matrices[m].pole->grid())));
+    }
     settings.setValue(kOperationKey, scalars.operation);
     settings.setValue(kPlacesKey, scalars.places);
     settings.setValue(kExactKey, scalars.exact);
     settings.setValue(kGeometryKey, window.saveGeometry());
-    for (const StringGrid* pole : Grids(window)) {
+    for (const StringGrid* pole : window.Grids()) {
       QStringList widths;
       for (int col = 0; col < pole->grid().ColCount(); ++col) widths << QString::number(pole->grid().ColWidths(col));
       settings.setValue(kWidthsGroup + pole->objectName(), widths);
@@ -143,16 +141,18 @@ void RestoreSession(TMain& window, const QSettings& settings) {
   if (settings.status() != QSettings::NoError) return;
   const InputHistory::FreshStart fresh(window.History());
   InputScalars scalars = ReadScalars(window);
-  const std::array<SpinEdit*, 4> sizeEdits = {window.SpinEdit1, window.SpinEdit2, window.SpinEdit3, window.SpinEdit4};
+  const TMain::InputControls inputs = window.Inputs();
+  const auto& [one, two] = inputs.matrices;
+  const std::array<SpinEdit*, 4> sizeEdits = {one.rows, one.cols, two.rows, two.cols};
   for (std::size_t i = 0; i < kSizeKeys.size(); ++i) {
     if (const auto size = FieldSetting(settings, kSizeKeys[i], *sizeEdits[i])) scalars.sizes[i] = *size;
   }
   // An operation the list does not have is no near miss of one it has.
   const std::optional<qlonglong> operation = IntSetting(settings, kOperationKey);
-  if (operation && *operation >= 0 && *operation < window.ComboBox1->count()) {
+  if (operation && *operation >= 0 && *operation < inputs.operation->count()) {
     scalars.operation = static_cast<int>(*operation);
   }
-  if (const auto places = FieldSetting(settings, kPlacesKey, *window.DesM)) scalars.places = *places;
+  if (const auto places = FieldSetting(settings, kPlacesKey, *inputs.places)) scalars.places = *places;
   if (const auto exact = BoolSetting(settings, kExactKey)) scalars.exact = *exact;
   const QList<QStringList> matrix1 = CellSetting(settings, kCellKeys[0], scalars.sizes[0], scalars.sizes[1]);
   const QList<QStringList> matrix2 = CellSetting(settings, kCellKeys[1], scalars.sizes[2], scalars.sizes[3]);

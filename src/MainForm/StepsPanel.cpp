@@ -207,11 +207,12 @@ void StepsPanel::Refresh() {
   }
   std::unique_ptr<Step> steps;
   if (value) {
-    const StepRequest request{&window_.Pole1->grid(),
-                              {window_.SpinEdit1->Value(), window_.SpinEdit2->Value()},
-                              &window_.Pole2->grid(),
-                              {window_.SpinEdit3->Value(), window_.SpinEdit4->Value()},
-                              window_.DesM->Value(),
+    const auto& [one, two] = window_.Inputs().matrices;
+    const StepRequest request{&one.pole->grid(),
+                              one.Size(),
+                              &two.pole->grid(),
+                              two.Size(),
+                              window_.Inputs().places->Value(),
                               window_.Mode(),
                               *value,
                               std::max(1, row_),

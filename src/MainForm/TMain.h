@@ -3,12 +3,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "MatrixCalculations.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,8 +47,39 @@ class StringGrid;
 // everything shown from the grids. Split by concern over TMainLayout.cpp
 // (the component tree), TMainCalculations.cpp, TMainHandlers.cpp and
 // TMainAbout.cpp. The undo history (InputHistory), the matrices in files
-// (MatrixFileActions), the columns fitted to their texts (ColumnFit), the
-// results' height (ResultHeight) and the status line live beside it.
+// (MatrixFileActions), the saved calculation (CalculationExport), the steps
+// (StepsPanel), the columns fitted to their texts (ColumnFit), the results'
+// height (ResultHeight) and the status line live beside it.
+//
+// The program's names, and what each is on screen:
+//   Pole1, Pole2          the input grids "Matica 1" and "Matica 2"
+//   SpinEdit1..4          rows and columns of matrix 1, then of matrix 2
+//   GroupBox1, GroupBox2  the size boxes above the input grids
+//   Label22, Label23      "i² = -1" (the 2 is its own raised label)
+//   SpeedButton1          the swap of the two matrices
+//   Panel5                the determinant strip under matrix 1:
+//     Label5, Determinant1    "Determinant:" and its value
+//     Label6, Determinant11   "1/determ.:" and the reciprocal
+//   Panel4                the calculation area; its caption is the message
+//                         shown when no result can be
+//   GroupBox3             the bar "Výpočet:": ComboBox1 (the operation),
+//                         Label21 with DesM in it ("Zaokrúhľovať na _
+//                         desatinných miest"), CheckBoxPresne, ButtonHore
+//                         (the inverse copied into matrix 2), SpeedButton2
+//                         (the about panel)
+//   PanelInverzna         the inverse: Panel11 (Label7 "1" over Bevel1 over
+//                         Determinant3, then Label8 "*"), Pole3 (the
+//                         adjugate), Panel10 (Label9 "="), Pole4 (the inverse)
+//   PanelVypocet, Pole5   the sum, difference, product or solution
+//   Panel6                the about panel (Image1, Label10..Label20, Button)
+//   Splitter1, 2, 4       between the matrices, adjugate and inverse, and
+//                         the matrices and the calculation area
+//   Timer1                the about panel's clock
+//   Vypocty               the recalculation; Vypocet1 the strip, Vypocet2
+//                         the inverse, Vypocet3 sum and difference, Vypocet4
+//                         the product, Vypocet5 the solution
+//   <Name><Event>         the handler of that event (SpinEdit1Change,
+//                         Pole3MouseUp, ButtonHoreClick, ...)
 class TMain : public QWidget {
   Q_OBJECT
 
@@ -68,7 +101,10 @@ class TMain : public QWidget {
   void SpinEdit3Change();
   void SpinEdit4Change();
   void FormCreate();
-  void Pole1KeyUp();
+  // A key released in either input grid: the program knows this handler as
+  // Pole1KeyUp, and it serves Pole2 as well.
+  void InputGridKeyUp();
+  void Pole1KeyUp() { InputGridKeyUp(); }
   void ComboBox1Change();
   void SpeedButton1Click();
   void ButtonHoreClick();
@@ -110,6 +146,27 @@ class TMain : public QWidget {
   void ShowOperationPanels();
   void ShowPlacesSentence();
 
+  // What the user sets, as undo, the session, the files and the panels read
+  // it: each matrix's grid with its size fields, the operation, the places
+  // and the mode.
+  struct MatrixInput {
+    StringGrid* pole;
+    SpinEdit* rows;
+    SpinEdit* cols;
+    [[nodiscard]] MatrixSize Size() const;
+  };
+  struct InputControls {
+    std::array<MatrixInput, 2> matrices;
+    QComboBox* operation;
+    SpinEdit* places;
+    QCheckBox* exact;
+    // The matrix whose grid is `pole` (Pole1 or Pole2).
+    [[nodiscard]] const MatrixInput& Of(const StringGrid* pole) const;
+  };
+  [[nodiscard]] InputControls Inputs() const;
+  // Every grid, the inputs first: Pole1 to Pole5.
+  [[nodiscard]] std::array<StringGrid*, 5> Grids() const;
+
   // The operation chosen in ComboBox1, if any, and the mode of CheckBoxPresne.
   [[nodiscard]] std::optional<Operation> ChosenOperation() const;
   [[nodiscard]] CalculationMode Mode() const;
@@ -120,6 +177,15 @@ class TMain : public QWidget {
 
  private:
   void BuildLayout();
+  void BuildMatrixPanels();
+  void BuildMatrix1Block();
+  void BuildDeterminantStrip();
+  void BuildMatrix2Block();
+  void BuildCalculationArea(AlignLayout& client);
+  void BuildCalculationBar();
+  void BuildInverseView();
+  void BuildInverseFraction();
+  void BuildResultView();
   void BuildAboutPanel();
   [[nodiscard]] QSize MinimumUsableSize() const;
   [[nodiscard]] AlignLayout& Layout() const;

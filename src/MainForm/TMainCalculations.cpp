@@ -38,6 +38,18 @@ void UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int 
 
 int TMain::Places() const { return DesM->Value(); }
 
+MatrixSize TMain::MatrixInput::Size() const { return {rows->Value(), cols->Value()}; }
+
+const TMain::MatrixInput& TMain::InputControls::Of(const StringGrid* pole) const {
+  return pole == matrices[1].pole ? matrices[1] : matrices[0];
+}
+
+TMain::InputControls TMain::Inputs() const {
+  return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}}, ComboBox1, DesM, CheckBoxPresne};
+}
+
+std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, Pole4, Pole5}; }
+
 std::optional<Operation> TMain::ChosenOperation() const {
   const int index = ComboBox1->currentIndex();
   if (index < 0 || index >= kOperationCount) return std::nullopt;
@@ -57,10 +69,9 @@ void TMain::Vypocty() {
   });
   try {
     ButtonHore->setVisible(false);
-    const CalculationInput input{&Pole1->grid(),   {SpinEdit1->Value(), SpinEdit2->Value()},
-                                 &Pole2->grid(),   {SpinEdit3->Value(), SpinEdit4->Value()},
-                                 Places(),         Mode(),
-                                 ChosenOperation()};
+    const InputControls inputs = Inputs();
+    const CalculationInput input{&Pole1->grid(), inputs.matrices[0].Size(), &Pole2->grid(), inputs.matrices[1].Size(),
+                                 Places(),       Mode(),                    ChosenOperation()};
     // By hand, the kept determinants of matrix 1's minors follow its cells
     // here, once per recalculation; the strip and the inverse both read them.
     MinorDeterminants* minors = nullptr;

@@ -65,7 +65,7 @@ void TMain::SpinEdit4Change() { SizeChanged(SpinEdit4, Pole2, false); }
 
 // Every key released in an input grid, while typing or moving, recomputes
 // with the text typed so far.
-void TMain::Pole1KeyUp() { Vypocty(); }
+void TMain::InputGridKeyUp() { Vypocty(); }
 
 void TMain::ComboBox1Change() {
   ShowOperationPanels();

@@ -188,63 +188,90 @@ TMain::TMain(QWidget* parent)
 
 TMain::~TMain() { InstallMessageDisplay(previousMessageDisplay_); }
 
+// The window's component tree, area by area, in the order the layouts need:
+// each layout places its children in the order they are added.
 void TMain::BuildLayout() {
   auto* client = new AlignLayout(this);
+  BuildMatrixPanels();
+  BuildMatrix1Block();
+  BuildMatrix2Block();
+  BuildCalculationArea(*client);
+  BuildCalculationBar();
+  BuildInverseView();
+  BuildResultView();
+  Timer1 = Named(new QTimer(this), "Timer1");
+  Timer1->setInterval(1000);
+}
 
-  // The upper area: matrix 1 left, matrix 2 right of the splitter.
+// The upper area: matrix 1 left, matrix 2 right of the splitter.
+void TMain::BuildMatrixPanels() {
   Panel1 = NewPanel(this, "Panel1", QString());
   Panel2 = NewPanel(Panel1, "Panel2", QStringLiteral("Panel2"));
   Panel1->Layout().Add(Panel2, Align::Left, 272);
   Splitter1 = Named(new Splitter(Panel1, Align::Left, Panel2), "Splitter1");
   Panel3 = NewPanel(Panel1, "Panel3", QStringLiteral("Panel3"));
   Panel1->Layout().Add(Panel3, Align::Client);
+}
 
+// Matrix 1: its sizes and "i² = -1" above, the determinant strip below.
+void TMain::BuildMatrix1Block() {
   GroupBox1 = NewGroupBox(Panel2, "GroupBox1", tr("Matica 1"));
   Panel2->Layout().Add(GroupBox1, Align::Top, 88);
   Label1 = NewLabel(GroupBox1, "Label1", tr("Riadkov"), {16, 26});
-  SpinEdit1 = NewSpinEdit(GroupBox1, "SpinEdit1", 1, 20, 1, 57, {64, 22});
+  SpinEdit1 = NewSpinEdit(GroupBox1, "SpinEdit1", 1, kMaxRows, 1, 57, {64, 22});
   Label2 = NewLabel(GroupBox1, "Label2", tr("Stĺpcov"), {16, 58});
-  SpinEdit2 = NewSpinEdit(GroupBox1, "SpinEdit2", 1, 10, 1, 57, {64, 54});
+  SpinEdit2 = NewSpinEdit(GroupBox1, "SpinEdit2", 1, kMaxCols, 1, 57, {64, 54});
   Label22 = NewLabel(GroupBox1, "Label22", QStringLiteral("i  = -1"), {160, 40});
   Label22->setFont(BookmanBold(21));
   Label22->adjustSize();
   Label23 = NewLabel(GroupBox1, "Label23", QStringLiteral("2"), {168, 32});
   Label23->setFont(BookmanBold(13));
   Label23->adjustSize();
+  BuildDeterminantStrip();
+  Pole1 = NewGrid(Panel2, "Pole1", true);
+  Panel2->Layout().Add(Pole1, Align::Client);
+}
 
+// "Determinant:" and "1/determ.:" with their values, under matrix 1.
+void TMain::BuildDeterminantStrip() {
   Panel5 = NewPanel(Panel2, "Panel5", QStringLiteral(" "));
   Panel2->Layout().Add(Panel5, Align::Bottom, 43);
   Label5 = NewLabel(Panel5, "Label5", tr("Determinant:"), {8, 6});
   Label6 = NewLabel(Panel5, "Label6", tr("1/determ.:"), {8, 23});
   Determinant1 = NewValueLabel(Panel5, "Determinant1", {76, 6}, Label5->height());
   Determinant11 = NewValueLabel(Panel5, "Determinant11", {76, 23}, Label6->height());
+}
 
-  Pole1 = NewGrid(Panel2, "Pole1", true);
-  Panel2->Layout().Add(Pole1, Align::Client);
-
+// Matrix 2: the swap button and its sizes above the grid.
+void TMain::BuildMatrix2Block() {
   GroupBox2 = NewGroupBox(Panel3, "GroupBox2", tr("Matica 2"));
   Panel3->Layout().Add(GroupBox2, Align::Top, 88);
   SpeedButton1 = NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30},
                                 tr("Vymeniť matice"), kSwapKeys);
   Label3 = NewLabel(GroupBox2, "Label3", tr("Riadkov"), {56, 26});
-  SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, 20, 1, 57, {104, 22});
+  SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, kMaxRows, 1, 57, {104, 22});
   Label4 = NewLabel(GroupBox2, "Label4", tr("Stĺpcov"), {56, 58});
-  SpinEdit4 = NewSpinEdit(GroupBox2, "SpinEdit4", 1, 10, 1, 57, {104, 54});
+  SpinEdit4 = NewSpinEdit(GroupBox2, "SpinEdit4", 1, kMaxCols, 1, 57, {104, 54});
   Pole2 = NewGrid(Panel3, "Pole2", true);
   // A cell not read whole is marked with the value it is read as, at the
   // places of the results.
   for (StringGrid* input : {Pole1, Pole2}) input->Model().MarkCellsNotReadWhole([this] { return Places(); });
   Panel3->Layout().Add(Pole2, Align::Client);
+}
 
-  // The status line at the very bottom (the first bottom child is the
-  // lowest), the calculation area above it, with its splitter above that.
+// The status line at the very bottom (the first bottom child is the
+// lowest), the calculation area above it, with its splitter above that.
+void TMain::BuildCalculationArea(AlignLayout& client) {
   StatusLine1 = Named(new StatusLine(this), "StatusLine1");
-  client->Add(StatusLine1, Align::Bottom, StatusLine1->sizeHint().height());
+  client.Add(StatusLine1, Align::Bottom, StatusLine1->sizeHint().height());
   Panel4 = NewPanel(this, "Panel4", QStringLiteral("Panel4"));
-  client->Add(Panel4, Align::Bottom, 177);
+  client.Add(Panel4, Align::Bottom, 177);
   Splitter4 = Named(new Splitter(this, Align::Bottom, Panel4), "Splitter4");
-  client->Add(Panel1, Align::Client);
+  client.Add(Panel1, Align::Client);
+}
 
+// The operation, the places sentence with DesM in it, "Presne" and the buttons.
+void TMain::BuildCalculationBar() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
@@ -274,8 +301,10 @@ void TMain::BuildLayout() {
                               tr("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
   SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterExact + 44, 7},
                                 tr("O programe"), kAboutKeys);
+}
 
-  // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
+// The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
+void TMain::BuildInverseView() {
   PanelInverzna = NewPanel(Panel4, "PanelInverzna", QStringLiteral("Panel3"));
   Panel4->Layout().Add(PanelInverzna, Align::Client);
   Panel8 = NewPanel(PanelInverzna, "Panel8", QStringLiteral("Panel7"), Bevel::None);
@@ -290,6 +319,16 @@ void TMain::BuildLayout() {
   Panel7 = NewPanel(PanelInverzna, "Panel7", QStringLiteral("Panel7"), Bevel::None);
   PanelInverzna->Layout().Add(Panel7, Align::Client);
 
+
+  BuildInverseFraction();
+  Pole3 = NewGrid(Panel7, "Pole3", false);
+  Panel7->Layout().Add(Pole3, Align::Client);
+  Pole4 = NewGrid(Panel8, "Pole4", false);
+  Panel8->Layout().Add(Pole4, Align::Client);
+}
+
+// "1" over the determinant (Determinant3) and the "*" before the adjugate.
+void TMain::BuildInverseFraction() {
   Panel11 = NewPanel(Panel7, "Panel11", QStringLiteral(" "));
   Panel7->Layout().Add(Panel11, Align::Left, 96);
   Label7 = Named(new QLabel(QStringLiteral("1"), Panel11), "Label7");
@@ -306,18 +345,14 @@ void TMain::BuildLayout() {
   bold.setBold(true);
   Label8->setFont(bold);
   Label8->adjustSize();
-  Pole3 = NewGrid(Panel7, "Pole3", false);
-  Panel7->Layout().Add(Pole3, Align::Client);
-  Pole4 = NewGrid(Panel8, "Pole4", false);
-  Panel8->Layout().Add(Pole4, Align::Client);
+}
 
+// The sum, difference, product or solution in Pole5.
+void TMain::BuildResultView() {
   PanelVypocet = NewPanel(Panel4, "PanelVypocet", QStringLiteral("PanelVypocet"));
   Panel4->Layout().Add(PanelVypocet, Align::Client);
   Pole5 = NewGrid(PanelVypocet, "Pole5", false);
   PanelVypocet->Layout().Add(Pole5, Align::Client);
-
-  Timer1 = Named(new QTimer(this), "Timer1");
-  Timer1->setInterval(1000);
 }
 
 AlignLayout& TMain::Layout() const { return *qobject_cast<AlignLayout*>(layout()); }
@@ -390,8 +425,9 @@ void TMain::ConnectHandlers() {
   // A choice made by the user; setting the index by program runs nothing.
   connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));
   connect(CheckBoxPresne, &QCheckBox::clicked, this, Guarded(Recorded(*history_, [this] { PresneClick(); })));
-  connect(Pole1, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
-  connect(Pole2, &StringGrid::keyReleased, this, Guarded([this] { Pole1KeyUp(); }));
+  for (StringGrid* input : {Pole1, Pole2}) {
+    connect(input, &StringGrid::keyReleased, this, Guarded([this] { InputGridKeyUp(); }));
+  }
   for (StringGrid* input : {Pole1, Pole2}) {
     connect(input, &StringGrid::pasteRequested, this,
             Guarded(Recorded(*history_, [this, input] { PasteIntoMatrix(input); })));

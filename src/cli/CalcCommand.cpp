@@ -22,8 +22,6 @@ namespace zorvel {
 namespace {
 
 constexpr char kProgram[] = "zorvel-calc";
-constexpr int kMaxRows = 20;  // the window's limits
-constexpr int kMaxCols = 10;
 
 QString HelpText() {
   return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"

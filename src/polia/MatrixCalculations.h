@@ -23,6 +23,10 @@ struct MatrixSize {
   int cols = 0;
 };
 
+// The largest matrix the window and zorvel-calc take.
+inline constexpr int kMaxRows = 20;
+inline constexpr int kMaxCols = 10;
+
 // Each check gives the message (Windows-1250, CalculationMessages.h) that
 // explains why the result cannot be shown, or nothing when it can.
 std::optional<std::string_view> DeterminantRefusal(MatrixSize matrix1);
