@@ -9,7 +9,8 @@ seconds="${1:-60}"
 targets=(complex_text_fuzz determinant_fuzz clipboard_fuzz)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZORVEL_FUZZ=ON -DZORVEL_GUI=ON -DZORVEL_TESTS=OFF -DZORVEL_BENCH=OFF -DZORVEL_SANITIZE=address,undefined
+  -DZORVEL_FUZZ=ON -DZORVEL_GUI=ON -DZORVEL_TESTS=OFF -DZORVEL_BENCH=OFF -DZORVEL_SANITIZE=address,undefined \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR="${ZORVEL_WERROR:-OFF}"
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="abort_on_error=1:strict_string_checks=1"

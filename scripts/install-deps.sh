@@ -23,6 +23,7 @@ tests=(
   desktop-file-utils                  # checking the desktop entry
   appstream groff-base                # checking the AppStream metadata and the manual pages
   dpkg-dev file lintian               # the Debian package (cpack, dpkg-shlibdeps) and its check
+  clang-format clang-tidy             # the style checks (scripts/check-style.sh)
 )
 
 case "${1:-all}" in
