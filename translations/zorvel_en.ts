@@ -157,85 +157,6 @@
 <context>
     <name>zorvel</name>
     <message>
-        <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv] [--strict] A [B]
-Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:
-každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,
-alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.
-Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.
-
-Operácie:
-  det          determinant matice A
-  reciprocal   1/determinant matice A
-  adjugate     adjungovaná matica k matici A
-  inverse      inverzná matica k matici A
-  sum          súčet matíc A + B
-  difference   rozdiel matíc A - B
-  product      súčin matíc A × B
-  solve        riešenie sústavy A · X = B
-
-A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv
-s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;
-- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).
-Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo
-Windows-1250, ako ich píšu tabuľkové procesory.
-Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i
-
-Voľby:
-  --places N   počet desatinných miest, 2 až 9 (predvolene 3)
-  --exact      počíta presne a zaokrúhli iba výsledky
-  --point      vypíše čísla s desatinnou bodkou namiesto čiarky
-  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov
-  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale
-               skončí s kódom 1 bez výsledku
-  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk
-               používateľa
-  -h, --help   vypíše túto pomoc a skončí
-  --version    vypíše verziu a skončí
-
-Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať
-(alebo s --strict bunka neprečítaná celá),
-2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.
-</source>
-        <translation>Usage: zorvel-calc OPERATION [--places N] [--exact] [--point] [--csv] [--strict] A [B]
-Computes with matrices of complex numbers exactly as the window of Zorvel does:
-every intermediate result is rounded to the chosen number of decimal places,
-or with --exact computed exactly, with only the results rounded.
-Prints the result on standard output, cells separated by tabs.
-
-Operations:
-  det          determinant of matrix A
-  reciprocal   1/determinant of matrix A
-  adjugate     adjugate of matrix A
-  inverse      inverse of matrix A
-  sum          sum of matrices A + B
-  difference   difference of matrices A - B
-  product      product of matrices A × B
-  solve        solution of the system A · X = B
-
-A and B are files holding a matrix in UTF-8, one matrix row a line: .csv
-with cells separated by &quot;;&quot;, any other with cells separated by tabs;
-- reads standard input (CSV when its first line has a &quot;;&quot; and no tab).
-At most 20 rows and 10 columns. Files may also be in UTF-16 or
-Windows-1250, as spreadsheets write them.
-Numbers with a decimal comma or point: 2,5  -i  3-0,25i  1.5+2i
-
-Options:
-  --places N   number of decimal places, 2 to 9 (3 by default)
-  --exact      computes exactly and rounds only the results
-  --point      prints numbers with a decimal point instead of a comma
-  --csv        prints rows with cells separated by &quot;;&quot; instead of tabs
-  --strict     a cell that is not read whole does not pass with a warning,
-               but ends with status 1 and no result
-  --lang LANG  sk (Slovak) or en (English); the user&apos;s language by default
-  -h, --help   prints this help and exits
-  --version    prints the version and exits
-
-Exit status: 0 result printed, 1 the calculation cannot be done
-(or with --strict a cell not read whole),
-2 a wrong command or a file that cannot be read.
-</translation>
-    </message>
-    <message>
         <source>Viac sa dozviete príkazom „zorvel-calc --help“.
 </source>
         <translation>Try “zorvel-calc --help” for more information.
@@ -346,6 +267,170 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>výsledok obsahuje číslo priveľké na zápis: „%1“</source>
         <translation>the result holds a number too large to write: “%1”</translation>
+    </message>
+    <message>
+        <source>Postup výpočtu</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Výsledok</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Zorvel: výpočet</source>
+        <translation>Zorvel: calculation</translation>
+    </message>
+    <message>
+        <source>Počítané presne, zaokrúhlené iba výsledky.</source>
+        <translation>Computed exactly, only the results rounded.</translation>
+    </message>
+    <message>
+        <source>Každý medzivýsledok zaokrúhlený.</source>
+        <translation>Every intermediate result rounded.</translation>
+    </message>
+    <message>
+        <source>Desatinné miesta: %1.</source>
+        <translation>Decimal places: %1.</translation>
+    </message>
+    <message>
+        <source>Matica 1</source>
+        <translation>Matrix 1</translation>
+    </message>
+    <message>
+        <source>Matica 2</source>
+        <translation>Matrix 2</translation>
+    </message>
+    <message>
+        <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]
+                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]
+Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:
+každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,
+alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.
+Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.
+
+Operácie:
+  det          determinant matice A
+  reciprocal   1/determinant matice A
+  adjugate     adjungovaná matica k matici A
+  inverse      inverzná matica k matici A
+  sum          súčet matíc A + B
+  difference   rozdiel matíc A - B
+  product      súčin matíc A × B
+  solve        riešenie sústavy A · X = B
+
+A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv
+s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;
+- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).
+Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo
+Windows-1250, ako ich píšu tabuľkové procesory.
+Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i
+
+Voľby:
+  --places N   počet desatinných miest, 2 až 9 (predvolene 3)
+  --exact      počíta presne a zaokrúhli iba výsledky
+  --point      vypíše čísla s desatinnou bodkou namiesto čiarky
+  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)
+  --markdown   vypíše výsledok ako tabuľku v Markdowne
+  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov
+  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale
+               skončí s kódom 1 bez výsledku
+  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk
+               používateľa
+  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej
+               hodnoty alebo bunky výsledku (--cell), riadok po riadku
+  --depth N    koľko úrovní postupu vypísať (predvolene 1)
+  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1
+  -h, --help   vypíše túto pomoc a skončí
+  --version    vypíše verziu a skončí
+
+Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať
+(alebo s --strict bunka neprečítaná celá),
+2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.
+</source>
+        <translation>Usage: zorvel-calc OPERATION [--places N] [--exact] [--point] [--csv | --latex | --markdown]
+                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell ROW,COL]] A [B]
+Computes with matrices of complex numbers exactly as the window of Zorvel does:
+every intermediate result is rounded to the chosen number of decimal places,
+or with --exact computed exactly, with only the results rounded.
+Prints the result on standard output, cells separated by tabs.
+
+Operations:
+  det          determinant of matrix A
+  reciprocal   1/determinant of matrix A
+  adjugate     adjugate of matrix A
+  inverse      inverse of matrix A
+  sum          sum of matrices A + B
+  difference   difference of matrices A - B
+  product      product of matrices A × B
+  solve        solution of the system A · X = B
+
+A and B are files holding a matrix in UTF-8, one matrix row a line: .csv
+with cells separated by &quot;;&quot;, any other with cells separated by tabs;
+- reads standard input (CSV when its first line has a &quot;;&quot; and no tab).
+At most 20 rows and 10 columns. Files may also be in UTF-16 or
+Windows-1250, as spreadsheets write them.
+Numbers with a decimal comma or point: 2,5  -i  3-0,25i  1.5+2i
+
+Options:
+  --places N   number of decimal places, 2 to 9 (3 by default)
+  --exact      computes exactly and rounds only the results
+  --point      prints numbers with a decimal point instead of a comma
+  --latex      prints the result for LaTeX (a matrix as a pmatrix)
+  --markdown   prints the result as a Markdown table
+  --csv        prints rows with cells separated by &quot;;&quot; instead of tabs
+  --strict     a cell that is not read whole does not pass with a warning,
+               but ends with status 1 and no result
+  --lang LANG  sk (Slovak) or en (English); the user&apos;s language by default
+  --steps      prints the steps of the determinant, its reciprocal or a
+               cell of the result (--cell), a line each
+  --depth N    how many levels of the steps to print (1 by default)
+  --cell R,C   the cell of the result in row R and column C, counted from 1
+  -h, --help   prints this help and exits
+  --version    prints the version and exits
+
+Exit status: 0 result printed, 1 the calculation cannot be done
+(or with --strict a cell not read whole),
+2 a wrong command or a file that cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>--csv, --latex a --markdown sa nedajú spojiť</source>
+        <translation>--csv, --latex and --markdown cannot be combined</translation>
+    </message>
+    <message>
+        <source>voľby --depth a --cell patria k voľbe --steps</source>
+        <translation>the options --depth and --cell go with --steps</translation>
+    </message>
+    <message>
+        <source>hĺbka postupu musí byť kladné celé číslo, nie „%1“</source>
+        <translation>the depth of the steps must be a positive whole number, not “%1”</translation>
+    </message>
+    <message>
+        <source>postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC</source>
+        <translation>the steps of a result need a cell: --cell ROW,COL</translation>
+    </message>
+    <message>
+        <source>bunka sa zadáva ako RIADOK,STĹPEC, nie „%1“</source>
+        <translation>a cell is given as ROW,COL, not “%1”</translation>
+    </message>
+    <message>
+        <source>bunka %1,%2 nie je vo výsledku</source>
+        <translation>cell %1,%2 is not in the result</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::CalculationExport</name>
+    <message>
+        <source>Uložiť výpočet…</source>
+        <translation>Save Calculation…</translation>
+    </message>
+    <message>
+        <source>Uložiť výpočet</source>
+        <translation>Save Calculation</translation>
+    </message>
+    <message>
+        <source>Stránka HTML (*.html *.htm);;Dokument PDF (*.pdf)</source>
+        <translation>HTML page (*.html *.htm);;PDF document (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -485,6 +570,14 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Vložiť</source>
         <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Kopírovať ako LaTeX</source>
+        <translation>Copy as LaTeX</translation>
+    </message>
+    <message>
+        <source>Kopírovať ako Markdown</source>
+        <translation>Copy as Markdown</translation>
     </message>
 </context>
 <context>
