@@ -156,29 +156,36 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   return x;
 }
 
-// With A = M / La and B = N / Lb: AB = MN / (La Lb).
-std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix& b) {
-  const std::size_t count = static_cast<std::size_t>(a.rows) * static_cast<std::size_t>(b.cols);
-  if (a.HasNotANumber() || b.HasNotANumber()) {
-    // Only the entries that a cell without a number reaches are none.
-    ExactMatrix a0 = a, b0 = b;
-    for (ExactMatrix* m : {&a0, &b0}) {
-      for (ExactComplex& cell : m->cells) {
-        if (cell.notANumber) cell = ExactComplex{};
-      }
+namespace {
+
+// The product with cells without a number: only the entries such a cell
+// reaches are none, the rest are worked out with those cells as 0.
+std::vector<ExactValue> MultiplyWithNotANumbers(const ExactMatrix& a, const ExactMatrix& b) {
+  ExactMatrix a0 = a, b0 = b;
+  for (ExactMatrix* m : {&a0, &b0}) {
+    for (ExactComplex& cell : m->cells) {
+      if (cell.notANumber) cell = ExactComplex{};
     }
-    std::vector<ExactValue> product = MultiplyExactly(a0, b0);
-    for (int r = 0; r < a.rows; ++r) {
-      for (int c = 0; c < b.cols; ++c) {
-        for (int i = 0; i < a.cols; ++i) {
-          if (a.At(r, i).notANumber || b.At(i, c).notANumber) {
-            product[static_cast<std::size_t>(r) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)] = ExactValue::NotANumber();
-          }
+  }
+  std::vector<ExactValue> product = MultiplyExactly(a0, b0);
+  for (int r = 0; r < a.rows; ++r) {
+    for (int c = 0; c < b.cols; ++c) {
+      for (int i = 0; i < a.cols; ++i) {
+        if (a.At(r, i).notANumber || b.At(i, c).notANumber) {
+          product[static_cast<std::size_t>(r) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)] = ExactValue::NotANumber();
         }
       }
     }
-    return product;
   }
+  return product;
+}
+
+}  // namespace
+
+// With A = M / La and B = N / Lb: AB = MN / (La Lb).
+std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix& b) {
+  if (a.HasNotANumber() || b.HasNotANumber()) return MultiplyWithNotANumbers(a, b);
+  const std::size_t count = static_cast<std::size_t>(a.rows) * static_cast<std::size_t>(b.cols);
   const mpz_class commonA = CommonDenominator(a);
   const mpz_class commonB = CommonDenominator(b);
   const std::vector<GaussianInteger> m = Scaled(a, commonA, a.cols);
