@@ -257,7 +257,8 @@ QString StepsPanel::StepsTitle() const {
 
 QList<QList<int>> StepsPanel::ExpandedPaths() const {
   QList<QList<int>> paths;
-  const std::function<void(const QModelIndex&, QList<int>)> walk = [&](const QModelIndex& parent, QList<int> path) {
+  const std::function<void(const QModelIndex&, const QList<int>&)> walk = [&](const QModelIndex& parent,
+                                                                              const QList<int>& path) {
     for (int row = 0; row < model_->rowCount(parent); ++row) {
       const QModelIndex index = model_->index(row, 0, parent);
       if (!tree_->isExpanded(index)) continue;

@@ -31,7 +31,7 @@ void Print(Step& step, int level, int depth, const QRegularExpression* decimalCo
     Step& line = step.Line(i);
     QString text = FromCp1250(line.Text());
     if (decimalComma != nullptr) text.replace(*decimalComma, QStringLiteral("."));
-    out += QString(2 * level, u' ') + text + u'\n';
+    out += QString(2 * qsizetype{level}, u' ') + text + u'\n';
     if (level + 1 < depth && line.CanOpen()) Print(line, level + 1, depth, decimalComma, out);
   }
 }

@@ -22,11 +22,11 @@ mpz_class CommonDenominator(const ExactMatrix& a) {
 // The matrix times its common denominator: Gaussian integers, in a matrix of
 // `width` columns whose first a.cols it fills.
 std::vector<GaussianInteger> Scaled(const ExactMatrix& a, const mpz_class& common, int width) {
-  std::vector<GaussianInteger> scaled(static_cast<std::size_t>(a.rows * width));
+  std::vector<GaussianInteger> scaled(static_cast<std::size_t>(a.rows) * static_cast<std::size_t>(width));
   for (int r = 0; r < a.rows; ++r) {
     for (int c = 0; c < a.cols; ++c) {
       const ExactComplex& cell = a.At(r, c);
-      GaussianInteger& entry = scaled[static_cast<std::size_t>(r * width + c)];
+      GaussianInteger& entry = scaled[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(c)];
       entry.re = cell.re.get_num() * (common / cell.re.get_den());
       entry.im = cell.im.get_num() * (common / cell.im.get_den());
     }
@@ -88,7 +88,7 @@ std::string WriteExact(int places, const ExactValue& value) {
 ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
   const int n = a.rows;
   ExactInverse result;
-  const std::size_t count = withInverse ? static_cast<std::size_t>(n * n) : 0;
+  const std::size_t count = withInverse ? static_cast<std::size_t>(n) * static_cast<std::size_t>(n) : 0;
   if (a.HasNotANumber()) {
     result.determinant = result.reciprocal.emplace(ExactValue::NotANumber());
     result.adjugate = result.inverse = AllNotANumber(count);
@@ -98,7 +98,7 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
   const int width = withInverse ? 2 * n : n;
   std::vector<GaussianInteger> m = Scaled(a, common, width);
   if (withInverse) {
-    for (int i = 0; i < n; ++i) m[static_cast<std::size_t>(i * width + n + i)].re = 1;
+    for (int i = 0; i < n; ++i) m[static_cast<std::size_t>(i) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(i)].re = 1;
   }
   const Elimination elimination = EliminateFractionFree(std::move(m), n, width, withInverse);
   if (elimination.singular) {
@@ -117,7 +117,7 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
   result.inverse.reserve(count);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) {
-      const GaussianInteger& right = elimination.matrix[static_cast<std::size_t>(r * width + n + c)];
+      const GaussianInteger& right = elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)];
       result.adjugate.push_back(Over(Negated(right, elimination.sign), adjugateScale));
       result.inverse.push_back(Quotient(right, elimination.pivot, common));
     }
@@ -129,7 +129,7 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
 std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const ExactMatrix& b) {
   const int n = a.rows;
   const int k = b.cols;
-  const std::size_t count = static_cast<std::size_t>(n * k);
+  const std::size_t count = static_cast<std::size_t>(n) * static_cast<std::size_t>(k);
   if (a.HasNotANumber() || b.HasNotANumber()) return AllNotANumber(count);
   const mpz_class commonA = CommonDenominator(a);
   const mpz_class commonB = CommonDenominator(b);
@@ -138,7 +138,7 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   const std::vector<GaussianInteger> right = Scaled(b, commonB, k);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < k; ++c) {
-      m[static_cast<std::size_t>(r * width + n + c)] = right[static_cast<std::size_t>(r * k + c)];
+      m[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)] = right[static_cast<std::size_t>(r) * static_cast<std::size_t>(k) + static_cast<std::size_t>(c)];
     }
   }
   const Elimination elimination = EliminateFractionFree(std::move(m), n, width, true);
@@ -147,7 +147,7 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   x.reserve(count);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < k; ++c) {
-      ExactValue value = Quotient(elimination.matrix[static_cast<std::size_t>(r * width + n + c)], elimination.pivot,
+      ExactValue value = Quotient(elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)], elimination.pivot,
                                   commonA);
       value.denominator *= commonB;
       x.push_back(std::move(value));
@@ -156,29 +156,36 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   return x;
 }
 
-// With A = M / La and B = N / Lb: AB = MN / (La Lb).
-std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix& b) {
-  const std::size_t count = static_cast<std::size_t>(a.rows * b.cols);
-  if (a.HasNotANumber() || b.HasNotANumber()) {
-    // Only the entries that a cell without a number reaches are none.
-    ExactMatrix a0 = a, b0 = b;
-    for (ExactMatrix* m : {&a0, &b0}) {
-      for (ExactComplex& cell : m->cells) {
-        if (cell.notANumber) cell = ExactComplex{};
-      }
+namespace {
+
+// The product with cells without a number: only the entries such a cell
+// reaches are none, the rest are worked out with those cells as 0.
+std::vector<ExactValue> MultiplyWithNotANumbers(const ExactMatrix& a, const ExactMatrix& b) {
+  ExactMatrix a0 = a, b0 = b;
+  for (ExactMatrix* m : {&a0, &b0}) {
+    for (ExactComplex& cell : m->cells) {
+      if (cell.notANumber) cell = ExactComplex{};
     }
-    std::vector<ExactValue> product = MultiplyExactly(a0, b0);
-    for (int r = 0; r < a.rows; ++r) {
-      for (int c = 0; c < b.cols; ++c) {
-        for (int i = 0; i < a.cols; ++i) {
-          if (a.At(r, i).notANumber || b.At(i, c).notANumber) {
-            product[static_cast<std::size_t>(r * b.cols + c)] = ExactValue::NotANumber();
-          }
+  }
+  std::vector<ExactValue> product = MultiplyExactly(a0, b0);
+  for (int r = 0; r < a.rows; ++r) {
+    for (int c = 0; c < b.cols; ++c) {
+      for (int i = 0; i < a.cols; ++i) {
+        if (a.At(r, i).notANumber || b.At(i, c).notANumber) {
+          product[static_cast<std::size_t>(r) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)] = ExactValue::NotANumber();
         }
       }
     }
-    return product;
   }
+  return product;
+}
+
+}  // namespace
+
+// With A = M / La and B = N / Lb: AB = MN / (La Lb).
+std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix& b) {
+  if (a.HasNotANumber() || b.HasNotANumber()) return MultiplyWithNotANumbers(a, b);
+  const std::size_t count = static_cast<std::size_t>(a.rows) * static_cast<std::size_t>(b.cols);
   const mpz_class commonA = CommonDenominator(a);
   const mpz_class commonB = CommonDenominator(b);
   const std::vector<GaussianInteger> m = Scaled(a, commonA, a.cols);
@@ -191,8 +198,8 @@ std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix&
       ExactValue value;
       value.denominator = denominator;
       for (int i = 0; i < a.cols; ++i) {
-        const GaussianInteger& x = m[static_cast<std::size_t>(r * a.cols + i)];
-        const GaussianInteger& y = nn[static_cast<std::size_t>(i * b.cols + c)];
+        const GaussianInteger& x = m[static_cast<std::size_t>(r) * static_cast<std::size_t>(a.cols) + static_cast<std::size_t>(i)];
+        const GaussianInteger& y = nn[static_cast<std::size_t>(i) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)];
         mpz_addmul(value.re.get_mpz_t(), x.re.get_mpz_t(), y.re.get_mpz_t());
         mpz_submul(value.re.get_mpz_t(), x.im.get_mpz_t(), y.im.get_mpz_t());
         mpz_addmul(value.im.get_mpz_t(), x.re.get_mpz_t(), y.im.get_mpz_t());

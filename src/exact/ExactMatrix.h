@@ -17,7 +17,7 @@ struct ExactMatrix {
   std::vector<ExactComplex> cells;
 
   [[nodiscard]] const ExactComplex& At(int row, int col) const {
-    return cells[static_cast<std::size_t>(row * cols + col)];
+    return cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col)];
   }
   [[nodiscard]] bool HasNotANumber() const;
 };

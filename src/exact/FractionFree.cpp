@@ -44,7 +44,7 @@ void Step(GaussianInteger& a, const GaussianInteger& pivot, const GaussianIntege
 Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, int width, bool jordan) {
   Elimination result;
   const auto at = [&matrix, width](int row, int col) -> GaussianInteger& {
-    return matrix[static_cast<std::size_t>(row * width + col)];
+    return matrix[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) + static_cast<std::size_t>(col)];
   };
   GaussianInteger divisor{1, 0};
   mpz_class norm = 1;

@@ -21,7 +21,7 @@ namespace {
 
 // Far more than any matrix of 20 x 10 cells needs; a larger file is some
 // other file picked by mistake, and is not read into memory whole.
-constexpr qint64 kMaxBytes = 1024 * 1024;
+constexpr qint64 kMaxBytes = qint64{1024} * 1024;
 
 // The messages' context for translations.
 class Texts {

@@ -17,6 +17,28 @@ QString CsvCell(const QString& cell) {
   return kQuote + text + kQuote;
 }
 
+// Adds c to the cell; a tab or line end becomes a space.
+void KeepInCell(QChar c, QString& cell, bool& breaksReplaced) {
+  const bool brk = c == u'\t' || c == u'\n' || c == u'\r';
+  cell += brk ? QChar(u' ') : c;
+  breaksReplaced = breaksReplaced || brk;
+}
+
+// Reads c, met at text[i] inside quotes: a doubled quote stands for one
+// quote, a single one closes them. Returns whether the quotes stay open.
+bool ReadQuoted(QChar c, const QString& text, qsizetype& i, QString& cell, bool& breaksReplaced) {
+  if (c != kQuote) {
+    KeepInCell(c, cell, breaksReplaced);
+    return true;
+  }
+  if (i + 1 < text.size() && text.at(i + 1) == kQuote) {
+    cell += kQuote;
+    ++i;
+    return true;
+  }
+  return false;
+}
+
 // Splits lines into cells. With `quoting` (CSV) a cell that starts with a
 // quote may hold separators and line ends; a quote inside an unquoted cell,
 // or after a closing quote, is plain text. A tab or line end that stays in a
@@ -30,11 +52,7 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
   bool rowStarted = false;  // anything read since the last line end
   int line = 1;
   int quoteLine = 0;  // where the open quote stands
-  const auto keep = [&](QChar c) {
-    const bool brk = c == u'\t' || c == u'\n' || c == u'\r';
-    cell += brk ? QChar(u' ') : c;
-    parsed.breaksReplaced = parsed.breaksReplaced || brk;
-  };
+  const auto keep = [&](QChar c) { KeepInCell(c, cell, parsed.breaksReplaced); };
   const qsizetype size = text.size();
   for (qsizetype i = 0; i < size; ++i) {
     const QChar c = text.at(i);
@@ -44,14 +62,7 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
       ++line;
     }
     if (inQuotes) {
-      if (c != kQuote) {
-        keep(c);
-      } else if (i + 1 < size && text.at(i + 1) == kQuote) {
-        cell += kQuote;
-        ++i;
-      } else {
-        inQuotes = false;
-      }
+      inQuotes = ReadQuoted(c, text, i, cell, parsed.breaksReplaced);
       continue;
     }
     if (c == separator) {

@@ -49,7 +49,7 @@ class MinorDeterminants::Solver {
     places_ = places;
     const int fr = grid.FixedRows();
     const int fc = grid.FixedCols();
-    cells_.resize(static_cast<std::size_t>(n_ * n_));
+    cells_.resize(static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_));
     for (int i = 0; i < n_; ++i) {
       for (int j = 0; j < n_; ++j) {
         Cell& cell = cells_[Position(i, j)];
@@ -57,7 +57,7 @@ class MinorDeterminants::Solver {
         cell.read = false;
       }
     }
-    signedElements_.assign(static_cast<std::size_t>(n_ * n_ * 2), {});
+    signedElements_.assign(static_cast<std::size_t>(n_) * static_cast<std::size_t>(n_) * 2, {});
     columnSets_.clear();
     slots_.clear();
     minors_.clear();
@@ -203,7 +203,7 @@ class MinorDeterminants::Solver {
     return minor.result;
   }
 
-  [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row * n_ + col); }
+  [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row) * static_cast<std::size_t>(n_) + static_cast<std::size_t>(col); }
 
   [[nodiscard]] std::string_view CellText(int row, int col) const { return cells_[Position(row, col)].text; }
 

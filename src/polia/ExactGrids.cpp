@@ -6,7 +6,7 @@ namespace zorvel {
 
 ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
   ExactMatrix matrix{rows, cols, {}};
-  matrix.cells.reserve(static_cast<std::size_t>(rows * cols));
+  matrix.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
       matrix.cells.push_back(ReadExact(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r)).value);
@@ -19,7 +19,7 @@ void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, 
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
       grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
-                    WriteExact(places, values[static_cast<std::size_t>(r * cols + c)]));
+                    WriteExact(places, values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]));
     }
   }
 }

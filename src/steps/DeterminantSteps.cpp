@@ -110,10 +110,13 @@ void Expansion(Step& step, const SubMatrix& m, int places) {
     const ShortText term = ComplexMul(signedElement, minor, places);
     const ShortText next = ComplexAdd(sum, term, places);
     const std::string name = m.ElementName(i, 1);
-    std::string line = name + " = " + Operand(element) + ";  " + Operand(element) + std::string(kTimes) +
-                       SignFactor(negative) + " = " + signedElement.str() + ";  M" + name.substr(m.name.size()) +
-                       " = " + minor + ";  " + Operand(signedElement) + std::string(kTimes) + Operand(minor) +
-                       " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
+    std::string line = name;
+    line += " = " + Operand(element) + ";  " + Operand(element);
+    line += kTimes;
+    line += SignFactor(negative) + " = " + signedElement.str() + ";  M" + name.substr(m.name.size());
+    line += " = " + minor + ";  " + Operand(signedElement);
+    line += kTimes;
+    line += Operand(minor) + " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
     step.Add(std::move(line), DeterminantOpener(m.Without(i, 1), places));
     sum = next;
   }

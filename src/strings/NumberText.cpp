@@ -63,6 +63,29 @@ std::string StripZeros(std::string_view text) {
 
 double TextToReal(std::string_view text) { return TextToReal(text, nullptr); }
 
+namespace {
+
+// Reads an "E", an optional sign and digits at p, moving p past them. With
+// no digit p stays on the "E", which does not fit, and the exponent is 0.
+std::int64_t ReadExponent(const char*& p, const char* end) {
+  std::int64_t exponent = 0;
+  if (p == end || (*p != 'E' && *p != 'e')) return exponent;
+  const char* q = p + 1;
+  bool negativeExponent = false;
+  if (q != end && (*q == '+' || *q == '-')) {
+    negativeExponent = *q == '-';
+    ++q;
+  }
+  if (q == end || !IsDigit(*q)) return exponent;
+  for (; q != end && IsDigit(*q); ++q) {
+    if (exponent < 100000000) exponent = exponent * 10 + (*q - '0');
+  }
+  p = q;
+  return negativeExponent ? -exponent : exponent;
+}
+
+}  // namespace
+
 RealScan ScanReal(std::string_view text) {
   RealScan scan;
   // The first comma is the decimal point; a later comma ends the reading.
@@ -94,23 +117,7 @@ RealScan ScanReal(std::string_view text) {
     while (p != end && IsDigit(*p)) ++p;
     scan.fractionDigits = std::string_view(fractionBegin, static_cast<std::size_t>(p - fractionBegin));
   }
-  std::int64_t exponent = 0;
-  if (p != end && (*p == 'E' || *p == 'e')) {
-    const char* q = p + 1;
-    bool negativeExponent = false;
-    if (q != end && (*q == '+' || *q == '-')) {
-      negativeExponent = *q == '-';
-      ++q;
-    }
-    if (q != end && IsDigit(*q)) {
-      for (; q != end && IsDigit(*q); ++q) {
-        if (exponent < 100000000) exponent = exponent * 10 + (*q - '0');
-      }
-      p = q;
-      if (negativeExponent) exponent = -exponent;
-    }
-    // Otherwise p stays on the "E", which does not fit.
-  }
+  const std::int64_t exponent = ReadExponent(p, end);
   if (p != end) {  // the partial value: digits only, nothing applied
     scan.stopped = true;
     return scan;
@@ -146,6 +153,19 @@ int HexDigit(char c) {
   return -1;
 }
 
+// Moves p past a "$", "x" or "0x" that marks hexadecimal digits.
+bool SkipHexPrefix(const char*& p, const char* end) {
+  if (p != end && (*p == '$' || *p == 'x' || *p == 'X')) {
+    ++p;
+    return true;
+  }
+  if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+    p += 2;
+    return true;
+  }
+  return false;
+}
+
 IntReading ReadInt(std::string_view text) {
   IntReading reading;
   const std::string_view trimmed = TrimControls(text);
@@ -155,14 +175,7 @@ IntReading ReadInt(std::string_view text) {
     reading.negative = *p == '-';
     ++p;
   }
-  bool hex = false;
-  if (p != end && (*p == '$' || *p == 'x' || *p == 'X')) {
-    hex = true;
-    ++p;
-  } else if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-    hex = true;
-    p += 2;
-  }
+  const bool hex = SkipHexPrefix(p, end);
   if (p == end) return reading;  // no digit at all
   std::uint64_t value = 0;
   for (; p != end; ++p) {

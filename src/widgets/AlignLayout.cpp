@@ -29,7 +29,7 @@ AlignLayout::~AlignLayout() {
   }
 }
 
-int AlignLayout::IndexOf(const QWidget* widget) const {
+int AlignLayout::EntryOf(const QWidget* widget) const {
   for (int i = 0; i < entries_.size(); ++i) {
     if (entries_[i].item->widget() == widget) return i;
   }
@@ -38,7 +38,7 @@ int AlignLayout::IndexOf(const QWidget* widget) const {
 
 void AlignLayout::Add(QWidget* widget, Align how, int extent) {
   extent = std::max(0, extent);
-  if (const int index = IndexOf(widget); index >= 0) {
+  if (const int index = EntryOf(widget); index >= 0) {
     entries_[index].align = how;
     entries_[index].extent = extent;
   } else {
@@ -50,7 +50,7 @@ void AlignLayout::Add(QWidget* widget, Align how, int extent) {
 }
 
 void AlignLayout::SetAlign(QWidget* widget, Align how) {
-  const int index = IndexOf(widget);
+  const int index = EntryOf(widget);
   if (index < 0) {
     const bool vertical = how == Align::Top || how == Align::Bottom;
     Add(widget, how, vertical ? widget->height() : widget->width());
@@ -62,17 +62,17 @@ void AlignLayout::SetAlign(QWidget* widget, Align how) {
 }
 
 Align AlignLayout::AlignOf(const QWidget* widget) const {
-  const int index = IndexOf(widget);
+  const int index = EntryOf(widget);
   return index < 0 ? Align::None : entries_[index].align;
 }
 
 int AlignLayout::Extent(const QWidget* widget) const {
-  const int index = IndexOf(widget);
+  const int index = EntryOf(widget);
   return index < 0 ? 0 : entries_[index].extent;
 }
 
 void AlignLayout::SetExtent(QWidget* widget, int extent) {
-  const int index = IndexOf(widget);
+  const int index = EntryOf(widget);
   if (index < 0) return;
   extent = std::max(0, extent);
   if (entries_[index].extent == extent) return;
@@ -184,7 +184,7 @@ bool AlignLayout::eventFilter(QObject* watched, QEvent* event) {
   // Showing or hiding a child re-flows at once, not at the next layout pass,
   // so the program reads the new geometry right after the change.
   if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-    const int index = IndexOf(qobject_cast<QWidget*>(watched));
+    const int index = EntryOf(qobject_cast<QWidget*>(watched));
     if (index >= 0 && entries_[index].align != Align::None) Reflow();
   }
   return QLayout::eventFilter(watched, event);

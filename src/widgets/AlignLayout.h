@@ -56,7 +56,8 @@ class AlignLayout : public QLayout {
     int extent;
   };
 
-  [[nodiscard]] int IndexOf(const QWidget* widget) const;
+  // The widget's entry, or -1; named apart from the virtual QLayout::indexOf.
+  [[nodiscard]] int EntryOf(const QWidget* widget) const;
   // Lays the children out in `area`; with apply false it only computes the
   // client rectangle.
   QRect Arrange(const QRect& area, bool apply) const;
