@@ -47,7 +47,7 @@ InputState ReadInput(const TMain& window) {
   state.cols = kMaxCols;
   for (int matrix = 0; matrix < 2; ++matrix) {
     std::vector<std::string>& cells = state.cells[static_cast<std::size_t>(matrix)];
-    cells.reserve(static_cast<std::size_t>(state.rows * state.cols));
+    cells.reserve(static_cast<std::size_t>(state.rows) * static_cast<std::size_t>(state.cols));
     for (int r = 1; r <= state.rows; ++r) {
       for (int c = 1; c <= state.cols; ++c) cells.push_back(Matrix(window, matrix).Cells(c, r));
     }
@@ -63,7 +63,7 @@ InputChange TakeChange(InputState& known, const TMain& window) {
     const Grid& grid = Matrix(window, matrix);
     for (int r = 1; r <= known.rows; ++r) {
       for (int c = 1; c <= known.cols; ++c) {
-        std::string& was = cells[static_cast<std::size_t>((r - 1) * known.cols + (c - 1))];
+        std::string& was = cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(known.cols) + static_cast<std::size_t>(c - 1)];
         const std::string& now = grid.Cells(c, r);
         if (now == was) continue;
         change.cells.push_back({matrix, r, c, std::move(was), now});

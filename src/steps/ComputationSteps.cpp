@@ -159,9 +159,14 @@ class HandSteps {
     }
     const SubMatrix numerator = WholeMatrix(replaced, r_.size1.rows);
     const std::string numeratorText = zorvel::DeterminantText(numerator, r_.places);
-    step.Add("det(a, " + ElementName("a", 0, r_.row).replace(2, 1, ".") + " := " +
-                 ElementName("b", 0, r_.col).replace(2, 1, ".") + ") = " + numeratorText,
-             DeterminantOpener(numerator, r_.places));
+    // Built by appending: GCC 12 warns falsely of overlap in long chains of +.
+    std::string line = "det(a, ";
+    line += ElementName("a", 0, r_.row).replace(2, 1, ".");
+    line += " := ";
+    line += ElementName("b", 0, r_.col).replace(2, 1, ".");
+    line += ") = ";
+    line += numeratorText;
+    step.Add(std::move(line), DeterminantOpener(numerator, r_.places));
     AddDeterminantLine(step);
     const ShortText x = ComplexDiv(numeratorText, DeterminantText(), r_.places);
     step.Add(Operand(numeratorText) + " / " + Operand(DeterminantText()) + " = " + x.str());
