@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -174,7 +174,9 @@ void BM_VypoctyProduct20x10By10x10(benchmark::State& state) {
 // repaint of the whole window together. Two blocks take turns, so that every
 // paste changes every cell.
 QString HugeBlock(char digit) {
-  const auto part = [digit](int length) { return QStringLiteral("0,") + QString(length - 3, u'0') + QLatin1Char(digit); };
+  const auto part = [digit](int length) {
+    return QStringLiteral("0,") + QString(length - 3, u'0') + QLatin1Char(digit);
+  };
   const int re = zorvel::StringGrid::kMaxCellText / 2;
   const QString cell = part(re) + u'+' + part(zorvel::StringGrid::kMaxCellText - re - 2) + u'i';
   QStringList row;
@@ -194,7 +196,7 @@ void BM_PasteHugeCells20x10(benchmark::State& state) {
     window->Pole1->setCurrentIndex(window->Pole1->model()->index(0, 0));
     state.ResumeTiming();
     window->PasteIntoMatrix(window->Pole1);
-    QApplication::processEvents();  // the views hear of the changed cells
+    QApplication::processEvents();             // the views hear of the changed cells
     benchmark::DoNotOptimize(window->grab());  // and paint the whole window
   }
 }

@@ -105,8 +105,8 @@ Shown FreshShown(const Grid& matrix1, const Grid& matrix2, const Outcome<std::st
 
 }  // namespace
 
-void CheckHandMode(KeptWork& kept, const Grid& matrix1, const Grid& matrix2, int n, int k, int places,
-                   bool wholeFirst, std::span<const Operation> operations) {
+void CheckHandMode(KeptWork& kept, const Grid& matrix1, const Grid& matrix2, int n, int k, int places, bool wholeFirst,
+                   std::span<const Operation> operations) {
   // Before its first edit the kept work is itself fresh: above the
   // literal's reach, where a fresh computation costs most, it is compared
   // once it has been through one.
@@ -127,8 +127,7 @@ void CheckHandMode(KeptWork& kept, const Grid& matrix1, const Grid& matrix2, int
       return ShownBy(calculation, operation, n, k);
     });
     if (!compare) continue;
-    Outcome<Shown> made =
-        Compute([&] { return FreshShown(matrix1, matrix2, *determinant, operation, n, k, places); });
+    Outcome<Shown> made = Compute([&] { return FreshShown(matrix1, matrix2, *determinant, operation, n, k, places); });
     // The product's entries are met in another order afresh, so another
     // entry's error may come first.
     if (operation == Operation::Product && shown.failed && made.failed) made.kind = shown.kind;

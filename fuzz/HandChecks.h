@@ -25,7 +25,7 @@ struct KeptWork {
 // kept work is brought up to date with them first; the determinant and its
 // minors are always checked, then the operations asked for (inverse,
 // solution, product).
-void CheckHandMode(KeptWork& kept, const Grid& matrix1, const Grid& matrix2, int n, int k, int places,
-                   bool wholeFirst, std::span<const Operation> operations);
+void CheckHandMode(KeptWork& kept, const Grid& matrix1, const Grid& matrix2, int n, int k, int places, bool wholeFirst,
+                   std::span<const Operation> operations);
 
 }  // namespace zorvel::fuzz

@@ -27,7 +27,7 @@ namespace {
 // the operation; an error ends it where it comes.
 struct Fresh {
   bool stripShown = false;
-  std::optional<std::string> determinant;  // written before any error
+  std::optional<std::string> determinant;                // written before any error
   std::optional<std::optional<std::string>> reciprocal;  // asked without error; empty when none
   std::optional<Operation> operation;
   std::optional<std::string> refusal;
@@ -37,9 +37,9 @@ struct Fresh {
 
 Fresh Recalculate(const TMain& w) {
   Fresh fresh;
-  const CalculationInput input{&w.Pole1->grid(),  {w.SpinEdit1->Value(), w.SpinEdit2->Value()},
-                               &w.Pole2->grid(),  {w.SpinEdit3->Value(), w.SpinEdit4->Value()},
-                               w.DesM->Value(),   w.Mode(),
+  const CalculationInput input{&w.Pole1->grid(),   {w.SpinEdit1->Value(), w.SpinEdit2->Value()},
+                               &w.Pole2->grid(),   {w.SpinEdit3->Value(), w.SpinEdit4->Value()},
+                               w.DesM->Value(),    w.Mode(),
                                w.ChosenOperation()};
   MatrixCalculation calculation(input);
   fresh.operation = input.operation;
@@ -97,8 +97,8 @@ void CheckShownResults(const TMain& w) {
   Check(panel->isHidden() == !shown);
   Check(w.ButtonHore->isHidden() == !(shown && *fresh.operation == Operation::Inverse));
   if (fresh.error) {
-    Check(w.Panel4->Caption() == QString::fromUtf8("Výsledok nie je možné zobraziť: ") +
-                                     ErrorReportText(FromCp1250(*fresh.error)));
+    Check(w.Panel4->Caption() ==
+          QString::fromUtf8("Výsledok nie je možné zobraziť: ") + ErrorReportText(FromCp1250(*fresh.error)));
   } else if (fresh.refusal) {
     Check(w.Panel4->Caption() == ShownCoreText(*fresh.refusal));
   } else if (*fresh.operation == Operation::Inverse) {

@@ -77,9 +77,7 @@ bool IsFloatingPointReport(const QString& text) {
          text == QStringLiteral("Floating point division by zero.");
 }
 
-int Byte(std::string_view bytes, std::size_t i) {
-  return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
-}
+int Byte(std::string_view bytes, std::size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0; }
 
 struct Harness {
   QApplication* application;

@@ -76,8 +76,8 @@ void CheckModes(KeptWork& kept, const MatrixInput& in, bool hand, bool exact) {
     const std::span<const Operation> operations =
         everything ? std::span<const Operation>(kAll) : std::span<const Operation>(&kAll[choice], 1);
     const bool narrow = n > 6;
-    CheckHandMode(kept, in.matrix1, narrow ? FirstColumn(in.matrix2, n) : in.matrix2, n, narrow ? 1 : in.k,
-                  in.places, in.wholeFirst, operations);
+    CheckHandMode(kept, in.matrix1, narrow ? FirstColumn(in.matrix2, n) : in.matrix2, n, narrow ? 1 : in.k, in.places,
+                  in.wholeFirst, operations);
   }
   if (exact && (everything || choice == 3)) CheckExactMode(in.matrix1, in.matrix2, n, in.k, in.places);
   Check(SameCells(in.matrix1, before1) && SameCells(in.matrix2, before2));

@@ -36,8 +36,7 @@ QByteArray PdfOf(const QString& html) {
 
 }  // namespace
 
-CalculationExport::CalculationExport(TMain& window)
-    : window_(window), save_(new QAction(tr("Uložiť výpočet…"), this)) {
+CalculationExport::CalculationExport(TMain& window) : window_(window), save_(new QAction(tr("Uložiť výpočet…"), this)) {
   save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(save_, &QAction::triggered, this, Guarded([this] { Save(); }));
   // The key works wherever the focus is among the matrices and results.

@@ -56,20 +56,21 @@ QString Result(const TMain& window) {
 
 QString CalculationReportHtml(const TMain& window, const QList<StepLine>& steps) {
   const std::optional<Operation> operation = window.ChosenOperation();
-  QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>%1</title></head>\n<body>\n")
-                     .arg(Escaped(Tr("Zorvel: výpočet")));
+  QString html =
+      QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>%1</title></head>\n<body>\n")
+          .arg(Escaped(Tr("Zorvel: výpočet")));
   html += QStringLiteral("<h1>%1</h1>\n").arg(Escaped(window.ComboBox1->currentText()));
   const QString mode = window.Mode() == CalculationMode::Exact ? Tr("Počítané presne, zaokrúhlené iba výsledky.")
-                                                                : Tr("Každý medzivýsledok zaokrúhlený.");
-  html += QStringLiteral("<p>%1 %2</p>\n").arg(Escaped(Tr("Desatinné miesta: %1.").arg(window.DesM->Value())),
-                                               Escaped(mode));
+                                                               : Tr("Každý medzivýsledok zaokrúhlený.");
+  html += QStringLiteral("<p>%1 %2</p>\n")
+              .arg(Escaped(Tr("Desatinné miesta: %1.").arg(window.DesM->Value())), Escaped(mode));
   html += Heading(Tr("Matica 1")) + Table(window.Pole1);
   // The strip as under matrix 1: the reciprocal only where the window shows it.
   if (!window.Panel5->isHidden()) {
     html += QStringLiteral("<p>%1 %2").arg(Escaped(window.Label5->text()), Escaped(window.Determinant1->FullText()));
     if (!window.Determinant11->isHidden()) {
-      html += QStringLiteral("<br>\n%1 %2").arg(Escaped(window.Label6->text()),
-                                                 Escaped(window.Determinant11->FullText()));
+      html +=
+          QStringLiteral("<br>\n%1 %2").arg(Escaped(window.Label6->text()), Escaped(window.Determinant11->FullText()));
     }
     html += QStringLiteral("</p>\n");
   }

@@ -9,8 +9,7 @@ constexpr int kSpinFieldTyping = 1;
 
 }  // namespace
 
-InputChangeCommand::InputChangeCommand(TMain& window, InputChange change, MergeKey key,
-                                       std::exception_ptr& failure)
+InputChangeCommand::InputChangeCommand(TMain& window, InputChange change, MergeKey key, std::exception_ptr& failure)
     : window_(window), change_(std::move(change)), key_(key), failure_(failure) {}
 
 void InputChangeCommand::undo() { Show(false); }

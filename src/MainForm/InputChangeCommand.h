@@ -19,7 +19,7 @@ class InputChangeCommand : public QUndoCommand {
   // Changes of one spin field typed in one go ("1", then "12") are one step:
   // commands with the same key merge; the default key never does.
   struct MergeKey {
-    int field = -1;  // 0..3 the sizes, 4 the places; -1 never merges
+    int field = -1;         // 0..3 the sizes, 4 the places; -1 never merges
     std::uint64_t run = 0;  // one stay of the focus in the field
     bool operator==(const MergeKey&) const = default;
   };

@@ -86,7 +86,7 @@ void InputHistory::Step(bool forward) {
   }
   --paused_;
   static_cast<void>(TakeChange(known_, window_));  // what the window shows now is known
-  ++focusRun_;  // a spin field's next change is a step of its own
+  ++focusRun_;                                     // a spin field's next change is a step of its own
   if (const std::exception_ptr failure = std::exchange(failure_, nullptr)) std::rethrow_exception(failure);
 }
 

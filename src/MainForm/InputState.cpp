@@ -21,7 +21,10 @@ struct SizeField {
 // The four size fields in the order of InputScalars::sizes.
 std::array<SizeField, 4> SizeFields(const TMain& window) {
   const auto [one, two] = window.Inputs().matrices;
-  return {{{one.rows, one.pole, true}, {one.cols, one.pole, false}, {two.rows, two.pole, true}, {two.cols, two.pole, false}}};
+  return {{{one.rows, one.pole, true},
+           {one.cols, one.pole, false},
+           {two.rows, two.pole, true},
+           {two.cols, two.pole, false}}};
 }
 
 const Grid& Matrix(const TMain& window, int matrix) {
@@ -63,7 +66,8 @@ InputChange TakeChange(InputState& known, const TMain& window) {
     const Grid& grid = Matrix(window, matrix);
     for (int r = 1; r <= known.rows; ++r) {
       for (int c = 1; c <= known.cols; ++c) {
-        std::string& was = cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(known.cols) + static_cast<std::size_t>(c - 1)];
+        std::string& was = cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(known.cols) +
+                                 static_cast<std::size_t>(c - 1)];
         const std::string& now = grid.Cells(c, r);
         if (now == was) continue;
         change.cells.push_back({matrix, r, c, std::move(was), now});

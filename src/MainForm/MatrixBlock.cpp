@@ -42,7 +42,8 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
   Grid& grid = pole->grid();
   for (int r = top; r <= lastRow; ++r) {
     const QStringList& cells = block.rows[r - top];
-    const int lastWritten = block.replacesMatrix ? lastCol : std::min(lastCol, left + static_cast<int>(cells.size()) - 1);
+    const int lastWritten =
+        block.replacesMatrix ? lastCol : std::min(lastCol, left + static_cast<int>(cells.size()) - 1);
     for (int c = left; c <= lastWritten; ++c) {
       grid.SetCells(c, r, c - left < cells.size() ? ToCp1250(cells[c - left]) : std::string());
     }

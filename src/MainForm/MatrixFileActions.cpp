@@ -40,7 +40,8 @@ MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
   }
 }
 
-void MatrixFileActions::AddMenuItem(StringGrid* pole, const QString& text, void (MatrixFileActions::*handler)(StringGrid*)) {
+void MatrixFileActions::AddMenuItem(StringGrid* pole, const QString& text,
+                                    void (MatrixFileActions::*handler)(StringGrid*)) {
   auto* action = new QAction(text, this);
   connect(action, &QAction::triggered, this, Guarded([this, pole, handler] { (this->*handler)(pole); }));
   pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {action});
@@ -92,8 +93,8 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   QStringList notices;
   if (contents.headerLeftOut) notices << tr("Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.");
   if (contents.breaksReplaced) {
-    notices << tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.")
-                   .arg(ShownPath(path));
+    notices
+        << tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.").arg(ShownPath(path));
   }
   block.notice = notices.join(u'\n');
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });

@@ -17,8 +17,8 @@
 #include "SettingsFile.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
-#include "TabSeparated.h"
 #include "TMain.h"
+#include "TabSeparated.h"
 
 namespace zorvel {
 namespace {

@@ -40,20 +40,21 @@ std::unique_ptr<TMain> CreateMain() {
 }
 
 void AddStartOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QCoreApplication::translate("Startup", "Zorvel: kalkulačka pre malé matice komplexných čísel."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("Startup", "Zorvel: kalkulačka pre malé matice komplexných čísel."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(QCommandLineOption(
-      kFresh,
-      QCoreApplication::translate("Startup", "Začne s prázdnymi maticami 3 × 3 bez naposledy zachovaného stavu okna.")));
+      kFresh, QCoreApplication::translate("Startup",
+                                          "Začne s prázdnymi maticami 3 × 3 bez naposledy zachovaného stavu okna.")));
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
-  parser.addPositionalArgument(
-      QStringLiteral("súbor1"), QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-      QStringLiteral("[súbor1]"));
-  parser.addPositionalArgument(QStringLiteral("súbor2"),
-                               QCoreApplication::translate("Startup", "Súbor s maticou 2."), QStringLiteral("[súbor2]"));
+  parser.addPositionalArgument(QStringLiteral("súbor1"),
+                               QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
+                               QStringLiteral("[súbor1]"));
+  parser.addPositionalArgument(QStringLiteral("súbor2"), QCoreApplication::translate("Startup", "Súbor s maticou 2."),
+                               QStringLiteral("[súbor2]"));
 }
 
 Language StartLanguage(const QStringList& arguments) {

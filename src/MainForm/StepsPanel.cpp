@@ -199,7 +199,8 @@ void StepsPanel::Refresh() {
     case Source::Reciprocal: value = StepValue::Reciprocal; break;
     case Source::Adjugate:
     case Source::Inverse:
-      if (operation == Operation::Inverse) value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
+      if (operation == Operation::Inverse)
+        value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
       break;
     case Source::Result:
       if (operation && *operation != Operation::Inverse) value = ResultValue(*operation);
@@ -208,15 +209,9 @@ void StepsPanel::Refresh() {
   std::unique_ptr<Step> steps;
   if (value) {
     const auto& [one, two] = window_.Inputs().matrices;
-    const StepRequest request{&one.pole->grid(),
-                              one.Size(),
-                              &two.pole->grid(),
-                              two.Size(),
-                              window_.Inputs().places->Value(),
-                              window_.Mode(),
-                              *value,
-                              std::max(1, row_),
-                              std::max(1, col_)};
+    const StepRequest request{
+        &one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(),       window_.Inputs().places->Value(),
+        window_.Mode(),    *value,     std::max(1, row_), std::max(1, col_)};
     try {
       steps = ComputationSteps(request);
     } catch (const std::exception&) {

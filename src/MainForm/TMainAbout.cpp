@@ -92,8 +92,8 @@ void TMain::BuildAboutPanel() {
   Button->setGeometry(152, 168, 75, 25);
   // Esc, Enter and Return close the panel as the button does (Space clicks
   // the focused button by itself).
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return),
-                                  QKeySequence(Qt::Key_Enter)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
     auto* shortcut = new QShortcut(keys, Panel6);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, Button, &QPushButton::click);

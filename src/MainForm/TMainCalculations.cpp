@@ -70,8 +70,9 @@ void TMain::Vypocty() {
   try {
     ButtonHore->setVisible(false);
     const InputControls inputs = Inputs();
-    const CalculationInput input{&Pole1->grid(), inputs.matrices[0].Size(), &Pole2->grid(), inputs.matrices[1].Size(),
-                                 Places(),       Mode(),                    ChosenOperation()};
+    const CalculationInput input{
+        &Pole1->grid(), inputs.matrices[0].Size(), &Pole2->grid(), inputs.matrices[1].Size(), Places(),
+        Mode(),         ChosenOperation()};
     // By hand, the kept determinants of matrix 1's minors follow its cells
     // here, once per recalculation; the strip and the inverse both read them.
     MinorDeterminants* minors = nullptr;

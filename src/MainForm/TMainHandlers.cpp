@@ -14,8 +14,8 @@
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
-#include "TabSeparated.h"
 #include "TMain.h"
+#include "TabSeparated.h"
 
 namespace zorvel {
 

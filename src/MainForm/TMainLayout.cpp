@@ -71,8 +71,7 @@ ElidedLabel* NewValueLabel(QWidget* parent, const char* name, QPoint at, int hei
   return label;
 }
 
-SpinEdit* NewSpinEdit(QWidget* parent, const char* name, int minValue, int maxValue, int value, int width,
-                      QPoint at) {
+SpinEdit* NewSpinEdit(QWidget* parent, const char* name, int minValue, int maxValue, int value, int width, QPoint at) {
   SpinEdit* spinEdit = Named(new SpinEdit(parent), name);
   spinEdit->SetMinValue(minValue);
   spinEdit->SetMaxValue(maxValue);
@@ -246,8 +245,8 @@ void TMain::BuildDeterminantStrip() {
 void TMain::BuildMatrix2Block() {
   GroupBox2 = NewGroupBox(Panel3, "GroupBox2", tr("Matica 2"));
   Panel3->Layout().Add(GroupBox2, Align::Top, 88);
-  SpeedButton1 = NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30},
-                                tr("Vymeniť matice"), kSwapKeys);
+  SpeedButton1 =
+      NewSpeedButton(GroupBox2, "SpeedButton1", SwapIcon(), {35, 35}, {8, 30}, tr("Vymeniť matice"), kSwapKeys);
   Label3 = NewLabel(GroupBox2, "Label3", tr("Riadkov"), {56, 26});
   SpinEdit3 = NewSpinEdit(GroupBox2, "SpinEdit3", 1, kMaxRows, 1, 57, {104, 22});
   Label4 = NewLabel(GroupBox2, "Label4", tr("Stĺpcov"), {56, 58});
@@ -275,8 +274,8 @@ void TMain::BuildCalculationBar() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"), tr("Rozdiel matíc"),
-                       tr("Súčin matíc"), tr("Riešenie sústavy: matica 1 · X = matica 2")});
+  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"), tr("Rozdiel matíc"), tr("Súčin matíc"),
+                       tr("Riešenie sústavy: matica 1 · X = matica 2")});
   ComboBox1->setCurrentIndex(-1);
   // 153 pixels wide, or as wide as its longest item needs in this font.
   ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);
@@ -318,7 +317,6 @@ void TMain::BuildInverseView() {
   Panel10->Layout().Add(Label9, Align::Client);
   Panel7 = NewPanel(PanelInverzna, "Panel7", QStringLiteral("Panel7"), Bevel::None);
   PanelInverzna->Layout().Add(Panel7, Align::Client);
-
 
   BuildInverseFraction();
   Pole3 = NewGrid(Panel7, "Pole3", false);
@@ -362,15 +360,14 @@ AlignLayout& TMain::Layout() const { return *qobject_cast<AlignLayout*>(layout()
 QSize TMain::MinimumUsableSize() const {
   const auto rightEdge = [](const QWidget* widget) { return widget->x() + widget->width(); };
   constexpr int kMargin = 8;
-  const int upperWidth = Panel1->Layout().Extent(Panel2) + Panel1->Layout().Extent(Splitter1) +
-                         rightEdge(SpinEdit4) + kMargin;
+  const int upperWidth =
+      Panel1->Layout().Extent(Panel2) + Panel1->Layout().Extent(Splitter1) + rightEdge(SpinEdit4) + kMargin;
   const int lowerWidth = rightEdge(SpeedButton2) + 2 * kMargin;
   constexpr int kGridRows = 4;  // the header and the three rows of a new matrix, above a scroll bar
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Pole1);
   const int gridHeight = kGridRows * Pole1->grid().DefaultRowHeight() + scrollBar + 2 * Pole1->frameWidth();
   const int upperHeight = Panel2->Layout().Extent(GroupBox1) + gridHeight + Panel2->Layout().Extent(Panel5);
-  const int height =
-      upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4) + Layout().Extent(StatusLine1);
+  const int height = upperHeight + Layout().Extent(Splitter4) + Layout().Extent(Panel4) + Layout().Extent(StatusLine1);
   return {std::max(upperWidth, lowerWidth), height};
 }
 
@@ -402,8 +399,8 @@ void TMain::NameForScreenReaders() {
 }
 
 void TMain::SetTabOrder() {
-  QWidget* const order[] = {SpinEdit1, SpinEdit2, Pole1, SpinEdit3, SpinEdit4, Pole2,
-                            Pole3,     Pole4,     ComboBox1, DesM, CheckBoxPresne, Pole5, Button};
+  QWidget* const order[] = {SpinEdit1, SpinEdit2, Pole1, SpinEdit3,      SpinEdit4, Pole2, Pole3,
+                            Pole4,     ComboBox1, DesM,  CheckBoxPresne, Pole5,     Button};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -417,11 +414,16 @@ std::function<void()> Recorded(InputHistory& history, std::function<void()> hand
 }  // namespace
 
 void TMain::ConnectHandlers() {
-  SpinEdit1->SetOnChange(Recorded(*history_, [this] { SpinEdit1Change(); }, 0));
-  SpinEdit2->SetOnChange(Recorded(*history_, [this] { SpinEdit2Change(); }, 1));
-  SpinEdit3->SetOnChange(Recorded(*history_, [this] { SpinEdit3Change(); }, 2));
-  SpinEdit4->SetOnChange(Recorded(*history_, [this] { SpinEdit4Change(); }, 3));
-  DesM->SetOnChange(Recorded(*history_, [this] { DesMChange(); }, 4));
+  SpinEdit1->SetOnChange(Recorded(
+      *history_, [this] { SpinEdit1Change(); }, 0));
+  SpinEdit2->SetOnChange(Recorded(
+      *history_, [this] { SpinEdit2Change(); }, 1));
+  SpinEdit3->SetOnChange(Recorded(
+      *history_, [this] { SpinEdit3Change(); }, 2));
+  SpinEdit4->SetOnChange(Recorded(
+      *history_, [this] { SpinEdit4Change(); }, 3));
+  DesM->SetOnChange(Recorded(
+      *history_, [this] { DesMChange(); }, 4));
   // A choice made by the user; setting the index by program runs nothing.
   connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));
   connect(CheckBoxPresne, &QCheckBox::clicked, this, Guarded(Recorded(*history_, [this] { PresneClick(); })));

@@ -24,51 +24,52 @@ namespace {
 constexpr char kProgram[] = "zorvel-calc";
 
 QString HelpText() {
-  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
-            "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
-            "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
-            "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
-            "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
-            "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
-            "\n"
-            "Operácie:\n"
-            "  det          determinant matice A\n"
-            "  reciprocal   1/determinant matice A\n"
-            "  adjugate     adjungovaná matica k matici A\n"
-            "  inverse      inverzná matica k matici A\n"
-            "  sum          súčet matíc A + B\n"
-            "  difference   rozdiel matíc A - B\n"
-            "  product      súčin matíc A × B\n"
-            "  solve        riešenie sústavy A · X = B\n"
-            "\n"
-            "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
-            "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
-            "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
-            "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
-            "Windows-1250, ako ich píšu tabuľkové procesory.\n"
-            "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
-            "\n"
-            "Voľby:\n"
-            "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
-            "  --exact      počíta presne a zaokrúhli iba výsledky\n"
-            "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
-            "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
-            "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
-            "  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov\n"
-            "  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale\n"
-            "               skončí s kódom 1 bez výsledku\n"
-            "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
-            "               používateľa\n"
-            "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
-            "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
-            "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
-            "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
-            "  -h, --help   vypíše túto pomoc a skončí\n"
-            "  --version    vypíše verziu a skončí\n"
-            "\n"
-            "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať\n"
-            "(alebo s --strict bunka neprečítaná celá),\n"
-            "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
+  return Tr(
+      "Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
+      "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
+      "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
+      "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
+      "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
+      "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
+      "\n"
+      "Operácie:\n"
+      "  det          determinant matice A\n"
+      "  reciprocal   1/determinant matice A\n"
+      "  adjugate     adjungovaná matica k matici A\n"
+      "  inverse      inverzná matica k matici A\n"
+      "  sum          súčet matíc A + B\n"
+      "  difference   rozdiel matíc A - B\n"
+      "  product      súčin matíc A × B\n"
+      "  solve        riešenie sústavy A · X = B\n"
+      "\n"
+      "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
+      "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
+      "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
+      "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
+      "Windows-1250, ako ich píšu tabuľkové procesory.\n"
+      "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
+      "\n"
+      "Voľby:\n"
+      "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
+      "  --exact      počíta presne a zaokrúhli iba výsledky\n"
+      "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
+      "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
+      "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
+      "  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov\n"
+      "  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale\n"
+      "               skončí s kódom 1 bez výsledku\n"
+      "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
+      "               používateľa\n"
+      "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
+      "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
+      "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
+      "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
+      "  -h, --help   vypíše túto pomoc a skončí\n"
+      "  --version    vypíše verziu a skončí\n"
+      "\n"
+      "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať\n"
+      "(alebo s --strict bunka neprečítaná celá),\n"
+      "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
 }
 
 // How the result is written: tab- or ";"-separated rows, LaTeX or Markdown.
@@ -94,7 +95,8 @@ struct EarlyEnd {
 };
 
 EarlyEnd Trouble(const QString& message) {
-  return {kCalcTrouble, {},
+  return {kCalcTrouble,
+          {},
           QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), message) +
               Tr("Viac sa dozviete príkazom „zorvel-calc --help“.\n")};
 }
@@ -130,7 +132,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   }
   if (parser.isSet(help)) return EarlyEnd{kCalcDone, HelpText(), {}};
   if (parser.isSet(version)) {
-    return EarlyEnd{kCalcDone, QStringLiteral("%1 (Zorvel) %2\n").arg(QLatin1String(kProgram), QStringLiteral(ZORVEL_VERSION)), {}};
+    return EarlyEnd{
+        kCalcDone, QStringLiteral("%1 (Zorvel) %2\n").arg(QLatin1String(kProgram), QStringLiteral(ZORVEL_VERSION)), {}};
   }
 
   CalcRequest request;
@@ -194,8 +197,7 @@ void CutAndWarnOfChanges(QList<QStringList>& rows, bool breaksReplaced, const QS
 QString ShownSource(const QString& file) { return file == QLatin1String("-") ? Tr("štandardný vstup") : file; }
 
 // Reads one matrix, or says why the run ends; warnings go to `err`.
-std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput,
-                                                      QTextStream& err) {
+std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput, QTextStream& err) {
   MatrixFileContents contents;
   if (file == QLatin1String("-")) {
     contents = ReadMatrixDevice(standardInput, std::nullopt);

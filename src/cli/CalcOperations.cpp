@@ -34,10 +34,11 @@ CalcResult OneCell(std::string_view text) { return {{{FromCp1250(text)}}, {}}; }
 // The determinant and its reciprocal, as the strip under matrix 1 shows them.
 CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, bool reciprocal) {
   if (DeterminantRefusal(size)) {
-    return {{}, Tr("Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú maticu "
-                   "(%1 × %2).")
-                    .arg(size.rows)
-                    .arg(size.cols)};
+    return {{},
+            Tr("Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú maticu "
+               "(%1 × %2).")
+                .arg(size.rows)
+                .arg(size.cols)};
   }
   if (!reciprocal) return OneCell(calculation.Determinant().text);
   const std::optional<std::string> inverted = calculation.Reciprocal();
@@ -88,8 +89,8 @@ CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1,
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   const MatrixSize size1 = MatrixSizeOf(matrix1), size2 = MatrixSizeOf(matrix2);
   const bool inverseView = operation == CalcOperation::Adjugate || operation == CalcOperation::Inverse;
-  MatrixCalculation calculation({&grid1, size1, &grid2, size2, places, mode,
-                                 inverseView ? std::optional(Operation::Inverse) : std::nullopt});
+  MatrixCalculation calculation(
+      {&grid1, size1, &grid2, size2, places, mode, inverseView ? std::optional(Operation::Inverse) : std::nullopt});
   switch (operation) {
     case CalcOperation::Determinant: return DeterminantStrip(calculation, size1, false);
     case CalcOperation::Reciprocal: return DeterminantStrip(calculation, size1, true);

@@ -29,7 +29,7 @@ struct CalcResult {
 // Computes the operation on matrices of at least one cell (the second one
 // only for two operands) at `places`, by hand or exactly. A floating-point
 // error of the arithmetic propagates as FloatError.
-CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1,
-                     const QList<QStringList>& matrix2, int places, CalculationMode mode);
+CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
+                     int places, CalculationMode mode);
 
 }  // namespace zorvel

@@ -33,8 +33,9 @@ QStringList CellsNotReadWhole(const QList<QStringList>& rows, const QString& sou
       } catch (const FloatError&) {
       }
       if (whole) continue;
-      warnings << Said(Tr("%1: riadok %2, stĺpec %3: „%4“ sa číta ako %5")
-                           .arg(source, QString::number(r + 1), QString::number(c + 1), rows[r][c], ReadAs(text, places)));
+      warnings << Said(
+          Tr("%1: riadok %2, stĺpec %3: „%4“ sa číta ako %5")
+              .arg(source, QString::number(r + 1), QString::number(c + 1), rows[r][c], ReadAs(text, places)));
     }
   }
   return warnings;

@@ -26,7 +26,8 @@ std::vector<GaussianInteger> Scaled(const ExactMatrix& a, const mpz_class& commo
   for (int r = 0; r < a.rows; ++r) {
     for (int c = 0; c < a.cols; ++c) {
       const ExactComplex& cell = a.At(r, c);
-      GaussianInteger& entry = scaled[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(c)];
+      GaussianInteger& entry =
+          scaled[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(c)];
       entry.re = cell.re.get_num() * (common / cell.re.get_den());
       entry.im = cell.im.get_num() * (common / cell.im.get_den());
     }
@@ -54,9 +55,7 @@ ExactValue Over(const GaussianInteger& numerator, const mpz_class& denominator) 
   return value;
 }
 
-GaussianInteger Negated(const GaussianInteger& x, int sign) {
-  return sign < 0 ? GaussianInteger{-x.re, -x.im} : x;
-}
+GaussianInteger Negated(const GaussianInteger& x, int sign) { return sign < 0 ? GaussianInteger{-x.re, -x.im} : x; }
 
 mpz_class Power(const mpz_class& base, int exponent) {
   mpz_class power;
@@ -64,7 +63,9 @@ mpz_class Power(const mpz_class& base, int exponent) {
   return power;
 }
 
-std::vector<ExactValue> AllNotANumber(std::size_t count) { return std::vector<ExactValue>(count, ExactValue::NotANumber()); }
+std::vector<ExactValue> AllNotANumber(std::size_t count) {
+  return std::vector<ExactValue>(count, ExactValue::NotANumber());
+}
 
 }  // namespace
 
@@ -98,7 +99,10 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
   const int width = withInverse ? 2 * n : n;
   std::vector<GaussianInteger> m = Scaled(a, common, width);
   if (withInverse) {
-    for (int i = 0; i < n; ++i) m[static_cast<std::size_t>(i) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(i)].re = 1;
+    for (int i = 0; i < n; ++i)
+      m[static_cast<std::size_t>(i) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) +
+        static_cast<std::size_t>(i)]
+          .re = 1;
   }
   const Elimination elimination = EliminateFractionFree(std::move(m), n, width, withInverse);
   if (elimination.singular) {
@@ -117,7 +121,8 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
   result.inverse.reserve(count);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) {
-      const GaussianInteger& right = elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)];
+      const GaussianInteger& right = elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) +
+                                                        static_cast<std::size_t>(n) + static_cast<std::size_t>(c)];
       result.adjugate.push_back(Over(Negated(right, elimination.sign), adjugateScale));
       result.inverse.push_back(Quotient(right, elimination.pivot, common));
     }
@@ -138,7 +143,9 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   const std::vector<GaussianInteger> right = Scaled(b, commonB, k);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < k; ++c) {
-      m[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)] = right[static_cast<std::size_t>(r) * static_cast<std::size_t>(k) + static_cast<std::size_t>(c)];
+      m[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) +
+        static_cast<std::size_t>(c)] =
+          right[static_cast<std::size_t>(r) * static_cast<std::size_t>(k) + static_cast<std::size_t>(c)];
     }
   }
   const Elimination elimination = EliminateFractionFree(std::move(m), n, width, true);
@@ -147,8 +154,9 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
   x.reserve(count);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < k; ++c) {
-      ExactValue value = Quotient(elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) + static_cast<std::size_t>(n) + static_cast<std::size_t>(c)], elimination.pivot,
-                                  commonA);
+      ExactValue value = Quotient(elimination.matrix[static_cast<std::size_t>(r) * static_cast<std::size_t>(width) +
+                                                     static_cast<std::size_t>(n) + static_cast<std::size_t>(c)],
+                                  elimination.pivot, commonA);
       value.denominator *= commonB;
       x.push_back(std::move(value));
     }
@@ -172,7 +180,8 @@ std::vector<ExactValue> MultiplyWithNotANumbers(const ExactMatrix& a, const Exac
     for (int c = 0; c < b.cols; ++c) {
       for (int i = 0; i < a.cols; ++i) {
         if (a.At(r, i).notANumber || b.At(i, c).notANumber) {
-          product[static_cast<std::size_t>(r) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)] = ExactValue::NotANumber();
+          product[static_cast<std::size_t>(r) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)] =
+              ExactValue::NotANumber();
         }
       }
     }
@@ -198,8 +207,10 @@ std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix&
       ExactValue value;
       value.denominator = denominator;
       for (int i = 0; i < a.cols; ++i) {
-        const GaussianInteger& x = m[static_cast<std::size_t>(r) * static_cast<std::size_t>(a.cols) + static_cast<std::size_t>(i)];
-        const GaussianInteger& y = nn[static_cast<std::size_t>(i) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)];
+        const GaussianInteger& x =
+            m[static_cast<std::size_t>(r) * static_cast<std::size_t>(a.cols) + static_cast<std::size_t>(i)];
+        const GaussianInteger& y =
+            nn[static_cast<std::size_t>(i) * static_cast<std::size_t>(b.cols) + static_cast<std::size_t>(c)];
         mpz_addmul(value.re.get_mpz_t(), x.re.get_mpz_t(), y.re.get_mpz_t());
         mpz_submul(value.re.get_mpz_t(), x.im.get_mpz_t(), y.im.get_mpz_t());
         mpz_addmul(value.im.get_mpz_t(), x.re.get_mpz_t(), y.im.get_mpz_t());
@@ -226,8 +237,8 @@ std::vector<ExactValue> AddExactly(const ExactMatrix& a, const ExactMatrix& b, b
     // Over a common denominator of both parts.
     mpz_class denominator;
     mpz_lcm(denominator.get_mpz_t(), re.get_den_mpz_t(), im.get_den_mpz_t());
-    sum.push_back({re.get_num() * (denominator / re.get_den()), im.get_num() * (denominator / im.get_den()),
-                   denominator, false});
+    sum.push_back(
+        {re.get_num() * (denominator / re.get_den()), im.get_num() * (denominator / im.get_den()), denominator, false});
   }
   return sum;
 }

@@ -15,8 +15,7 @@ constexpr char kCodec[] = "windows-1250";
 constexpr char kIcuSubstitute = '\x1A';
 
 bool IsAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool IsAscii(const QString& text) {
@@ -60,8 +59,7 @@ std::string ToCp1250(const QString& text) {
   }
   std::size_t byte = 0;
   for (qsizetype i = 0; i < text.size(); ++i, ++byte) {
-    const bool pair =
-        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
     if (result[byte] == kIcuSubstitute && (pair || text.at(i).unicode() != 0x1A)) result[byte] = '?';
     if (pair) ++i;
   }

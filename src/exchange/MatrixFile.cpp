@@ -28,7 +28,6 @@ class Texts {
   Q_DECLARE_TR_FUNCTIONS(MatrixFile)
 };
 
-
 // Reads at most kMaxBytes + 1 bytes, so that a larger source is told apart.
 // Sets `reason` when the source is not the text of a matrix.
 QByteArray ReadLimited(QIODevice& device, QString& reason) {
@@ -62,7 +61,8 @@ QString DecodedText(const QByteArray& bytes, QString& reason) {
   } else if (!bytes.contains('\0')) {
     QStringDecoder decoder(QStringConverter::Utf8);
     text = decoder.decode(bytes);
-    if (decoder.hasError()) text = FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (decoder.hasError())
+      text = FromCp1250(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
   if (text.contains(QChar(0)) || (!utf16 && bytes.contains('\0'))) {
     reason = Texts::tr("nie je to text (obsahuje nulové bajty)");
@@ -149,9 +149,8 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   if (info.isDir()) return SaveError(path, Texts::tr("je to priečinok"));
   if (!info.absoluteDir().exists()) {
     const QString reason = NotFoundReason(info.absolutePath());
-    return SaveError(path, reason.isEmpty()
-                               ? Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath()))
-                               : reason);
+    return SaveError(
+        path, reason.isEmpty() ? Texts::tr("priečinok „%1“ neexistuje").arg(ShownPath(info.absolutePath())) : reason);
   }
   QSaveFile file(path);
   // Unbuffered, so that every write reaches the disk here and is checked:

@@ -13,7 +13,13 @@ QString ToLatexValue(const QString& text) {
       case u'\\': latex += QStringLiteral("\\textbackslash{}"); break;
       case u'~': latex += QStringLiteral("\\textasciitilde{}"); break;
       case u'^': latex += QStringLiteral("\\textasciicircum{}"); break;
-      case u'#': case u'$': case u'%': case u'&': case u'_': case u'{': case u'}':
+      case u'#':
+      case u'$':
+      case u'%':
+      case u'&':
+      case u'_':
+      case u'{':
+      case u'}':
         latex += u'\\';
         latex += c;
         break;

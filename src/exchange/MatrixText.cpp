@@ -9,8 +9,8 @@ constexpr QChar kSeparator = u';';
 constexpr QChar kQuote = u'"';
 
 QString CsvCell(const QString& cell) {
-  const bool quoted = cell.contains(kSeparator) || cell.contains(kQuote) || cell.contains(u'\n') ||
-                      cell.contains(u'\r');
+  const bool quoted =
+      cell.contains(kSeparator) || cell.contains(kQuote) || cell.contains(u'\n') || cell.contains(u'\r');
   if (!quoted) return cell;
   QString text = cell;
   text.replace(kQuote, QStringLiteral("\"\""));
@@ -48,7 +48,7 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
   QStringList row;
   QString cell;
   bool inQuotes = false;
-  bool cellStart = true;  // nothing of this cell read yet
+  bool cellStart = true;    // nothing of this cell read yet
   bool rowStarted = false;  // anything read since the last line end
   int line = 1;
   int quoteLine = 0;  // where the open quote stands

@@ -37,9 +37,7 @@ void JoinDigitGroups(QList<QStringList>& rows) {
   }
 }
 
-bool ReadsWholeAsNumber(const QString& cell) {
-  return !cell.trimmed().isEmpty() && ReadComplex(ToCp1250(cell)).whole;
-}
+bool ReadsWholeAsNumber(const QString& cell) { return !cell.trimmed().isEmpty() && ReadComplex(ToCp1250(cell)).whole; }
 
 bool LooksLikeHeader(const QList<QStringList>& rows) {
   if (rows.size() < 2 || Blank(rows[0]) || Blank(rows[1])) return false;

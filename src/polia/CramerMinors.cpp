@@ -9,7 +9,8 @@ std::string CramerMinors::Determinant(const Grid& replaced, int i, int j, int n,
     memos_.clear();
     memos_.resize(static_cast<std::size_t>(n) * static_cast<std::size_t>(k));
   }
-  std::unique_ptr<MinorDeterminants>& memo = memos_[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(k) + static_cast<std::size_t>(j - 1)];
+  std::unique_ptr<MinorDeterminants>& memo =
+      memos_[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(k) + static_cast<std::size_t>(j - 1)];
   if (memo) {
     memo->Update(replaced, places);
   } else {

@@ -12,7 +12,10 @@ namespace zorvel {
 namespace {
 
 constexpr std::string_view kFixedCountsDiffer =
-    "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
+    "Po\xE8"
+    "et fixovan\xFD"
+    "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE"
+    "avo!";
 
 // A set of matrix rows or columns, one bit each, in ascending order.
 using IndexSet = std::uint64_t;
@@ -203,7 +206,9 @@ class MinorDeterminants::Solver {
     return minor.result;
   }
 
-  [[nodiscard]] std::size_t Position(int row, int col) const { return static_cast<std::size_t>(row) * static_cast<std::size_t>(n_) + static_cast<std::size_t>(col); }
+  [[nodiscard]] std::size_t Position(int row, int col) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(n_) + static_cast<std::size_t>(col);
+  }
 
   [[nodiscard]] std::string_view CellText(int row, int col) const { return cells_[Position(row, col)].text; }
 
@@ -291,7 +296,7 @@ class MinorDeterminants::Solver {
       columnSets_[static_cast<std::size_t>(columnSet)].minorColumns = minorColumns;
     }
     Result sum{};  // "0", which reads back as 0
-    int i = 1;  // the row's number within this matrix
+    int i = 1;     // the row's number within this matrix
     for (IndexSet left = rows; left != 0; left &= left - 1, ++i) {
       const int row = Lowest(left);
       const Complex p = SignedElement(row, firstCol, i % 2 == 0);
@@ -334,8 +339,7 @@ class MinorDeterminants::Solver {
   std::size_t kept_ = 0;  // the minors computed and not dropped since
 };
 
-MinorDeterminants::MinorDeterminants(const Grid& grid, int places)
-    : solver_(std::make_unique<Solver>(grid, places)) {}
+MinorDeterminants::MinorDeterminants(const Grid& grid, int places) : solver_(std::make_unique<Solver>(grid, places)) {}
 
 MinorDeterminants::~MinorDeterminants() = default;
 

@@ -18,8 +18,11 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
 void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
-      grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
-                    WriteExact(places, values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]));
+      grid.SetCells(
+          grid.FixedCols() + c, grid.FixedRows() + r,
+          WriteExact(
+              places,
+              values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]));
     }
   }
 }

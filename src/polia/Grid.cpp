@@ -38,8 +38,7 @@ Grid& Grid::operator=(const Grid& other) {
 }
 
 std::uint64_t Grid::Key(int col, int row) {
-  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) |
-         static_cast<std::uint32_t>(row);
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) | static_cast<std::uint32_t>(row);
 }
 
 void Grid::NotifyShape() const {

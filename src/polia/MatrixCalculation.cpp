@@ -38,8 +38,7 @@ class MatrixCalculation::Exact {
   bool withInverse_ = false;
 };
 
-MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors,
-                                     CramerMinors* cramer)
+MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer)
     : input_(input), minors_(minors), cramer_(cramer) {}
 
 MatrixCalculation::~MatrixCalculation() = default;
@@ -141,7 +140,8 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
       }
       ShapeAsProduct(matrix1, matrix2, result);
       // The refusal has made sure that matrix 1 is not singular.
-      const std::optional<std::vector<ExactValue>> solution = SolveExactly(ExactWork().Matrix1(), ExactWork().Matrix2());
+      const std::optional<std::vector<ExactValue>> solution =
+          SolveExactly(ExactWork().Matrix1(), ExactWork().Matrix2());
       if (solution) WriteExactCells(*solution, size1.rows, size2.cols, places, result);
       return;
     }

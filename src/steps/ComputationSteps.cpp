@@ -111,9 +111,7 @@ class HandSteps {
     return grid.Cells(grid.FixedCols() + col - 1, grid.FixedRows() + row - 1);
   }
 
-  void AddDeterminantLine(Step& step) {
-    step.Add("det = " + DeterminantText(), DeterminantOpener(a_, r_.places));
-  }
+  void AddDeterminantLine(Step& step) { step.Add("det = " + DeterminantText(), DeterminantOpener(a_, r_.places)); }
 
   // Adjugate entry (row, col): the cofactor of element (col, row), the sign
   // times the minor's determinant.
@@ -154,8 +152,7 @@ class HandSteps {
   void AddSolve(Step& step) {
     Grid replaced = *r_.matrix1;
     for (int k = 1; k <= r_.size1.rows; ++k) {
-      replaced.SetCells(replaced.FixedCols() + r_.row - 1, replaced.FixedRows() + k - 1,
-                        Cell(*r_.matrix2, k, r_.col));
+      replaced.SetCells(replaced.FixedCols() + r_.row - 1, replaced.FixedRows() + k - 1, Cell(*r_.matrix2, k, r_.col));
     }
     const SubMatrix numerator = WholeMatrix(replaced, r_.size1.rows);
     const std::string numeratorText = zorvel::DeterminantText(numerator, r_.places);
@@ -181,8 +178,7 @@ class HandSteps {
 // Exactly: each value worked out on the cells' exact values.
 class ExactWork {
  public:
-  explicit ExactWork(const StepRequest& r)
-      : r_(r), a_(ReadExactMatrix(*r.matrix1, r.size1.rows, r.size1.cols)) {}
+  explicit ExactWork(const StepRequest& r) : r_(r), a_(ReadExactMatrix(*r.matrix1, r.size1.rows, r.size1.cols)) {}
 
   const ExactInverse& Inverse(bool withInverse) {
     if (!inverse_ || (withInverse && inverse_->adjugate.empty())) inverse_ = InvertExactly(a_, withInverse);

@@ -56,11 +56,11 @@ void OneByOne(Step& step, const SubMatrix& m, int places) {
 
 void TwoByTwo(Step& step, const SubMatrix& m, int places) {
   const ShortText t1 = ComplexMul(m.Element(2, 1), m.Element(1, 2), places);
-  step.Add(m.ElementName(2, 1) + "\xB7" + m.ElementName(1, 2) + " = " + Operand(m.Element(2, 1)) +
-           std::string(kTimes) + Operand(m.Element(1, 2)) + " = " + t1.str());
+  step.Add(m.ElementName(2, 1) + "\xB7" + m.ElementName(1, 2) + " = " + Operand(m.Element(2, 1)) + std::string(kTimes) +
+           Operand(m.Element(1, 2)) + " = " + t1.str());
   const ShortText t2 = ComplexMul(m.Element(1, 1), m.Element(2, 2), places);
-  step.Add(m.ElementName(1, 1) + "\xB7" + m.ElementName(2, 2) + " = " + Operand(m.Element(1, 1)) +
-           std::string(kTimes) + Operand(m.Element(2, 2)) + " = " + t2.str());
+  step.Add(m.ElementName(1, 1) + "\xB7" + m.ElementName(2, 2) + " = " + Operand(m.Element(1, 1)) + std::string(kTimes) +
+           Operand(m.Element(2, 2)) + " = " + t2.str());
   const ShortText result = ComplexSub(t2, t1, places);
   step.Add(Operand(t2) + " - " + Operand(t1) + " = " + result.str());
   step.Add(result.str());

@@ -44,16 +44,24 @@ Complex ComplexMulParts(const Complex& x, const Complex& y) {
 Complex ComplexDivParts(const Complex& x, const Complex& y) {
   if (IsNotANumber(x) || IsNotANumber(y)) return kNotANumber;
   // No scaling or guard: a divisor that reads as 0 is 0/0 in the real part.
-  const double re = RoundToDouble(DivideExtended(Extended{x.re} * y.re + Extended{x.im} * y.im,
-                                                 Extended{y.re} * y.re + Extended{y.im} * y.im));
-  const double im = RoundToDouble(DivideExtended(Extended{-y.im} * x.re + Extended{y.re} * x.im,
-                                                 Extended{y.re} * y.re + Extended{y.im} * y.im));
+  const double re = RoundToDouble(
+      DivideExtended(Extended{x.re} * y.re + Extended{x.im} * y.im, Extended{y.re} * y.re + Extended{y.im} * y.im));
+  const double im = RoundToDouble(
+      DivideExtended(Extended{-y.im} * x.re + Extended{y.re} * x.im, Extended{y.re} * y.re + Extended{y.im} * y.im));
   return {re, im};
 }
 
-ShortText ComplexAdd(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexAddParts>(a, b, places); }
-ShortText ComplexSub(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexSubParts>(a, b, places); }
-ShortText ComplexMul(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexMulParts>(a, b, places); }
-ShortText ComplexDiv(std::string_view a, std::string_view b, int places) { return OnTexts<ComplexDivParts>(a, b, places); }
+ShortText ComplexAdd(std::string_view a, std::string_view b, int places) {
+  return OnTexts<ComplexAddParts>(a, b, places);
+}
+ShortText ComplexSub(std::string_view a, std::string_view b, int places) {
+  return OnTexts<ComplexSubParts>(a, b, places);
+}
+ShortText ComplexMul(std::string_view a, std::string_view b, int places) {
+  return OnTexts<ComplexMulParts>(a, b, places);
+}
+ShortText ComplexDiv(std::string_view a, std::string_view b, int places) {
+  return OnTexts<ComplexDivParts>(a, b, places);
+}
 
 }  // namespace zorvel

@@ -310,7 +310,7 @@ Complex ReadBackComplex(int places, const Complex& parts) {
   const double reValue = hasRe ? RoundedValue(places, re) : 0.0;
   if ((hasIm && std::isnan(imValue)) || (hasRe && std::isnan(reValue))) return kNotANumber;
   const double imRead = im == 1.0 || im == -1.0 ? im : imValue;  // the unit alone, "i" or "-i"
-  if (hasRe && hasIm) return {0.0 + reValue, imRead + 0.0};  // "A+Bi" reads as tail + head
+  if (hasRe && hasIm) return {0.0 + reValue, imRead + 0.0};      // "A+Bi" reads as tail + head
   return {hasRe ? reValue : 0.0, hasIm ? imRead : 0.0};
 }
 

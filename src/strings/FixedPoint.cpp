@@ -11,8 +11,7 @@ namespace {
 static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
               "the texts depend on 80-bit extended precision (x87 long double)");
 
-constexpr std::uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,      10000,
-                                            100000, 1000000, 10000000, 100000000, 1000000000};
+constexpr std::uint32_t kPowersOfTen[10] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 constexpr std::int64_t kTwoTo31 = 2147483648;
 constexpr double kTwoTo63 = 9223372036854775808.0;
 // How far below half a unit a remainder still rounds up: the 10^-6 of a unit
@@ -62,8 +61,8 @@ char* WriteDigits(char* bufferEnd, std::uint32_t n, int minWidth) {
   // as the written number asks, while 0,24645 gives 0,246 at 3. Adding that
   // band before rounding to the nearest integer does both in one step.
   const std::int64_t scale = kPowersOfTen[places];
-  const long double fraction = static_cast<long double>(a) * static_cast<long double>(scale) -
-                               static_cast<long double>(integerPart * scale);
+  const long double fraction =
+      static_cast<long double>(a) * static_cast<long double>(scale) - static_cast<long double>(integerPart * scale);
   std::int64_t units = RoundHalfEven(fraction + kTieBand);
   if (units == scale) {  // the fraction rounded up to a whole unit
     ++integerPart;

@@ -52,8 +52,7 @@ ShortText RealToText(int places, double x) {
 
 std::string StripZeros(std::string_view text) {
   while (text.size() >= 2 && text[0] == '0' && text[1] != ',') text.remove_prefix(1);
-  const bool exponentForm =
-      text.find('E') != std::string_view::npos || text.find("10^") != std::string_view::npos;
+  const bool exponentForm = text.find('E') != std::string_view::npos || text.find("10^") != std::string_view::npos;
   if (!exponentForm && text.find(',') != std::string_view::npos) {
     while (text.size() >= 2 && (text.back() == '0' || text.back() == ' ')) text.remove_suffix(1);
   }
@@ -91,9 +90,7 @@ RealScan ScanReal(std::string_view text) {
   // The first comma is the decimal point; a later comma ends the reading.
   const std::size_t comma = text.find(',');
   const char* const begin = text.data();
-  const auto isPoint = [&](const char* p) {
-    return *p == '.' || static_cast<std::size_t>(p - begin) == comma;
-  };
+  const auto isPoint = [&](const char* p) { return *p == '.' || static_cast<std::size_t>(p - begin) == comma; };
 
   const std::string_view trimmed = TrimControls(text);
   const char* p = trimmed.data();

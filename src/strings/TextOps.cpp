@@ -11,11 +11,10 @@ constexpr std::array<unsigned char, 256> MakeUpperTable() {
   for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
   for (int c = 'a'; c <= 'z'; ++c) table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
   // Windows-1250 letters of Slovak and Czech (and ő, ü): lower -> upper.
-  constexpr unsigned char pairs[][2] = {
-      {154, 138}, {157, 141}, {158, 142}, {190, 188}, {224, 192}, {225, 193}, {228, 196},
-      {229, 197}, {232, 200}, {233, 201}, {236, 204}, {237, 205}, {239, 207}, {242, 210},
-      {243, 211}, {244, 212}, {245, 213}, {248, 216}, {249, 217}, {250, 218}, {252, 220},
-      {253, 221}};
+  constexpr unsigned char pairs[][2] = {{154, 138}, {157, 141}, {158, 142}, {190, 188}, {224, 192}, {225, 193},
+                                        {228, 196}, {229, 197}, {232, 200}, {233, 201}, {236, 204}, {237, 205},
+                                        {239, 207}, {242, 210}, {243, 211}, {244, 212}, {245, 213}, {248, 216},
+                                        {249, 217}, {250, 218}, {252, 220}, {253, 221}};
   for (const auto& pair : pairs) table[pair[0]] = pair[1];
   return table;
 }
@@ -56,8 +55,7 @@ std::string DeleteAll(std::string_view sub, std::string_view text) {
   kept.reserve(text.size());
   for (const char c : text) {
     kept.push_back(c);
-    if (kept.size() >= sub.size() &&
-        std::memcmp(kept.data() + kept.size() - sub.size(), sub.data(), sub.size()) == 0) {
+    if (kept.size() >= sub.size() && std::memcmp(kept.data() + kept.size() - sub.size(), sub.data(), sub.size()) == 0) {
       kept.resize(kept.size() - sub.size());
     }
   }

@@ -91,8 +91,8 @@ QRect AlignLayout::Area() const {
 QRect AlignLayout::Arrange(const QRect& area, bool apply) const {
   int left = area.left();
   int top = area.top();
-  int right = area.left() + area.width();    // one past the last column
-  int bottom = area.top() + area.height();   // one past the last row
+  int right = area.left() + area.width();   // one past the last column
+  int bottom = area.top() + area.height();  // one past the last row
   const auto place = [apply](const Entry& entry, int x, int y, int w, int h) {
     if (apply) entry.item->widget()->setGeometry(x, y, std::max(0, w), std::max(0, h));
   };

@@ -84,8 +84,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
   StyleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
   if (shown.isEmpty()) return;
   const bool enabled = (cell.state & QStyle::State_Enabled) != 0;
-  const QPalette::ColorGroup group =
-      !enabled ? QPalette::Disabled : (cell.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
+  const QPalette::ColorGroup group = !enabled                              ? QPalette::Disabled
+                                     : (cell.state & QStyle::State_Active) ? QPalette::Normal
+                                                                           : QPalette::Inactive;
   const bool selected = (cell.state & QStyle::State_Selected) != 0;
   const int baseline = area.top() + (area.height() - cell.fontMetrics.height()) / 2 + cell.fontMetrics.ascent();
   painter->save();

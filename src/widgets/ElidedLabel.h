@@ -38,7 +38,7 @@ class ElidedLabel : public QLabel {
   void Speak();
 
   QString fullText_;
-  int rightMargin_ = -1;  // not stretched
+  int rightMargin_ = -1;               // not stretched
   std::optional<QString> spokenLead_;  // nothing: the name set on the label
 };
 

@@ -46,8 +46,8 @@ void RunThen(Action&& action, After&& after) {
 template <typename Handler>
 auto Guarded(Handler handler) {
   // Constrained, so that connect() finds how many arguments the handler takes.
-  return [handler = std::move(handler)](auto&&... args) mutable -> void
-           requires std::is_invocable_v<Handler&, decltype(args)...> {
+  return [handler = std::move(handler)](
+             auto&&... args) mutable -> void requires std::is_invocable_v<Handler&, decltype(args)...> {
     RunGuarded([&] { handler(std::forward<decltype(args)>(args)...); });
   };
 }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QRegion>
 #include <QPalette>
+#include <QRegion>
 
 namespace zorvel {
 

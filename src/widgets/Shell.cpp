@@ -22,8 +22,8 @@ ShellHook* InstallShellHook(ShellHook* hook) {
   return previous;
 }
 
-void ShellExecute(QWidget* owner, const QString& verb, const QString& file,
-                  const QString& parameters, const QString& directory, int show) {
+void ShellExecute(QWidget* owner, const QString& verb, const QString& file, const QString& parameters,
+                  const QString& directory, int show) {
   installed->Execute(ShellCall{owner, verb, file, parameters, directory, show});
 }
 

@@ -31,7 +31,7 @@ ShellHook* InstallShellHook(ShellHook* hook);
 
 // Opens `file` (a URL) with the desktop's default handler. Only the file is
 // used on this platform; the result is not reported, as nobody examines it.
-void ShellExecute(QWidget* owner, const QString& verb, const QString& file,
-                  const QString& parameters, const QString& directory, int show);
+void ShellExecute(QWidget* owner, const QString& verb, const QString& file, const QString& parameters,
+                  const QString& directory, int show);
 
 }  // namespace zorvel

@@ -1,7 +1,7 @@
 #include "SpinEdit.h"
 
-#include "HandlerGuard.h"
 #include "Cp1250.h"
+#include "HandlerGuard.h"
 #include "NumberText.h"
 #include "TextUndoKeys.h"
 

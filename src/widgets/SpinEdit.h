@@ -54,7 +54,7 @@ class SpinEdit : public QWidget {
  private:
   [[nodiscard]] int Clamped(int value) const;
   void TextChanged();
-  void Step(int delta);          // the arrows: Value() plus or minus one
+  void Step(int delta);               // the arrows: Value() plus or minus one
   bool KeyPressed(QKeyEvent* event);  // true when the key is used up
   void FitHeight();
 

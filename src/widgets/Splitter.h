@@ -34,9 +34,9 @@ class Splitter : public QWidget {
   Align align_;
   QPointer<QWidget> target_;
   bool dragging_ = false;
-  int startPos_ = 0;      // global mouse coordinate along the drag direction
+  int startPos_ = 0;  // global mouse coordinate along the drag direction
   int startExtent_ = 0;
-  int startClient_ = 0;   // client span along the drag direction
+  int startClient_ = 0;  // client span along the drag direction
 };
 
 }  // namespace zorvel

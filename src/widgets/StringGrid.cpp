@@ -346,7 +346,8 @@ void StringGrid::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Announced once the drop is over: opening the file may show a message
   // box, which must not hold up the program the file was dragged from.
-  QMetaObject::invokeMethod(this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {

@@ -38,7 +38,8 @@ bool TextUndoKeys::eventFilter(QObject* watched, QEvent* event) {
   auto* key = static_cast<QKeyEvent*>(event);
   const TextStep step = StepOf(*key);
   if (step == TextStep::None) return false;
-  const bool own = !edit_->isReadOnly() && (step == TextStep::Undo ? edit_->isUndoAvailable() : edit_->isRedoAvailable());
+  const bool own =
+      !edit_->isReadOnly() && (step == TextStep::Undo ? edit_->isUndoAvailable() : edit_->isRedoAvailable());
   if (event->type() == QEvent::ShortcutOverride) {
     // Taken: the key comes to the field as a key press. Left: the window's
     // shortcut acts.

@@ -57,13 +57,20 @@ class CalculationsTest : public QObject {
     QTest::addColumn<QList<QStringList>>("matrix");
     QTest::addColumn<QString>("determinant");
     QTest::addColumn<QString>("reciprocal");  // empty: hidden
-    QTest::newRow("real") << Matrix({{"1", "2"}, {"3", "4"}}) << "-2" << "-0,5";
-    QTest::newRow("zero") << Matrix({{"1", "2"}, {"2", "4"}}) << "0" << "";
-    QTest::newRow("imaginary unit") << Matrix({{"i", "0"}, {"0", "1"}}) << "i" << "-i";
-    QTest::newRow("complex") << Matrix({{"2+3i", "0"}, {"0", "1"}}) << "2+3i" << "0,154-0,231i";
-    QTest::newRow("1x1 is its value, written") << Matrix({{"2,50"}}) << "2,5" << "0,4";
-    QTest::newRow("1x1 reads as zero") << Matrix({{"5i-5i"}}) << "0" << "";
-    QTest::newRow("rounded at every step, 2 places") << Matrix({{"0,3", "0,41"}, {"0,09", "0,677"}}) << "0,16" << "6,25";
+    QTest::newRow("real") << Matrix({{"1", "2"}, {"3", "4"}}) << "-2"
+                          << "-0,5";
+    QTest::newRow("zero") << Matrix({{"1", "2"}, {"2", "4"}}) << "0"
+                          << "";
+    QTest::newRow("imaginary unit") << Matrix({{"i", "0"}, {"0", "1"}}) << "i"
+                                    << "-i";
+    QTest::newRow("complex") << Matrix({{"2+3i", "0"}, {"0", "1"}}) << "2+3i"
+                             << "0,154-0,231i";
+    QTest::newRow("1x1 is its value, written") << Matrix({{"2,50"}}) << "2,5"
+                                               << "0,4";
+    QTest::newRow("1x1 reads as zero") << Matrix({{"5i-5i"}}) << "0"
+                                       << "";
+    QTest::newRow("rounded at every step, 2 places") << Matrix({{"0,3", "0,41"}, {"0,09", "0,677"}}) << "0,16"
+                                                     << "6,25";
     QTest::newRow("too large is not a number") << Matrix({{"65536", "0"}, {"0", "32768"}}) << kTooLarge << kTooLarge;
   }
   void determinantStripShowsTheDeterminantAndItsReciprocal() {

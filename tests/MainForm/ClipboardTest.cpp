@@ -129,7 +129,8 @@ class ClipboardTest : public QObject {
     QTest::keyClick(pole1, Qt::Key_Delete);
     QCOMPARE(window->RecalculationCount(), before + 1);
     QCOMPARE(ShownMatrix(pole1), QList<QStringList>({{"1", "", ""}, {"4", "", ""}, {"7", "8", "9"}}));
-    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), QList<QStringList>({{"1", "0", "0"}, {"4", "0", "0"}, {"7", "8", "9"}}));
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")),
+             QList<QStringList>({{"1", "0", "0"}, {"4", "0", "0"}, {"7", "8", "9"}}));
   }
 
   void resultGridsRefusePasteAndDelete() {

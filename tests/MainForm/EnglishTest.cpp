@@ -38,9 +38,9 @@ class EnglishTest : public QObject {
 
   // Each message of the core has its English text.
   void everyCoreMessageIsTranslated() {
-    for (const std::string_view message : {kDeterminantImpossible, kInverseNotSquare, kInverseImpossible,
-                                           kInverseDeterminantZero, kSumSizesDiffer, kProductImpossible,
-                                           kProductSizesDiffer}) {
+    for (const std::string_view message :
+         {kDeterminantImpossible, kInverseNotSquare, kInverseImpossible, kInverseDeterminantZero, kSumSizesDiffer,
+          kProductImpossible, kProductSizesDiffer}) {
       QVERIFY2(ShownCoreText(message) != FromCp1250(message), qPrintable(FromCp1250(message)));
     }
   }

@@ -51,12 +51,15 @@ class ErrorsAndLimitsTest : public QObject {
     QTest::addColumn<QString>("reciprocal");
     const QString invalid = QStringLiteral("Invalid floating point operation.");
     const QString overflow = QStringLiteral("Floating point overflow.");
-    QTest::newRow("inverse too large to write") << 0 << Matrix({{"1", "2"}, {"3", "4"}})
-                                                << Matrix({{"1E19", "1"}, {"1", "0"}}) << invalid << "-1" << "-1";
-    QTest::newRow("1 x 1 determinant too large to write") << 1 << Matrix({{"1"}}) << Matrix({{"1E308"}}) << invalid
-                                                          << "" << "";
-    QTest::newRow("determinant overflows") << 3 << Matrix({{"1", "2"}, {"3", "4"}})
-                                           << Matrix({{"1", "1E200"}, {"1E200", "1"}}) << overflow << "" << "";
+    QTest::newRow("inverse too large to write")
+        << 0 << Matrix({{"1", "2"}, {"3", "4"}}) << Matrix({{"1E19", "1"}, {"1", "0"}}) << invalid << "-1"
+        << "-1";
+    QTest::newRow("1 x 1 determinant too large to write")
+        << 1 << Matrix({{"1"}}) << Matrix({{"1E308"}}) << invalid << ""
+        << "";
+    QTest::newRow("determinant overflows")
+        << 3 << Matrix({{"1", "2"}, {"3", "4"}}) << Matrix({{"1", "1E200"}, {"1E200", "1"}}) << overflow << ""
+        << "";
   }
   void noOldResultStaysAfterAnError() {
     QFETCH(int, operation);
@@ -126,7 +129,7 @@ class ErrorsAndLimitsTest : public QObject {
     StringGrid* pole1 = Pole(*window, "Pole1");
     const MessageCatcher catcher;
     TypeCell(pole1, 1, 1, "12");
-    QTest::keyClick(pole1, Qt::Key_Return);  // opens the cell
+    QTest::keyClick(pole1, Qt::Key_Return);                        // opens the cell
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // and closes it
     QApplication::processEvents();
     QTest::keyClick(pole1, Qt::Key_F2);

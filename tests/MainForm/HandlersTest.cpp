@@ -63,9 +63,15 @@ class HandlersTest : public QObject {
     QTest::addColumn<QString>("spin");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("rows") << "SpinEdit1" << "25" << "20";
-    QTest::newRow("columns") << "SpinEdit2" << "99" << "10";
-    QTest::newRow("far too many") << "SpinEdit3" << "99999999999" << "20";
+    QTest::newRow("rows") << "SpinEdit1"
+                          << "25"
+                          << "20";
+    QTest::newRow("columns") << "SpinEdit2"
+                             << "99"
+                             << "10";
+    QTest::newRow("far too many") << "SpinEdit3"
+                                  << "99999999999"
+                                  << "20";
   }
   void aSizeAboveTheMaximumIsClampedAtOnce() {
     QFETCH(QString, spin);
@@ -171,12 +177,18 @@ class HandlersTest : public QObject {
     QTest::addColumn<bool>("replace");  // replace the 3 in the field, or append to it
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("34 is 9") << false << "4" << "9";
-    QTest::newRow("30 is 9") << false << "0" << "9";
-    QTest::newRow("0 is 2") << true << "0" << "2";
-    QTest::newRow("emptied is 2") << true << "" << "2";
-    QTest::newRow("pasted letters are 2") << true << "x" << "2";
-    QTest::newRow("pasted 3x is 3") << false << "x" << "3";
+    QTest::newRow("34 is 9") << false << "4"
+                             << "9";
+    QTest::newRow("30 is 9") << false << "0"
+                             << "9";
+    QTest::newRow("0 is 2") << true << "0"
+                            << "2";
+    QTest::newRow("emptied is 2") << true << ""
+                                  << "2";
+    QTest::newRow("pasted letters are 2") << true << "x"
+                                          << "2";
+    QTest::newRow("pasted 3x is 3") << false << "x"
+                                    << "3";
   }
   void decimalPlacesStayWithinTwoToNine() {
     QFETCH(bool, replace);
@@ -214,10 +226,14 @@ class HandlersTest : public QObject {
   void columnWidthsFollowThePartnerGrid_data() {
     QTest::addColumn<QString>("dragged");
     QTest::addColumn<QString>("partner");
-    QTest::newRow("matrix 1 to matrix 2") << "Pole1" << "Pole2";
-    QTest::newRow("matrix 2 to matrix 1") << "Pole2" << "Pole1";
-    QTest::newRow("adjugate to inverse") << "Pole3" << "Pole4";
-    QTest::newRow("inverse to adjugate") << "Pole4" << "Pole3";
+    QTest::newRow("matrix 1 to matrix 2") << "Pole1"
+                                          << "Pole2";
+    QTest::newRow("matrix 2 to matrix 1") << "Pole2"
+                                          << "Pole1";
+    QTest::newRow("adjugate to inverse") << "Pole3"
+                                         << "Pole4";
+    QTest::newRow("inverse to adjugate") << "Pole4"
+                                         << "Pole3";
   }
   void columnWidthsFollowThePartnerGrid() {
     QFETCH(QString, dragged);

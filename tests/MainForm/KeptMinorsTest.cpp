@@ -123,7 +123,8 @@ const QList<QStringList> kComplex5x5 = Matrix({{"2", "1-i", "0,5", "3i", "-1"},
                                                {"0", "4i", "-2,75", "1+i", "2"},
                                                {"3-i", "0,125", "1", "-i", "5"},
                                                {"-1", "2", "0,3333", "4", "1-2i"}});
-const QList<QStringList> kReal4x4 = Matrix({{"2", "1", "0", "1"}, {"1", "3", "2", "0"}, {"0", "2", "4", "1"}, {"1", "0", "1", "2"}});
+const QList<QStringList> kReal4x4 =
+    Matrix({{"2", "1", "0", "1"}, {"1", "3", "2", "0"}, {"0", "2", "4", "1"}, {"1", "0", "1", "2"}});
 
 }  // namespace
 
@@ -138,33 +139,54 @@ class KeptMinorsTest : public QObject {
     QTest::addColumn<QList<QStringList>>("matrix1");
     QTest::addColumn<QList<QStringList>>("matrix2");
     QTest::addColumn<QList<Step>>("steps");
-    QTest::newRow("typing in one cell after another") << 0
-        << kComplex5x5 << kReal4x4
+    QTest::newRow("typing in one cell after another")
+        << 0 << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 2, 3, "-3,25+1,5i"), Type(1, 5, 5, "0,125"), Type(1, 1, 1, "7i"), Type(1, 2, 3, "")};
-    QTest::newRow("a cell set back to its old text") << 0
-        << kComplex5x5 << kReal4x4 << QList<Step>{Type(1, 3, 4, "9"), Type(1, 3, 4, "1+i"), Type(1, 3, 4, "9")};
-    QTest::newRow("swaps with edits between") << 0
-        << kComplex5x5 << kReal4x4
+    QTest::newRow("a cell set back to its old text")
+        << 0 << kComplex5x5 << kReal4x4 << QList<Step>{Type(1, 3, 4, "9"), Type(1, 3, 4, "1+i"), Type(1, 3, 4, "9")};
+    QTest::newRow("swaps with edits between")
+        << 0 << kComplex5x5 << kReal4x4
         << QList<Step>{Swap(), Type(1, 3, 2, "1-i"), Swap(), Type(1, 4, 1, "-2"), Type(2, 1, 1, "6"), Swap()};
-    QTest::newRow("places and sizes") << 0
-        << kReal4x4 << kComplex5x5
-        << QList<Step>{Places("9"), Type(1, 2, 2, "1,123456789i"), Size(1, 5, 5), Type(1, 5, 5, "1"),
-                       Places("2"), Type(1, 1, 4, "0,005"), Size(1, 3, 3), Size(1, 4, 4)};
-    QTest::newRow("the determinant becomes zero and comes back") << 0
-        << kReal4x4 << kReal4x4
+    QTest::newRow("places and sizes") << 0 << kReal4x4 << kComplex5x5
+                                      << QList<Step>{Places("9"),   Type(1, 2, 2, "1,123456789i"),
+                                                     Size(1, 5, 5), Type(1, 5, 5, "1"),
+                                                     Places("2"),   Type(1, 1, 4, "0,005"),
+                                                     Size(1, 3, 3), Size(1, 4, 4)};
+    QTest::newRow("the determinant becomes zero and comes back")
+        << 0 << kReal4x4 << kReal4x4
         << QList<Step>{Type(1, 4, 1, "2"), Type(1, 4, 2, "1"), Type(1, 4, 3, "0"), Type(1, 4, 4, "1"),
                        Type(1, 4, 4, "3")};
-    QTest::newRow("undo and redo between edits") << 0
-        << kComplex5x5 << kReal4x4
-        << QList<Step>{Type(1, 2, 3, "5"), Type(1, 4, 4, "-i"), Undo(), Undo(), Redo(), Type(1, 1, 1, "2"),
-                       Swap(), Undo(), Size(1, 4, 4), Undo(), Redo(), Places("7"), Undo(), Undo(), Redo()};
-    QTest::newRow("through an error and back") << 0
-        << kComplex5x5 << kReal4x4
+    QTest::newRow("undo and redo between edits") << 0 << kComplex5x5 << kReal4x4
+                                                 << QList<Step>{Type(1, 2, 3, "5"),
+                                                                Type(1, 4, 4, "-i"),
+                                                                Undo(),
+                                                                Undo(),
+                                                                Redo(),
+                                                                Type(1, 1, 1, "2"),
+                                                                Swap(),
+                                                                Undo(),
+                                                                Size(1, 4, 4),
+                                                                Undo(),
+                                                                Redo(),
+                                                                Places("7"),
+                                                                Undo(),
+                                                                Undo(),
+                                                                Redo()};
+    QTest::newRow("through an error and back")
+        << 0 << kComplex5x5 << kReal4x4
         << QList<Step>{Type(1, 3, 1, "1E200"), Type(1, 3, 1, "4"), Type(1, 5, 5, "1E200"), Type(1, 2, 2, "1"),
                        Type(1, 5, 5, "-1")};
     QTest::newRow("solving, with edits in both matrices") << 4 << kComplex5x5 << kReal4x4
-        << QList<Step>{Size(2, 5, 2), Type(2, 5, 1, "7"), Type(1, 2, 2, "i"), Type(2, 1, 2, "-0,5"),
-                       Places("5"), Type(1, 5, 1, "2+i"), Size(2, 5, 3), Type(2, 3, 3, "1-i"), Undo(), Redo()};
+                                                          << QList<Step>{Size(2, 5, 2),
+                                                                         Type(2, 5, 1, "7"),
+                                                                         Type(1, 2, 2, "i"),
+                                                                         Type(2, 1, 2, "-0,5"),
+                                                                         Places("5"),
+                                                                         Type(1, 5, 1, "2+i"),
+                                                                         Size(2, 5, 3),
+                                                                         Type(2, 3, 3, "1-i"),
+                                                                         Undo(),
+                                                                         Redo()};
   }
   void eachStepShowsWhatAFreshWindowShows() {
     QFETCH(int, operation);
@@ -189,8 +211,8 @@ class KeptMinorsTest : public QObject {
       const auto fresh = FreshCopy(*window);
       const Results kept = WhatIsShown(*window);
       const Results expected = WhatIsShown(*fresh);
-      QVERIFY2(kept == expected, QByteArray("step ") + QByteArray::number(i) + ": " + Describe(kept) +
-                                     "\nexpected " + Describe(expected));
+      QVERIFY2(kept == expected, QByteArray("step ") + QByteArray::number(i) + ": " + Describe(kept) + "\nexpected " +
+                                     Describe(expected));
     }
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join(QLatin1Char('\n'))));
   }

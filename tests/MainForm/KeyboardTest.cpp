@@ -197,15 +197,24 @@ class KeyboardTest : public QObject {
   void screenReadersHearSlovakNames_data() {
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Pole1") << "Pole1" << "Matica 1";
-    QTest::newRow("Pole5") << "Pole5" << "Výsledná matica";
-    QTest::newRow("SpinEdit1") << "SpinEdit1" << "Počet riadkov matice 1";
-    QTest::newRow("SpinEdit4") << "SpinEdit4" << "Počet stĺpcov matice 2";
-    QTest::newRow("DesM") << "DesM" << "Počet desatinných miest";
-    QTest::newRow("SpeedButton1") << "SpeedButton1" << "Vymeniť matice";
-    QTest::newRow("ButtonHore") << "ButtonHore" << "Skopírovať inverznú maticu do matice 2";
-    QTest::newRow("SpeedButton2") << "SpeedButton2" << "O programe";
-    QTest::newRow("Determinant1") << "Determinant1" << "Determinant: 0";  // with its value
+    QTest::newRow("Pole1") << "Pole1"
+                           << "Matica 1";
+    QTest::newRow("Pole5") << "Pole5"
+                           << "Výsledná matica";
+    QTest::newRow("SpinEdit1") << "SpinEdit1"
+                               << "Počet riadkov matice 1";
+    QTest::newRow("SpinEdit4") << "SpinEdit4"
+                               << "Počet stĺpcov matice 2";
+    QTest::newRow("DesM") << "DesM"
+                          << "Počet desatinných miest";
+    QTest::newRow("SpeedButton1") << "SpeedButton1"
+                                  << "Vymeniť matice";
+    QTest::newRow("ButtonHore") << "ButtonHore"
+                                << "Skopírovať inverznú maticu do matice 2";
+    QTest::newRow("SpeedButton2") << "SpeedButton2"
+                                  << "O programe";
+    QTest::newRow("Determinant1") << "Determinant1"
+                                  << "Determinant: 0";  // with its value
   }
   void screenReadersHearSlovakNames() {
     QFETCH(QString, widget);

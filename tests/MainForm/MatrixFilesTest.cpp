@@ -128,7 +128,8 @@ class MatrixFilesTest : public QObject {
     QCOMPARE(ShownMatrix(pole1), shown.isEmpty() ? Rows(3, QStringList(3, "9")) : shown);
     QCOMPARE(RowHeaders(pole1).size(), shown.isEmpty() ? 3 : shown.size());
     QCOMPARE(window->RecalculationCount(), recalculations + (shown.isEmpty() ? 0 : 1));
-    QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message.arg(QDir::toNativeSeparators(path))});
+    QCOMPARE(dialogs.messages,
+             message.isEmpty() ? QStringList() : QStringList{message.arg(QDir::toNativeSeparators(path))});
   }
 
   void aFileThatCannotBeWrittenIsNamedAndNothingIsLeft_data() {
@@ -146,7 +147,8 @@ class MatrixFilesTest : public QObject {
     const auto window = OpenWindow();
     FromMenu(Pole(*window, "Pole5"), dialogs, "Uložiť výsledok…", path);
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages.front().startsWith(QStringLiteral("Súbor „%1“ sa nedá uložiť: ").arg(QDir::toNativeSeparators(path))));
+    QVERIFY(dialogs.messages.front().startsWith(
+        QStringLiteral("Súbor „%1“ sa nedá uložiť: ").arg(QDir::toNativeSeparators(path))));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.tsv"});  // no temporary file left
     QCOMPARE(ReadBytes(dir.filePath("a.tsv")), QByteArray("1\n"));
   }
@@ -156,8 +158,9 @@ class MatrixFilesTest : public QObject {
     QTest::addColumn<Rows>("shown");  // none: the drop is refused
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("tsv") << "a.tsv" << Rows{{"1", "2"}} << QStringList();
-    QTest::newRow("csv in capitals, its tab a space") << "A.CSV" << Rows{{"1 2"}} << QStringList{
-        "Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami."};
+    QTest::newRow("csv in capitals, its tab a space")
+        << "A.CSV" << Rows{{"1 2"}}
+        << QStringList{"Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami."};
     QTest::newRow("another suffix") << "a.txt" << Rows() << QStringList();
   }
   void aFileDroppedOnAnInputGridOpensThere() {
@@ -178,8 +181,9 @@ class MatrixFilesTest : public QObject {
   void eachGridsMenuListsItsItems_data() {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<QStringList>("items");
-    const QStringList common{"Späť\tCtrl+Z (off)", "Znova\tCtrl+Y (off)", "", "Kopírovať\tCtrl+C",
-                             "Kopírovať s desatinnou bodkou", "Kopírovať ako LaTeX", "Kopírovať ako Markdown"};
+    const QStringList common{"Späť\tCtrl+Z (off)",    "Znova\tCtrl+Y (off)",           "",
+                             "Kopírovať\tCtrl+C",     "Kopírovať s desatinnou bodkou", "Kopírovať ako LaTeX",
+                             "Kopírovať ako Markdown"};
     const QString saveCalculation = "Uložiť výpočet…\tCtrl+S";
     const QString fit = QStringLiteral("Prispôsobiť šírku stĺpcov\tCtrl+Shift+W");
     QTest::newRow("Pole1") << "Pole1"

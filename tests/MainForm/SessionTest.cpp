@@ -2,9 +2,9 @@
 // again; --fresh and settings that cannot be read start as always; a value
 // damaged by hand is left out and the rest comes back.
 
-#include <QCommandLineParser>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,7 +41,8 @@ std::unique_ptr<TMain> Start(const QString& path, const QStringList& arguments =
 
 QStringList Input(const TMain& window) {
   QStringList lines;
-  for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "DesM"}) lines << Spin(window, name)->Text();
+  for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "DesM"})
+    lines << Spin(window, name)->Text();
   lines << Find<QComboBox>(window, "ComboBox1")->currentText() << Label(window, "Label21")->text();
   for (const char* name : {"Pole1", "Pole2", "Pole5"}) {
     for (const QStringList& row : ShownMatrix(Pole(window, name))) lines << row.join(u'|');
@@ -85,7 +86,8 @@ class SessionTest : public QObject {
     QCOMPARE(RowHeaders(Pole(*window, "Pole2")), QStringList({"1", "2", "3"}));
     QCOMPARE(Label(*window, "Label21")->text(), QStringLiteral("Zaokrúhľovať na             desatinných miest"));
     QVERIFY(Find<QCheckBox>(*window, "CheckBoxPresne")->isChecked());
-    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), Rows({{"7,5-i", "11-2i"}, {"21,25-i", "25,5+2,25i"}}));  // the product
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")),
+             Rows({{"7,5-i", "11-2i"}, {"21,25-i", "25,5+2,25i"}}));  // the product
     QCOMPARE(Pole(*window, "Pole1")->grid().ColWidths(2) + Pole(*window, "Pole5")->grid().ColWidths(1), 77 + 55);
     QCOMPARE(window->size(), QSize(810, 530));
     QCOMPARE(window->History().Steps().count(), 0);
@@ -99,7 +101,11 @@ class SessionTest : public QObject {
     QTest::newRow("--fresh") << QByteArray("kept") << QStringList{"--fresh"};
     QTest::newRow("no settings") << QByteArray() << QStringList();
     QTest::newRow("settings that cannot be read") << QByteArray("[matrix1\nrows=2\n") << QStringList();
-    QTest::newRow("binary garbage") << QByteArray("\x7f" "ELF\x02\0\0[\xff\xfe=", 11) << QStringList();
+    QTest::newRow("binary garbage") << QByteArray(
+                                           "\x7f"
+                                           "ELF\x02\0\0[\xff\xfe=",
+                                           11)
+                                    << QStringList();
   }
   void theWindowStartsAsAlways() {
     QFETCH(QByteArray, file);
@@ -137,15 +143,26 @@ class SessionTest : public QObject {
     QTest::addColumn<QString>("spin");
     QTest::addColumn<QString>("shown");  // the spin edit's text
     QTest::addColumn<Rows>("matrix1");
-    QTest::newRow("rows 300") << "[matrix1] rows=300" << "SpinEdit1" << "20" << kMatrix1 + Rows(18, QStringList(3));
-    QTest::newRow("rows as a word") << "[matrix1] rows=dva" << "SpinEdit1" << "3" << kMatrix1 + Rows(1, QStringList(3));
-    QTest::newRow("operation 7") << "[calculation] operation=7" << "SpinEdit1" << "2" << kMatrix1;
-    QTest::newRow("a ragged matrix") << "[matrix1] cells=1\\t2\\t3\\t4\\n5\\n\\n\\n" << "SpinEdit1" << "2"
-                                     << Rows{{"1", "2", "3"}, {"5", "", ""}};
-    QTest::newRow("a huge matrix") << "[matrix1] cells=" + QString(6 * 32768 + 1, u'x') << "SpinEdit2" << "3"
-                                   << Rows(2, QStringList(3));
-    QTest::newRow("geometry") << "[window] geometry=@ByteArray(nonsense)" << "DesM" << "5" << kMatrix1;
-    QTest::newRow("column widths") << "[columnWidths] Pole1=a, -5, 99999" << "DesM" << "5" << kMatrix1;
+    QTest::newRow("rows 300") << "[matrix1] rows=300"
+                              << "SpinEdit1"
+                              << "20" << kMatrix1 + Rows(18, QStringList(3));
+    QTest::newRow("rows as a word") << "[matrix1] rows=dva"
+                                    << "SpinEdit1"
+                                    << "3" << kMatrix1 + Rows(1, QStringList(3));
+    QTest::newRow("operation 7") << "[calculation] operation=7"
+                                 << "SpinEdit1"
+                                 << "2" << kMatrix1;
+    QTest::newRow("a ragged matrix") << "[matrix1] cells=1\\t2\\t3\\t4\\n5\\n\\n\\n"
+                                     << "SpinEdit1"
+                                     << "2" << Rows{{"1", "2", "3"}, {"5", "", ""}};
+    QTest::newRow("a huge matrix") << "[matrix1] cells=" + QString(6 * 32768 + 1, u'x') << "SpinEdit2"
+                                   << "3" << Rows(2, QStringList(3));
+    QTest::newRow("geometry") << "[window] geometry=@ByteArray(nonsense)"
+                              << "DesM"
+                              << "5" << kMatrix1;
+    QTest::newRow("column widths") << "[columnWidths] Pole1=a, -5, 99999"
+                                   << "DesM"
+                                   << "5" << kMatrix1;
   }
   void aValueDamagedByHandIsLeftOut() {
     QFETCH(QString, line);
@@ -161,7 +178,8 @@ class SessionTest : public QObject {
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     file.close();
     const QString key = line.section(u' ', 1).section(u'=', 0, 0);
-    for (qsizetype i = lines.indexOf(line.section(u' ', 0, 0)) + 1; i < lines.size() && !lines[i].startsWith(u'['); ++i) {
+    for (qsizetype i = lines.indexOf(line.section(u' ', 0, 0)) + 1; i < lines.size() && !lines[i].startsWith(u'[');
+         ++i) {
       if (lines[i].startsWith(key + u'=')) lines[i] = line.section(u' ', 1);
     }
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

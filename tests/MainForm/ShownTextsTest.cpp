@@ -9,8 +9,8 @@
 #include "Determinant.h"
 #include "MouseSteps.h"
 #include "PlatformRecorders.h"
-#include "WidgetTestMain.h"
 #include "WarningColour.h"
+#include "WidgetTestMain.h"
 #include "WindowDriver.h"
 
 using namespace zorvel;
@@ -75,7 +75,7 @@ class ShownTextsTest : public QObject {
     QCOMPARE(ReadToolTip(Label(*window, "Determinant3")->toolTip()), tooLarge);
     TypeCell(Pole(*window, "Pole1"), 1, 1, "<u>42</u>");
     QCOMPARE(Value(*window, "Determinant1"), QStringLiteral("0"));  // what the cell reads as
-    StringGrid* pole1 = Pole(*window, "Pole1");  // the cell itself is marked as not read whole
+    StringGrid* pole1 = Pole(*window, "Pole1");                     // the cell itself is marked as not read whole
     const QString cellTip = pole1->model()->data(pole1->model()->index(0, 0), Qt::ToolTipRole).toString();
     QCOMPARE(ReadToolTip(cellTip), QStringLiteral("Čítané ako 0"));
   }
@@ -83,11 +83,16 @@ class ShownTextsTest : public QObject {
   void aCellNotReadWholeIsMarkedWithWhatItIsReadAs_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("readAs");  // empty: read whole, not marked
-    QTest::newRow("letters") << "abc" << "Čítané ako 0";
-    QTest::newRow("a second separator") << "1,5.2" << "Čítané ako 15";
-    QTest::newRow("brackets") << "(1+i)" << "Čítané ako i";
-    QTest::newRow("j for i") << "2+3j" << "Čítané ako 2";
-    QTest::newRow("a fraction") << "1/2" << "Čítané ako 1";
+    QTest::newRow("letters") << "abc"
+                             << "Čítané ako 0";
+    QTest::newRow("a second separator") << "1,5.2"
+                                        << "Čítané ako 15";
+    QTest::newRow("brackets") << "(1+i)"
+                              << "Čítané ako i";
+    QTest::newRow("j for i") << "2+3j"
+                             << "Čítané ako 2";
+    QTest::newRow("a fraction") << "1/2"
+                                << "Čítané ako 1";
     for (const char* whole : {"", "2", "-2,5", "2.5", "1E3", "i", "-i", "3i", "2+3i", "2-i", "-0,5+2,5i"}) {
       QTest::newRow(*whole != 0 ? whole : "empty") << whole << "";
     }

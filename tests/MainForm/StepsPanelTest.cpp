@@ -19,7 +19,8 @@ class StepsPanelTest : public QObject {
   void followsWhatTheUserPointsAtAndOpensWithTheKeys() {
     const auto window = OpenWindow();
     SetSize(*window, 1, 4, 4);
-    TypeMatrix(Pole(*window, "Pole1"), {{"2", "1", "0", "i"}, {"1", "1+i", "0", "0"}, {"0", "2", "i", "1"}, {"1", "0", "0", "3"}});
+    TypeMatrix(Pole(*window, "Pole1"),
+               {{"2", "1", "0", "i"}, {"1", "1+i", "0", "0"}, {"0", "2", "i", "1"}, {"1", "0", "0", "3"}});
     StepsPanel& steps = window->Steps();
     Panel* pane = PanelNamed(*window, "StepsPanel");
     QVERIFY(pane->isHidden());

@@ -25,7 +25,8 @@ QStringList Snapshot(const TMain& window) {
     lines << RowHeaders(pole).join(u' ') << ColumnHeaders(pole).join(u' ');
     for (int cell = 0; cell < 200; ++cell) lines << Shown(pole, cell % 10 + 1, cell / 10 + 1);
   }
-  for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "DesM"}) lines << Spin(window, name)->Text();
+  for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "DesM"})
+    lines << Spin(window, name)->Text();
   lines << Find<QComboBox>(window, "ComboBox1")->currentText() << Label(window, "Label21")->text();
   lines << (Find<QCheckBox>(window, "CheckBoxPresne")->isChecked() ? "exact" : "by hand");
   if (PanelNamed(window, "PanelVypocet")->isHidden()) {
@@ -58,7 +59,7 @@ class UndoTest : public QObject {
         [&] { TypeCell(Pole(*window, "Pole1"), 2, 2, "5+i"); },
         [&] { Paste(Pole(*window, "Pole2"), 3, 3, "1\t2\n3\t-2,5i\n"); },  // grows matrix 2 to 4 x 4
         [&] { QTest::mouseClick(Find<QToolButton>(*window, "SpeedButton1"), Qt::LeftButton); },
-        [&] { TypeSpin(Spin(*window, "SpinEdit3"), "2"); },  // hides rows of the old matrix 1
+        [&] { TypeSpin(Spin(*window, "SpinEdit3"), "2"); },   // hides rows of the old matrix 1
         [&] { TypeSpin(Spin(*window, "SpinEdit1"), "12"); },  // "1", then "12": one step
         [&] { ChooseOperation(*window, 0); },
         [&] { TypeSpin(Spin(*window, "DesM"), "5"); },
@@ -77,7 +78,8 @@ class UndoTest : public QObject {
     }
     for (int i = 1; i < states.size(); ++i) {
       const int before = window->RecalculationCount();
-      Press(*window, i % 2 ? Qt::Key_Y : Qt::Key_Z, i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+      Press(*window, i % 2 ? Qt::Key_Y : Qt::Key_Z,
+            i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
       QCOMPARE(window->RecalculationCount(), before + 1);
       QCOMPARE(Snapshot(*window), states[i]);
     }
@@ -87,7 +89,8 @@ class UndoTest : public QObject {
     const auto window = OpenWindow();
     StringGrid* pole1 = Pole(*window, "Pole1");
     QString text;
-    for (int cell = 0; cell < 100; ++cell) text += QStringLiteral("%1,5-%2i").arg(cell).arg(cell % 7) + (cell % 10 == 9 ? u'\n' : u'\t');
+    for (int cell = 0; cell < 100; ++cell)
+      text += QStringLiteral("%1,5-%2i").arg(cell).arg(cell % 7) + (cell % 10 == 9 ? u'\n' : u'\t');
     Paste(pole1, 1, 1, text);
     const QList<QStringList> typed = ShownMatrix(pole1);
     QTest::keyClick(pole1, Qt::Key_A, Qt::ControlModifier);
@@ -150,7 +153,7 @@ class UndoTest : public QObject {
     QCOMPARE(Steps(*window), 1);  // typed back: no step
     QTest::keyClick(columns, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QString());  // the paste
-    Spin(*window, "SpinEdit1")->Editor()->setFocus();  // nothing typed here
+    Spin(*window, "SpinEdit1")->Editor()->setFocus();          // nothing typed here
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Shown(Pole(*window, "Pole1"), 1, 1), QStringLiteral("4"));
   }

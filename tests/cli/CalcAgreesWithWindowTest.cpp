@@ -95,8 +95,10 @@ class CalcAgreesWithWindowTest : public QObject {
     QTest::newRow("sum 20x10") << "sum" << 4 << DenseMatrix(20, 10, 1) << DenseMatrix(20, 10, 2) << false;
     QTest::newRow("difference") << "difference" << 3 << Matrix{{"1+2i", "3"}} << Matrix{{"1-2i", "0,5"}} << false;
     QTest::newRow("sum sizes differ") << "sum" << 3 << Matrix{{"1", "2"}} << Matrix{{"1"}, {"2"}} << false;
-    QTest::newRow("product 20x10 by 10x10") << "product" << 9 << DenseMatrix(20, 10, 3) << DenseMatrix(10, 10, 4) << false;
-    QTest::newRow("product rounds each term") << "product" << 2 << Matrix{{"0,1", "0,1"}} << Matrix{{"0,07"}, {"0,07"}} << false;
+    QTest::newRow("product 20x10 by 10x10")
+        << "product" << 9 << DenseMatrix(20, 10, 3) << DenseMatrix(10, 10, 4) << false;
+    QTest::newRow("product rounds each term")
+        << "product" << 2 << Matrix{{"0,1", "0,1"}} << Matrix{{"0,07"}, {"0,07"}} << false;
     QTest::newRow("product sizes differ") << "product" << 3 << Matrix{{"1", "2"}} << Matrix{{"1", "2"}} << false;
     QTest::newRow("product overflows") << "product" << 3 << Matrix{{"1E200", "0"}} << Matrix{{"1E200"}, {"0"}} << false;
     const Matrix circuit{{"1500+200i", "-1000", "0"}, {"-1000", "2200-300i", "-1200"}, {"0", "-1200", "1800+500i"}};
@@ -108,7 +110,8 @@ class CalcAgreesWithWindowTest : public QObject {
     QTest::newRow("solve exactly") << "solve" << 5 << DenseMatrix(6, 6, 8) << DenseMatrix(6, 3, 9) << true;
     QTest::newRow("solve singular") << "solve" << 3 << Matrix{{"1", "2"}, {"2", "4"}} << Matrix{{"1"}, {"2"}} << true;
     QTest::newRow("solve rows differ") << "solve" << 3 << complex3 << Matrix{{"1"}} << false;
-    QTest::newRow("product too large to write") << "product" << 3 << Matrix{{"1E20", "0"}} << Matrix{{"1"}, {"0"}} << false;
+    QTest::newRow("product too large to write")
+        << "product" << 3 << Matrix{{"1E20", "0"}} << Matrix{{"1"}, {"0"}} << false;
   }
   void printsWhatTheWindowShows() {
     QFETCH(QString, operation);

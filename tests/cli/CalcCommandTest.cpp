@@ -32,11 +32,14 @@ class CalcCommandTest : public QObject {
     QTest::addColumn<QString>("message");
     const Matrix square{{"1", "2"}, {"3", "4"}}, singular{{"1", "2"}, {"2", "4"}}, row{{"1", "2", "3"}};
     const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    QTest::newRow("det not square") << QStringList{"det", "a.tsv"} << row << Matrix{} << 1
-                                    << text("zorvel-calc: Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú "
-                                         "maticu (1 × 3).\n");
-    QTest::newRow("reciprocal of 0") << QStringList{"reciprocal", "a.tsv"} << singular << Matrix{} << 1
-                                     << text("zorvel-calc: Determinant matice je rovný nule, prevrátená hodnota neexistuje.\n");
+    QTest::newRow("det not square")
+        << QStringList{"det", "a.tsv"} << row << Matrix{} << 1
+        << text(
+               "zorvel-calc: Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú "
+               "maticu (1 × 3).\n");
+    QTest::newRow("reciprocal of 0")
+        << QStringList{"reciprocal", "a.tsv"} << singular << Matrix{} << 1
+        << text("zorvel-calc: Determinant matice je rovný nule, prevrátená hodnota neexistuje.\n");
     QTest::newRow("inverse not square")
         << QStringList{"inverse", "a.tsv"} << row << Matrix{} << 1
         << text("zorvel-calc: K matici 1 nexistuje inverzná matica, pretože nejde o štvorcovú maticu.\n");
@@ -49,39 +52,47 @@ class CalcCommandTest : public QObject {
     QTest::newRow("product sizes differ")
         << QStringList{"product", "a.tsv", "b.csv"} << row << square << 1
         << text("zorvel-calc: Pre násobenie matíc musí mať prvá rovnaký počet stĺpcov ako druhá riadkov.\n");
-    QTest::newRow("overflow") << QStringList{"product", "a.tsv", "b.csv"} << Matrix{{"1E200"}} << Matrix{{"1E200"}}
-                              << 1 << text("zorvel-calc: Floating point overflow.\n");
+    QTest::newRow("overflow") << QStringList{"product", "a.tsv", "b.csv"} << Matrix{{"1E200"}} << Matrix{{"1E200"}} << 1
+                              << text("zorvel-calc: Floating point overflow.\n");
     QTest::newRow("invalid operation") << QStringList{"det", "a.tsv"} << Matrix{{"1E20", "0"}, {"0", "1"}} << Matrix{}
                                        << 1 << text("zorvel-calc: Invalid floating point operation.\n");
-    QTest::newRow("21 rows") << QStringList{"det", "a.tsv"} << Matrix(21, {"1"}) << Matrix{} << 1
-                             << text("zorvel-calc: Matica v súbore „a.tsv“ má 21 × 1 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
-    QTest::newRow("11 columns") << QStringList{"sum", "a.tsv", "b.csv"} << square << Matrix{QStringList(11, "1")} << 1
-                                << text("zorvel-calc: Matica v súbore „b.csv“ má 1 × 11 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+    QTest::newRow("21 rows")
+        << QStringList{"det", "a.tsv"} << Matrix(21, {"1"}) << Matrix{} << 1
+        << text("zorvel-calc: Matica v súbore „a.tsv“ má 21 × 1 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
+    QTest::newRow("11 columns")
+        << QStringList{"sum", "a.tsv", "b.csv"} << square << Matrix{QStringList(11, "1")} << 1
+        << text("zorvel-calc: Matica v súbore „b.csv“ má 1 × 11 buniek (riadkov × stĺpcov); najviac sa dá 20 × 10.\n");
     QTest::newRow("empty file") << QStringList{"det", "a.tsv"} << Matrix{} << Matrix{} << 1
                                 << text("zorvel-calc: Matica v súbore „a.tsv“ je prázdna.\n");
-    QTest::newRow("missing file")
-        << QStringList{"det", "c.tsv"} << square << Matrix{} << 2
-        << text("zorvel-calc: Súbor „c.tsv“ sa nedá prečítať: taký súbor neexistuje.\n");
+    QTest::newRow("missing file") << QStringList{"det", "c.tsv"} << square << Matrix{} << 2
+                                  << text("zorvel-calc: Súbor „c.tsv“ sa nedá prečítať: taký súbor neexistuje.\n");
     QTest::newRow("unknown operation") << QStringList{"transpose", "a.tsv"} << square << Matrix{} << 2
                                        << text("zorvel-calc: neznáma operácia „transpose“\n") + kHelpHint;
     QTest::newRow("no operation") << QStringList{} << square << Matrix{} << 2
                                   << text("zorvel-calc: chýba operácia\n") + kHelpHint;
     QTest::newRow("second file missing") << QStringList{"sum", "a.tsv"} << square << Matrix{} << 2
-                                         << text("zorvel-calc: operácia sum potrebuje dva súbory s maticami\n") + kHelpHint;
+                                         << text("zorvel-calc: operácia sum potrebuje dva súbory s maticami\n") +
+                                                kHelpHint;
     QTest::newRow("one file too many") << QStringList{"det", "a.tsv", "b.csv"} << square << square << 2
-                                       << text("zorvel-calc: operácia det potrebuje jeden súbor s maticou\n") + kHelpHint;
+                                       << text("zorvel-calc: operácia det potrebuje jeden súbor s maticou\n") +
+                                              kHelpHint;
     QTest::newRow("places 1") << QStringList{"det", "--places", "1", "a.tsv"} << square << Matrix{} << 2
                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „1“\n") + kHelpHint;
     QTest::newRow("places 10") << QStringList{"det", "--places=10", "a.tsv"} << square << Matrix{} << 2
-                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „10“\n") + kHelpHint;
+                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „10“\n") +
+                                      kHelpHint;
     QTest::newRow("places not a number") << QStringList{"det", "--places", "x", "a.tsv"} << square << Matrix{} << 2
-                                         << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „x“\n") + kHelpHint;
+                                         << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „x“\n") +
+                                                kHelpHint;
     QTest::newRow("unknown option") << QStringList{"det", "--comma", "a.tsv"} << square << Matrix{} << 2
                                     << text("zorvel-calc: neznáma voľba „--comma“\n") + kHelpHint;
     QTest::newRow("cell without steps") << QStringList{"adjugate", "--cell", "1,1", "a.tsv"} << square << Matrix{} << 2
-                                        << text("zorvel-calc: voľby --depth a --cell patria k voľbe --steps\n") + kHelpHint;
+                                        << text("zorvel-calc: voľby --depth a --cell patria k voľbe --steps\n") +
+                                               kHelpHint;
     QTest::newRow("steps without cell") << QStringList{"product", "--steps", "a.tsv", "b.csv"} << square << square << 2
-                                        << text("zorvel-calc: postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC\n") + kHelpHint;
+                                        << text(
+                                               "zorvel-calc: postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC\n") +
+                                               kHelpHint;
     QTest::newRow("steps of no cell") << QStringList{"sum", "--steps", "--cell", "3,1", "a.tsv", "b.csv"} << square
                                       << square << 2 << text("zorvel-calc: bunka 3,1 nie je vo výsledku\n") + kHelpHint;
     QTest::newRow("standard input twice") << QStringList{"sum", "-", "-"} << square << Matrix{} << 2
@@ -159,14 +170,16 @@ class CalcCommandTest : public QObject {
       QVERIFY2(lines[i].contains(QStringLiteral("a(%1, 1) = (%2)").arg(i + 1).arg(a[i][0])) ||
                    lines[i].contains(QStringLiteral("a(%1, 1) = %2;").arg(i + 1).arg(a[i][0])),
                qPrintable(lines[i]));
-      QVERIFY2(lines[i].contains(QStringLiteral("M(%1, 1) = ").arg(i + 1) + det.out.trimmed() + u';'), qPrintable(lines[i]));
+      QVERIFY2(lines[i].contains(QStringLiteral("M(%1, 1) = ").arg(i + 1) + det.out.trimmed() + u';'),
+               qPrintable(lines[i]));
     }
     QCOMPARE(lines.last() + u'\n', RunCalcInProcess({"det", files.Path("a.tsv")}).out);
 
     const CalcRun deeper = RunCalcInProcess({"det", "--steps", "--depth", "3", "--point", files.Path("a.tsv")});
     QCOMPARE(deeper.out.count(QStringLiteral("\n    + a(")), 4 * 5 * 3);  // Sarrus, three levels down
     QVERIFY(deeper.out.contains(QStringLiteral("a(2, 1) = 0.1231;")));
-    const CalcRun cell = RunCalcInProcess({"product", "--steps", "--cell", "1,2", files.Path("a.tsv"), files.Path("a.tsv")});
+    const CalcRun cell =
+        RunCalcInProcess({"product", "--steps", "--cell", "1,2", files.Path("a.tsv"), files.Path("a.tsv")});
     QCOMPARE(cell.out.split(u'\n', Qt::SkipEmptyParts).last(),
              RunCalcInProcess({"product", files.Path("a.tsv"), files.Path("a.tsv")}).out.split(u'\t').at(1));
   }
@@ -180,35 +193,54 @@ class CalcCommandTest : public QObject {
     QTest::addColumn<QByteArray>("err");
     QTest::newRow("inverse, windows line ends") << QStringList{"inverse", "-"} << QByteArray("1\t2\r\n3\t4\r\n") << 0
                                                 << QByteArray("-2\t1\n1,5\t-0,5\n") << QByteArray();
-    QTest::newRow("blank lines at the end") << QStringList{"det", "-"} << QByteArray("1\t2\n3\t4,5\n\n\r\n") << 0
-                                            << QByteArray("-1,5\n") << QByteArray();
-    QTest::newRow("product by B from the pipe") << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n")
-                                                << 0 << QByteArray("3+i\n") << QByteArray();
+    QTest::newRow("blank lines at the end")
+        << QStringList{"det", "-"} << QByteArray("1\t2\n3\t4,5\n\n\r\n") << 0 << QByteArray("-1,5\n") << QByteArray();
+    QTest::newRow("product by B from the pipe")
+        << QStringList{"product", "B.csv", "-"} << QByteArray("2\n0,5i\n") << 0 << QByteArray("3+i\n") << QByteArray();
     QTest::newRow("a short row, warned")
         << QStringList{"det", "-"} << QByteArray("1\t2\n3\n") << 0 << QByteArray("-6\n")
-        << QByteArray("zorvel-calc: riadky na štandardnom vstupe kratšie ako najdlhší riadok: 2; chýbajúce bunky "
-                      "sa čítajú ako 0\n");
-    QTest::newRow("a long cell, cut as the window cuts it, warned") << QStringList{"det", "-"}
-        << QByteArray(32767, '0') + "5\t0\n0\t1\n" << 0 << QByteArray("0\n")
-        << QByteArray("zorvel-calc: niektoré bunky na štandardnom vstupe mali viac ako 32 767 znakov; ich text bol "
-                      "skrátený\n");
-    QTest::newRow("a result lost") << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
+        << QByteArray(
+               "zorvel-calc: riadky na štandardnom vstupe kratšie ako najdlhší riadok: 2; chýbajúce bunky "
+               "sa čítajú ako 0\n");
+    QTest::newRow("a long cell, cut as the window cuts it, warned")
+        << QStringList{"det", "-"} << QByteArray(32767, '0') + "5\t0\n0\t1\n"
+        << 0 << QByteArray("0\n")
+        << QByteArray(
+               "zorvel-calc: niektoré bunky na štandardnom vstupe mali viac ako 32 767 znakov; ich text bol "
+               "skrátený\n");
+    QTest::newRow("a result lost")
+        << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
         << QByteArray("zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n");
-    QTest::newRow("a cell not read whole, warned") << QStringList{"det", "-"} << QByteArray("4,7k\n") << 0
-        << QByteArray("47\n") << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7k“ sa číta ako 47\n");
-    QTest::newRow("--strict refuses it") << QStringList{"det", "--strict", "-"} << QByteArray("x\n") << 1 << QByteArray()
-        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „x“ sa číta ako 0\nzorvel-calc: s voľbou --strict sa "
-                      "bunky, ktoré sa neprečítajú celé, nepočítajú\n");
+    QTest::newRow("a cell not read whole, warned")
+        << QStringList{"det", "-"} << QByteArray("4,7k\n") << 0 << QByteArray("47\n")
+        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7k“ sa číta ako 47\n");
+    QTest::newRow("--strict refuses it") << QStringList{"det", "--strict", "-"} << QByteArray("x\n") << 1
+                                         << QByteArray()
+                                         << QByteArray(
+                                                "zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „x“ sa číta ako "
+                                                "0\nzorvel-calc: s voľbou --strict sa "
+                                                "bunky, ktoré sa neprečítajú celé, nepočítajú\n");
     QTest::newRow("csv in and out") << QStringList{"inverse", "--csv", "-"} << QByteArray("x;y;\n1;2;\n3;4;\n") << 0
-        << QByteArray("-2;1\n1,5;-0,5\n") << QByteArray("zorvel-calc: štandardný vstup: prvý riadok vyzerá ako "
-                                                     "hlavička, vynechal som ho\n");
-    QTest::newRow("english") << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1k\t50000\n") << 0
+                                    << QByteArray("-2;1\n1,5;-0,5\n")
+                                    << QByteArray(
+                                           "zorvel-calc: štandardný vstup: prvý riadok vyzerá ako "
+                                           "hlavička, vynechal som ho\n");
+    QTest::newRow("english")
+        << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1k\t50000\n") << 0
         << QByteArray("Príliš veľké číslo\n")
-        << QByteArray("zorvel-calc: standard input: row 2, column 1: “1k” is read as 1\n"
-                      "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
-    QTest::newRow("not text") << QStringList{"det", "-"} << QByteArray("1\0" "2", 3) << 2 << QByteArray()
-                              << QString::fromUtf8("zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
-                                                   "(obsahuje nulové bajty).\n").toUtf8();
+        << QByteArray(
+               "zorvel-calc: standard input: row 2, column 1: “1k” is read as 1\n"
+               "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
+    QTest::newRow("not text") << QStringList{"det", "-"}
+                              << QByteArray(
+                                     "1\0"
+                                     "2",
+                                     3)
+                              << 2 << QByteArray()
+                              << QString::fromUtf8(
+                                     "zorvel-calc: Štandardný vstup sa nedá prečítať: nie je to text "
+                                     "(obsahuje nulové bajty).\n")
+                                     .toUtf8();
   }
   void theProgramReadsAPipe() {
     QFETCH(QStringList, arguments);

@@ -25,7 +25,7 @@ TEST(ExactText, ReadsWhatTheCellShowsAndRoundsOnceHalfAwayFromZero) {
       {"2,675", 2, "2,68"},  // an exact tie goes away from zero
       {"-2,675", 2, "-2,68"},
       {"0,0005", 3, "0,001"},
-      {"-0,0004", 3, "0"},  // rounds to zero: no minus
+      {"-0,0004", 3, "0"},                                         // rounds to zero: no minus
       {"12345678901234567890,123", 2, "12345678901234567890,12"},  // every integer digit
       {"1E-500", 3, "0"},
       // The reading rules of the hand mode, number for number.

@@ -59,8 +59,16 @@ class MatrixFileTest : public QObject {
   void largestMatrixRoundTripsByteForByte_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("lastLine");
-    QTest::newRow("tsv") << "m.tsv" << QString::fromUtf8("9,1-0,25i\t9,2-1,25i\t9,3-2,25i\t9,4-3,25i\t9,5-4,25i\t9,6-5,25i\t9,7-6,25i\tPríliš veľké číslo\t1;5\t\"2\"\n").toUtf8();
-    QTest::newRow("csv") << "m.CSV" << QString::fromUtf8("9,1-0,25i;9,2-1,25i;9,3-2,25i;9,4-3,25i;9,5-4,25i;9,6-5,25i;9,7-6,25i;Príliš veľké číslo;\"1;5\";\"\"\"2\"\"\"\n").toUtf8();
+    QTest::newRow("tsv") << "m.tsv"
+                         << QString::fromUtf8(
+                                "9,1-0,25i\t9,2-1,25i\t9,3-2,25i\t9,4-3,25i\t9,5-4,25i\t9,6-5,25i\t9,7-6,25i\tPríliš "
+                                "veľké číslo\t1;5\t\"2\"\n")
+                                .toUtf8();
+    QTest::newRow("csv") << "m.CSV"
+                         << QString::fromUtf8(
+                                "9,1-0,25i;9,2-1,25i;9,3-2,25i;9,4-3,25i;9,5-4,25i;9,6-5,25i;9,7-6,25i;Príliš veľké "
+                                "číslo;\"1;5\";\"\"\"2\"\"\"\n")
+                                .toUtf8();
   }
   void largestMatrixRoundTripsByteForByte() {
     QFETCH(QString, name);
@@ -115,10 +123,13 @@ class MatrixFileTest : public QObject {
         << "a.csv" << QByteArray("\"1;5\";\"say \"\"i\"\"\";-i\r\n\"two\r\nlines\";\"\";3\r\n")
         << Matrix{{"1;5", "say \"i\"", "-i"}, {"two lines", "", "3"}};
     QTest::newRow("csv without a last line end") << "a.csv" << QByteArray("1;2\n3;4") << Matrix{{"1", "2"}, {"3", "4"}};
-    QTest::newRow("csv quote inside a cell is text") << "a.csv" << QByteArray("2\"5;\"x\"y\n")
-                                                     << Matrix{{"2\"5", "xy"}};
+    QTest::newRow("csv quote inside a cell is text")
+        << "a.csv" << QByteArray("2\"5;\"x\"y\n") << Matrix{{"2\"5", "xy"}};
     QTest::newRow("csv one empty cell") << "a.csv" << QByteArray("\n") << Matrix{{""}};
-    QTest::newRow("tsv with byte order mark") << "a.tsv" << QByteArray("\xEF\xBB\xBF" "1\t2,5\r\n-i\t\r\n")
+    QTest::newRow("tsv with byte order mark") << "a.tsv"
+                                              << QByteArray(
+                                                     "\xEF\xBB\xBF"
+                                                     "1\t2,5\r\n-i\t\r\n")
                                               << Matrix{{"1", "2,5"}, {"-i", ""}};
     QTest::newRow("tsv quotes are text") << "a.txt" << QByteArray("\"1;5\"\t2\n") << Matrix{{"\"1;5\"", "2"}};
     QTest::newRow("tsv old mac line ends, ragged") << "a.tsv" << QByteArray("1\r2\t3\r") << Matrix{{"1"}, {"2", "3"}};
@@ -149,16 +160,16 @@ class MatrixFileTest : public QObject {
       return QByteArray(bom) + QStringEncoder(encoding).encode(text);
     };
     QTest::newRow("header") << "a.csv" << QByteArray("x;y\n1;2\n") << Matrix{{"1", "2"}} << true;
-    QTest::newRow("numbers as a header are a row") << "a.csv" << QByteArray("1;2\n3;i\n")
-                                                   << Matrix{{"1", "2"}, {"3", "i"}} << false;
-    QTest::newRow("a header over a misread row is a row") << "a.csv" << QByteArray("x;y\n1;4,7k\n")
-                                                          << Matrix{{"x", "y"}, {"1", "4,7k"}} << false;
+    QTest::newRow("numbers as a header are a row")
+        << "a.csv" << QByteArray("1;2\n3;i\n") << Matrix{{"1", "2"}, {"3", "i"}} << false;
+    QTest::newRow("a header over a misread row is a row")
+        << "a.csv" << QByteArray("x;y\n1;4,7k\n") << Matrix{{"x", "y"}, {"1", "4,7k"}} << false;
     QTest::newRow("separator ending every line, blank lines")
         << "a.csv" << QByteArray("1;2;\n\n3;4;\n\n") << Matrix{{"1", "2"}, {""}, {"3", "4"}, {""}} << false;
-    QTest::newRow("separator ending one line is a cell") << "a.tsv" << QByteArray("1\t\n3\t4\n")
-                                                         << Matrix{{"1", ""}, {"3", "4"}} << false;
-    QTest::newRow("windows-1250") << "a.csv" << QByteArray("\x9Atvorec;\xE8\xEDslo\n1,5;2\n")
-                                  << Matrix{{"1,5", "2"}} << true;
+    QTest::newRow("separator ending one line is a cell")
+        << "a.tsv" << QByteArray("1\t\n3\t4\n") << Matrix{{"1", ""}, {"3", "4"}} << false;
+    QTest::newRow("windows-1250") << "a.csv" << QByteArray("\x9Atvorec;\xE8\xEDslo\n1,5;2\n") << Matrix{{"1,5", "2"}}
+                                  << true;
     QTest::newRow("windows-1250 kept") << "a.tsv" << QByteArray("1,5\t\xE8\n") << Matrix{{"1,5", "č"}} << false;
     QTest::newRow("utf-16 le") << "a.csv" << utf16("\xFF\xFE", "Re;Im\r\n1;-i\r\n", QStringConverter::Utf16LE)
                                << Matrix{{"1", "-i"}} << true;
@@ -185,14 +196,24 @@ class MatrixFileTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");  // written to the path unless null
     QTest::addColumn<QString>("path");      // relative to the scratch folder
     QTest::addColumn<QString>("reason");
-    QTest::newRow("binary") << QByteArray("1\t2\n\x7F" "ELF\0\0", 9) << "m.tsv"
+    QTest::newRow("binary") << QByteArray(
+                                   "1\t2\n\x7F"
+                                   "ELF\0\0",
+                                   9)
+                            << "m.tsv"
                             << "nie je to text (obsahuje nulové bajty)";
-    QTest::newRow("utf-16 holding a null") << QByteArray("\xFF\xFE" "1\0\0\0", 6) << "m.tsv"
+    QTest::newRow("utf-16 holding a null") << QByteArray(
+                                                  "\xFF\xFE"
+                                                  "1\0\0\0",
+                                                  6)
+                                           << "m.tsv"
                                            << "nie je to text (obsahuje nulové bajty)";
     QTest::newRow("too large") << QByteArray(1024 * 1024 + 1, '1') << "m.tsv"
                                << "je väčší ako 1 MiB, na maticu priveľký";
-    QTest::newRow("missing") << QByteArray() << "none.csv" << "taký súbor neexistuje";
-    QTest::newRow("a folder") << QByteArray() << "." << "je to priečinok";
+    QTest::newRow("missing") << QByteArray() << "none.csv"
+                             << "taký súbor neexistuje";
+    QTest::newRow("a folder") << QByteArray() << "."
+                              << "je to priečinok";
     QTest::newRow("a quote left open") << QByteArray("1;2\n\"3;4\n5;6\n") << "m.csv"
                                        << "úvodzovky otvorené na riadku 2 sa nikde nezatvárajú";
     QTest::newRow("in a folder others cannot enter") << QByteArray() << "/root/m.tsv"
@@ -241,7 +262,8 @@ class MatrixFileTest : public QObject {
     // The target and any temporary file beside it, which takes its name: the
     // rest of a folder like /proc changes by itself as processes come and go.
     const auto entries = [&target] {
-      return QDir(QFileInfo(target).path()).entryList({QFileInfo(target).fileName() + u'*'}, QDir::AllEntries | QDir::Hidden);
+      return QDir(QFileInfo(target).path())
+          .entryList({QFileInfo(target).fileName() + u'*'}, QDir::AllEntries | QDir::Hidden);
     };
     const QStringList before = entries();
     const QString error = SaveMatrixFile(target, {{"1", "2"}});
@@ -271,7 +293,8 @@ class MatrixFileTest : public QObject {
     Write(path, "old\n");
     QFile fill(dir.filePath("fill"));
     QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (fill.write(QByteArray(4096, 'x')) > 0) {}
+    while (fill.write(QByteArray(4096, 'x')) > 0) {
+    }
     QVERIFY(fill.resize(fill.size() - free));
     const QString error = name.endsWith(".ini")
                               ? SaveSettingsFile(path, [](QSettings& settings) { settings.setValue("a", 1); })

@@ -10,20 +10,23 @@
 #include "GridOps.h"
 #include "LiteralDeterminant.h"
 #include "MessageRecorder.h"
-#include "TestGrids.h"
 #include "Messages.h"
+#include "TestGrids.h"
 
 namespace zorvel {
 namespace {
 
 using testing::LiteralGridDeterminant;
-using testing::MessageRecorder;
 using testing::MatrixGrid;
+using testing::MessageRecorder;
 using testing::Rows;
 
 const std::string kNotSquare = "Determinant zo zadanej matice nie je mo\x9En\xE9 vypo\xE8\xEDta\x9D.";
 const std::string kFixedCountsDiffer =
-    "Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!";
+    "Po\xE8"
+    "et fixovan\xFD"
+    "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE"
+    "avo!";
 
 // The text, or the error that ended the computation.
 std::string Outcome(const std::function<std::string()>& compute) {
@@ -49,15 +52,27 @@ TEST(GridDeterminant, GivesTheWorkedExamples) {
       {"2x2 complex", {{"1+i", "2"}, {"3", "4-i"}}, 3, "-1+3i"},
       {"2x2 rounds each step", {{"0,3", "0,41"}, {"0,09", "0,677"}}, 2, "0,16"},
       {"3x3 Sarrus", {{"1", "2", "i"}, {"-i", "3", "1"}, {"2", "1+i", "1"}}, 3, "7-4i"},
-      {"4x4 expansion", {{"2", "1", "0", "i"}, {"1", "1+i", "0", "0"}, {"0", "2", "i", "1"}, {"1", "0", "0", "3"}}, 3,
+      {"4x4 expansion",
+       {{"2", "1", "0", "i"}, {"1", "1+i", "0", "0"}, {"0", "2", "i", "1"}, {"1", "0", "0", "3"}},
+       3,
        "-5+4i"},
       {"the sign multiplication rounds the element",
-       {{"0", "", "", ""}, {"0,1231", "", "", ""}, {"0", "10", "", ""}, {"0", "", "10", ""}}, 3, "0"},
+       {{"0", "", "", ""}, {"0,1231", "", "", ""}, {"0", "10", "", ""}, {"0", "", "10", ""}},
+       3,
+       "0"},
       {"element rounded before the minor",
-       {{"0", "10", "", ""}, {"0,1231", "", "", ""}, {"0", "", "10", ""}, {"0", "", "", "10"}}, 3, "-123"},
+       {{"0", "10", "", ""}, {"0,1231", "", "", ""}, {"0", "", "10", ""}, {"0", "", "", "10"}},
+       3,
+       "-123"},
       {"empty cells are zero", {{"", "", ""}, {"", "", ""}, {"", "", ""}}, 3, "0"},
-      {"identity 5x5", {{"1", "", "", "", ""}, {"", "1", "", "", ""}, {"", "", "1", "", ""}, {"", "", "", "1", ""},
-                        {"", "", "", "", "1"}}, 3, "1"},
+      {"identity 5x5",
+       {{"1", "", "", "", ""},
+        {"", "1", "", "", ""},
+        {"", "", "1", "", ""},
+        {"", "", "", "1", ""},
+        {"", "", "", "", "1"}},
+       3,
+       "1"},
   };
   for (const auto& c : cases) {
     MessageRecorder messages;
@@ -111,8 +126,8 @@ TEST(GridDeterminant, ErrorsOfTheArithmeticPropagate) {
     FloatError::Kind kind;
   };
   const Case cases[] = {
-      {"4x4 signed element too large to write", MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"},
-                                                            {"0", "0", "1", "0"}, {"0", "0", "0", "1"}}),
+      {"4x4 signed element too large to write",
+       MatrixGrid({{"1E200", "0", "0", "0"}, {"0", "1E200", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}}),
        FloatError::Kind::InvalidOperation},
       // The 2 x 2 rule reads a(2,1) and a(1,2) and multiplies them before it
       // reads a(1,1) and a(2,2), whose product could fail otherwise.
@@ -131,8 +146,8 @@ TEST(GridDeterminant, ErrorsOfTheArithmeticPropagate) {
     EXPECT_EQ(Outcome([&] { return LiteralGridDeterminant(c.grid, 3); }),
               Outcome([&] { return GridDeterminant(c.grid, 3); }));
   }
-  const Grid tooLarge = MatrixGrid({{"65536", "0", "0", "0"}, {"0", "32768", "0", "0"}, {"0", "0", "1", "0"},
-                                    {"0", "0", "0", "1"}});
+  const Grid tooLarge =
+      MatrixGrid({{"65536", "0", "0", "0"}, {"0", "32768", "0", "0"}, {"0", "0", "1", "0"}, {"0", "0", "0", "1"}});
   EXPECT_EQ(GridDeterminant(tooLarge, 3), std::string(kTooLargeNumber)) << "never a plausible number";
 }
 
@@ -149,7 +164,8 @@ class RandomMatrix {
       case 2: return Decimal(places);
       case 3: return Decimal(places) + (Pick(2) ? "+" : "-") + Decimal(places) + "i";
       case 4: return Decimal(places) + "i";
-      case 5: return std::vector<std::string>{"?", "i", "-i", "abc", "1,5x", "2i3", " ", "1E-5i", "-0", "0,5.5"}[Pick(10)];
+      case 5:
+        return std::vector<std::string>{"?", "i", "-i", "abc", "1,5x", "2i3", " ", "1E-5i", "-0", "0,5.5"}[Pick(10)];
       case 6: return std::vector<std::string>{"1E200", "-3E180i", "1E155", "2E9"}[Pick(4)];  // overflow and too large
       case 7: return std::string(kTooLargeNumber);
       default: return std::to_string(Pick(9) + 1) + (Pick(2) ? "+" : "-") + std::to_string(Pick(9)) + "i";
@@ -178,7 +194,6 @@ class RandomMatrix {
 
   std::mt19937 rng_;
 };
-
 
 TEST(GridDeterminant, MatchesTheLiteralExpansionOnRandomMatrices) {
   RandomMatrix random(20261208);
@@ -250,8 +265,10 @@ TEST(MinorDeterminants, AnEditDropsOnlyTheMinorsThatKeepTheEditedCell) {
       {"last row and column: the 11 row sets with row 5 go", {{5, 5}}, 3, 5},
       {"two cells of one row", {{2, 4}, {2, 5}}, 3, 5},
       {"column 2: the whole and the four 4 x 4 minors with row 3 go", {{3, 2}}, 3, 11},
-      {"half the cells and one more: afresh", {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 1}, {2, 2}, {2, 3},
-                                               {2, 4}, {2, 5}, {3, 1}, {3, 2}, {3, 3}}, 3, 0},
+      {"half the cells and one more: afresh",
+       {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {3, 1}, {3, 2}, {3, 3}},
+       3,
+       0},
       {"other places: afresh", {}, 4, 0},
   };
   RandomMatrix random(11);

@@ -19,7 +19,11 @@ using testing::ExactPair;
 using testing::SoundText;
 using testing::WriteSound;
 
-const std::string kTooLarge = "Pr\xED" "li\x9A ve\xBE" "k\xE9 \xE8\xED" "slo";
+const std::string kTooLarge =
+    "Pr\xED"
+    "li\x9A ve\xBE"
+    "k\xE9 \xE8\xED"
+    "slo";
 
 // Decimals such as -12,375, 0,5i or 3-0,25i, with at most `integerDigits`
 // digits before the comma.
@@ -115,13 +119,13 @@ struct KnownAnswer {
 
 TEST(SoundReference, KnownAnswersAtTheEdges) {
   const KnownAnswer answers[] = {
-      {Op::Mul, "0,125", "1", 2, "0,13"},          // an exact half goes up
+      {Op::Mul, "0,125", "1", 2, "0,13"},  // an exact half goes up
       {Op::Mul, "-0,125", "1", 2, "-0,13"},
-      {Op::Add, "0,0049", "0", 2, "0"},            // rounds to zero, no minus
+      {Op::Add, "0,0049", "0", 2, "0"},  // rounds to zero, no minus
       {Op::Add, "-0,0049", "0", 2, "0"},
-      {Op::Add, "2", "0,0004i", 3, "2+0i"},        // a part that rounds to zero keeps its place
+      {Op::Add, "2", "0,0004i", 3, "2+0i"},  // a part that rounds to zero keeps its place
       {Op::Add, "2147483647", "0", 3, "2147483647"},
-      {Op::Add, "2147483647", "1", 3, kTooLarge},  // 2147483648
+      {Op::Add, "2147483647", "1", 3, kTooLarge},        // 2147483648
       {Op::Add, "-2147483647,9996", "0", 3, kTooLarge},  // the carry passes the limit
       {Op::Add, "2147483648", "2i", 3, kTooLarge + "+2i"},
       {Op::Div, "1", "3", 3, "0,333"},

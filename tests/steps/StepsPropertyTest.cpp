@@ -5,9 +5,9 @@
 
 #include <random>
 
+#include "../polia/TestGrids.h"
 #include "ComputationSteps.h"
 #include "MatrixCalculation.h"
-#include "../polia/TestGrids.h"
 
 namespace zorvel {
 namespace {
@@ -16,8 +16,8 @@ using testing::MatrixGrid;
 using testing::Rows;
 
 std::string RandomCell(std::mt19937& random) {
-  static const char* const kCells[] = {"",    "0",   "1",     "-2",   "3",      "i",    "-i",   "2-3i",
-                                       "0,5", "1,5i", "-0,25", "7+i", "0,1231", "4",    "1.75", "-3+0,5i"};
+  static const char* const kCells[] = {"",    "0",    "1",     "-2",  "3",      "i", "-i",   "2-3i",
+                                       "0,5", "1,5i", "-0,25", "7+i", "0,1231", "4", "1.75", "-3+0,5i"};
   return kCells[random() % std::size(kCells)];
 }
 
@@ -52,9 +52,10 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
       Operation operation;
       const Grid* matrix2;
     };
-    const Case cases[] = {{StepValue::Adjugate, Operation::Inverse, &b}, {StepValue::Inverse, Operation::Inverse, &b},
-                          {StepValue::Sum, Operation::Sum, &c},         {StepValue::Difference, Operation::Difference, &c},
-                          {StepValue::Product, Operation::Product, &b}, {StepValue::Solve, Operation::Solve, &b}};
+    const Case cases[] = {
+        {StepValue::Adjugate, Operation::Inverse, &b}, {StepValue::Inverse, Operation::Inverse, &b},
+        {StepValue::Sum, Operation::Sum, &c},          {StepValue::Difference, Operation::Difference, &c},
+        {StepValue::Product, Operation::Product, &b},  {StepValue::Solve, Operation::Solve, &b}};
     for (const Case& one : cases) {
       const MatrixSize size2{n, one.matrix2->ColCount() - 1};
       const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation};
@@ -82,7 +83,8 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
           request.row = row;
           request.col = col;
           ++compared;
-          EXPECT_EQ(LastLine(request), shown.Cells(col, row)) << static_cast<int>(one.value) << " at " << row << ", " << col;
+          EXPECT_EQ(LastLine(request), shown.Cells(col, row))
+              << static_cast<int>(one.value) << " at " << row << ", " << col;
         }
       }
       request.row = shown.RowCount();  // past the result

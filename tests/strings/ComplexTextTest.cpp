@@ -23,17 +23,48 @@ struct ParseCase {
 
 TEST(ParseComplex, ReadsEveryFormTheUserMayType) {
   const ParseCase cases[] = {
-      {"", 0, 0},         {"   ", 0, 0},        {"i", 0, 1},          {"I", 0, 1},
-      {"-i", 0, -1},      {"+i", 0, 1},         {"2i", 0, 2},         {"0i", 0, 0},
-      {"1+i", 1, 1},      {"1-i", 1, -1},       {"-2-3i", -2, -3},    {"2+3i", 2, 3},
-      {"2 + 3i", 2, 3},   {"2,5-1,5i", 2.5, -1.5}, {"-0,5i", 0, -0.5}, {"2.5i", 0, 2.5},
-      {"3i+1", 1, 3},     {"3,7i-1,2", -1.2, 3.7}, {"-i+2", 2, -1},   {"5-i-2", 3, -1},
-      {"1+2+3i", 3, 3},   {"i+i", 0, 2},        {"i2", 0, 2},         {"2i3", 0, 23},
-      {"ii", 0, 1},       {"2,5", 2.5, 0},      {"1,5e2", 150, 0},    {"2-", 2, 0},
-      {"2+", 2, 0},       {"2+3", 2, 0},        {"1-2i-", 1, -2},     {"1E-3+2i", 0.001, 2},
-      {"1E-5i", 1, -5},   {"abc", 0, 0},        {"1,5x", 15, 0},      {" -i", 0, -1},
-      {"+1-2i+3", 4, -2}, {"-6e+3i", 6, 3},     {"xi", 0, 1},         {"-xi", 0, 1},
-      {"12,345-6,789i", 12.345, -6.789},        {"\xE1i", 0, 1},
+      {"", 0, 0},
+      {"   ", 0, 0},
+      {"i", 0, 1},
+      {"I", 0, 1},
+      {"-i", 0, -1},
+      {"+i", 0, 1},
+      {"2i", 0, 2},
+      {"0i", 0, 0},
+      {"1+i", 1, 1},
+      {"1-i", 1, -1},
+      {"-2-3i", -2, -3},
+      {"2+3i", 2, 3},
+      {"2 + 3i", 2, 3},
+      {"2,5-1,5i", 2.5, -1.5},
+      {"-0,5i", 0, -0.5},
+      {"2.5i", 0, 2.5},
+      {"3i+1", 1, 3},
+      {"3,7i-1,2", -1.2, 3.7},
+      {"-i+2", 2, -1},
+      {"5-i-2", 3, -1},
+      {"1+2+3i", 3, 3},
+      {"i+i", 0, 2},
+      {"i2", 0, 2},
+      {"2i3", 0, 23},
+      {"ii", 0, 1},
+      {"2,5", 2.5, 0},
+      {"1,5e2", 150, 0},
+      {"2-", 2, 0},
+      {"2+", 2, 0},
+      {"2+3", 2, 0},
+      {"1-2i-", 1, -2},
+      {"1E-3+2i", 0.001, 2},
+      {"1E-5i", 1, -5},
+      {"abc", 0, 0},
+      {"1,5x", 15, 0},
+      {" -i", 0, -1},
+      {"+1-2i+3", 4, -2},
+      {"-6e+3i", 6, 3},
+      {"xi", 0, 1},
+      {"-xi", 0, 1},
+      {"12,345-6,789i", 12.345, -6.789},
+      {"\xE1i", 0, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -47,12 +78,11 @@ TEST(ParseComplex, ReadsEveryFormTheUserMayType) {
 // The value is always ParseComplex's.
 TEST(ReadComplex, TellsATextReadWholeFromOneCutShort) {
   const std::pair<std::string, bool> cases[] = {
-      {"", true},       {"2", true},      {"-2,5", true},       {"2.5", true},   {"1E3", true},
-      {"i", true},      {"-i", true},     {"3i", true},         {"2+3i", true},  {"2-i", true},
-      {"-0,5+2,5i", true}, {"2 + 3i", true}, {" 7 ", true},     {"+i", true},    {"1-2i-", true},
-      {"abc", false},   {"1,5.2", false}, {"(1+i)", false},     {"2+3j", false}, {"1/2", false},
-      {"2+3", false},   {"-", false},     {"1E-5i", false},     {"?", false},    {"xi", false},
-      {kTooLarge, false},
+      {"", true},      {"2", true},        {"-2,5", true},  {"2.5", true},  {"1E3", true},       {"i", true},
+      {"-i", true},    {"3i", true},       {"2+3i", true},  {"2-i", true},  {"-0,5+2,5i", true}, {"2 + 3i", true},
+      {" 7 ", true},   {"+i", true},       {"1-2i-", true}, {"abc", false}, {"1,5.2", false},    {"(1+i)", false},
+      {"2+3j", false}, {"1/2", false},     {"2+3", false},  {"-", false},   {"1E-5i", false},    {"?", false},
+      {"xi", false},   {kTooLarge, false},
   };
   for (const auto& [text, whole] : cases) {
     SCOPED_TRACE(text);
@@ -64,7 +94,8 @@ TEST(ReadComplex, TellsATextReadWholeFromOneCutShort) {
 }
 
 TEST(ParseComplex, TheTooLargeMessageIsNotANumber) {
-  for (const std::string& text : {kTooLarge, kTooLarge + "+2i", "1+" + kTooLarge + "i", kTooLarge + "+" + kTooLarge + "i"}) {
+  for (const std::string& text :
+       {kTooLarge, kTooLarge + "+2i", "1+" + kTooLarge + "i", kTooLarge + "+" + kTooLarge + "i"}) {
     SCOPED_TRACE(text);
     const Complex value = ParseComplex(text);
     EXPECT_TRUE(std::isnan(value.re));
@@ -76,10 +107,10 @@ TEST(ParseComplex, TheTooLargeMessageIsNotANumber) {
 // Reading a text can fail with the overflow error and with no other.
 TEST(ParseComplex, OverflowsOnATermBeyondTheDoubleRange) {
   const std::string beyondExtended(5000, '9');
-  for (const std::string& text : {std::string("1e400"), std::string("1+1e400i"),
-                                  std::string("1e308i+1e308i"),  // the sum overflows
-                                  beyondExtended + "E-10000", "2-" + beyondExtended + "E-10000i",
-                                  beyondExtended + "E-10000i+1"}) {
+  for (const std::string& text :
+       {std::string("1e400"), std::string("1+1e400i"),
+        std::string("1e308i+1e308i"),  // the sum overflows
+        beyondExtended + "E-10000", "2-" + beyondExtended + "E-10000i", beyondExtended + "E-10000i+1"}) {
     SCOPED_TRACE(text.substr(0, 16));
     try {
       ParseComplex(text);
@@ -138,11 +169,26 @@ struct FormatCase {
 
 TEST(FormatComplex, WritesTheShortestForm) {
   const FormatCase cases[] = {
-      {0, 0, "0"},          {1, 0, "1"},            {0, 1, "i"},           {0, -1, "-i"},
-      {2, 1, "2+i"},        {2, -1, "2-i"},         {-1, -1, "-1-i"},      {-2, 3.5, "-2+3,5i"},
-      {0, 2, "2i"},         {0, -2.5, "-2,5i"},     {0.5, 0.5, "0,5+0,5i"}, {2.5, -0.25, "2,5-0,25i"},
-      {0, 0.0004, "0i"},    {2, 0.0004, "2+0i"},    {2, -0.0004, "2+0i"},  {-3.5, -1e-17, "-3,5+0i"},
-      {1e-17, 2, "0+2i"},   {2, 0.99999, "2+1i"},   {2, -0.99999, "2-1i"}, {-0.0, 2, "2i"},
+      {0, 0, "0"},
+      {1, 0, "1"},
+      {0, 1, "i"},
+      {0, -1, "-i"},
+      {2, 1, "2+i"},
+      {2, -1, "2-i"},
+      {-1, -1, "-1-i"},
+      {-2, 3.5, "-2+3,5i"},
+      {0, 2, "2i"},
+      {0, -2.5, "-2,5i"},
+      {0.5, 0.5, "0,5+0,5i"},
+      {2.5, -0.25, "2,5-0,25i"},
+      {0, 0.0004, "0i"},
+      {2, 0.0004, "2+0i"},
+      {2, -0.0004, "2+0i"},
+      {-3.5, -1e-17, "-3,5+0i"},
+      {1e-17, 2, "0+2i"},
+      {2, 0.99999, "2+1i"},
+      {2, -0.99999, "2-1i"},
+      {-0.0, 2, "2i"},
       {2, -0.0, "2"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatComplex(3, c.re, c.im), c.text) << c.re << " " << c.im;
@@ -154,8 +200,8 @@ TEST(FormatComplex, WritesTheShortestForm) {
 // Never "Príliš veľké číslo+Príliš veľké čísloi" nor the message followed by
 // "i": an imaginary part that cannot be written takes the whole text.
 TEST(FormatComplex, ANotANumberOrTooLargeImaginaryPartWritesTheMessageAlone) {
-  const std::pair<double, double> cases[] = {{NAN, 0},     {1, NAN},           {3e9, 3e9}, {0, 3e9},
-                                             {2, -3e9},    {0, -2147483648.0}, {-3e9, 2147483647.9999}};
+  const std::pair<double, double> cases[] = {
+      {NAN, 0}, {1, NAN}, {3e9, 3e9}, {0, 3e9}, {2, -3e9}, {0, -2147483648.0}, {-3e9, 2147483647.9999}};
   for (const auto& [re, im] : cases) {
     SCOPED_TRACE(std::to_string(re) + " " + std::to_string(im));
     EXPECT_EQ(FormatComplex(3, re, im), kTooLarge);
@@ -190,8 +236,8 @@ TEST(ReadBackComplex, IsTheValueTheWrittenTextReadsBackAs) {
     return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
   };
   std::mt19937_64 rng(42);
-  const double specials[] = {0.0, -0.0, 1.0, -1.0, 0.99999, -0.99999, 1e-17, -1e-17, 0.0004, -0.0005,
-                             2147483647.9999, 3e9, -3e9, 0.5, NAN};
+  const double specials[] = {0.0, -0.0, 1.0, -1.0, 0.99999, -0.99999, 1e-17, -1e-17, 0.0004, -0.0005, 2147483647.9999,
+                             3e9, -3e9, 0.5, NAN};
   std::uniform_real_distribution<double> magnitude(-8, 10);
   const auto draw = [&] {
     const auto pick = rng() % 4;

@@ -95,10 +95,11 @@ TEST(RealToText, FailsBeyondTheIntegerRange) {
 
 TEST(StripZeros, RemovesOnlyRedundantZeros) {
   const std::pair<const char*, const char*> cases[] = {
-      {"-2,000", "-2"}, {"10,0", "10"},   {"100", "100"},         {"0,", "0"},
-      {"0", "0"},       {"007", "7"},     {"0,5", "0,5"},         {"1,5E10", "1,5E10"},
-      {"2,00 10^3", "2,00 10^3"},         {"2,500", "2,5"},       {"3,000", "3"},
-      {"1,50 ", "1,5"}, {"", ""},         {"00", "0"},
+      {"-2,000", "-2"}, {"10,0", "10"},       {"100", "100"},
+      {"0,", "0"},      {"0", "0"},           {"007", "7"},
+      {"0,5", "0,5"},   {"1,5E10", "1,5E10"}, {"2,00 10^3", "2,00 10^3"},
+      {"2,500", "2,5"}, {"3,000", "3"},       {"1,50 ", "1,5"},
+      {"", ""},         {"00", "0"},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(StripZeros(text), expected) << text;
   EXPECT_EQ(StripZeros(kTooLargeNumber), kTooLarge);
@@ -106,14 +107,39 @@ TEST(StripZeros, RemovesOnlyRedundantZeros) {
 
 TEST(TextToReal, ReadsWhatFitsAndThePartialValueOtherwise) {
   const std::pair<const char*, double> cases[] = {
-      {"2,5+3i", 25}, {"-3i", 3},    {"3i", 3},     {"i", 0},      {"-i", 0},
-      {"12abc", 12},  {"1,5,3", 15}, {"-2,5x", 25}, {"", 0},       {".", 0},
-      {"E5", 0},      {"1e", 1},     {" 2 ", 2},    {"1.5", 1.5},  {"2,5", 2.5},
-      {"-2,5", -2.5}, {"1,5e2", 150}, {"1E-3", 0.001}, {"+7", 7},  {"-", 0},
-      {"+", 0},       {"1.5.3", 15}, {"\t-4\n", -4}, {"1,", 1},    {",5", 0.5},
+      {"2,5+3i", 25},
+      {"-3i", 3},
+      {"3i", 3},
+      {"i", 0},
+      {"-i", 0},
+      {"12abc", 12},
+      {"1,5,3", 15},
+      {"-2,5x", 25},
+      {"", 0},
+      {".", 0},
+      {"E5", 0},
+      {"1e", 1},
+      {" 2 ", 2},
+      {"1.5", 1.5},
+      {"2,5", 2.5},
+      {"-2,5", -2.5},
+      {"1,5e2", 150},
+      {"1E-3", 0.001},
+      {"+7", 7},
+      {"-", 0},
+      {"+", 0},
+      {"1.5.3", 15},
+      {"\t-4\n", -4},
+      {"1,", 1},
+      {",5", 0.5},
       // Stopping inside or after an exponent keeps the digits before its mark.
-      {"1e5x", 1},    {"2,5e3x", 25}, {"-6e+3i", 6}, {"1e+", 1},   {"3e-x", 3},
-      {"1e400x", 1},  {"1e-400", 0},
+      {"1e5x", 1},
+      {"2,5e3x", 25},
+      {"-6e+3i", 6},
+      {"1e+", 1},
+      {"3e-x", 3},
+      {"1e400x", 1},
+      {"1e-400", 0},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(TextToReal(text), expected) << text;
   EXPECT_EQ(TextToReal("0.1"), 0.1);
@@ -139,12 +165,28 @@ TEST(TextToReal, OverflowsBeyondTheDoubleRange) {
 
 TEST(TextToInt, ReadsDecimalAndHexWithThePartialValueOnFailure) {
   const std::pair<const char*, std::int64_t> cases[] = {
-      {" 42 ", 42},     {"12abc", 12},  {"-5a", 5},     {"abc", 0},   {"", 0},
-      {"$1F", 31},      {"x1F", 31},    {"0x1F", 31},   {"0X1f", 31}, {"-7", -7},
-      {"+7", 7},        {"-", 0},       {"$", 0},       {"-$10", 16}, {"007", 7},
-      {"2147483647", 2147483647},       {"2147483648", -2147483648},
-      {"-2147483648", -2147483648},     {"21474836470", 2147483647},
-      {"99999999999", 999999999},      {"$FFFFFFFF", -1},            {"$123456789", 0x12345678},
+      {" 42 ", 42},
+      {"12abc", 12},
+      {"-5a", 5},
+      {"abc", 0},
+      {"", 0},
+      {"$1F", 31},
+      {"x1F", 31},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"-7", -7},
+      {"+7", 7},
+      {"-", 0},
+      {"$", 0},
+      {"-$10", 16},
+      {"007", 7},
+      {"2147483647", 2147483647},
+      {"2147483648", -2147483648},
+      {"-2147483648", -2147483648},
+      {"21474836470", 2147483647},
+      {"99999999999", 999999999},
+      {"$FFFFFFFF", -1},
+      {"$123456789", 0x12345678},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(TextToInt(text), expected) << text;
 }
@@ -165,8 +207,8 @@ TEST(IntToText, WritesPlainDecimal) {
 }
 
 TEST(RealToDigits, WritesTheSignFactorForm) {
-  const std::pair<double, const char*> cases[] = {
-      {1.0, "1.0"}, {-1.0, "-1.0"}, {2.5, "2.5"}, {0.05, "0.05"}, {0.0, "0.0"}, {10.25, "10.25"}};
+  const std::pair<double, const char*> cases[] = {{1.0, "1.0"},   {-1.0, "-1.0"}, {2.5, "2.5"},
+                                                  {0.05, "0.05"}, {0.0, "0.0"},   {10.25, "10.25"}};
   for (const auto& [x, expected] : cases) EXPECT_EQ(RealToDigits(x), expected) << x;
 }
 

@@ -21,7 +21,11 @@ std::string LiteralGridDeterminant(const Grid& grid, int places) {
     return result;
   }
   if (fc != fr) {
-    ShowMessage("Po\xE8" "et fixovan\xFD" "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE" "avo!");
+    ShowMessage(
+        "Po\xE8"
+        "et fixovan\xFD"
+        "ch buniek hore mus\xED by\x9D rovnak\xFD ako v\xBE"
+        "avo!");
     return result;
   }
   const int n = nr;

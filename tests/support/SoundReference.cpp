@@ -5,7 +5,11 @@
 namespace zorvel::testing {
 namespace {
 
-const std::string kTooLarge = "Pr\xED" "li\x9A ve\xBE" "k\xE9 \xE8\xED" "slo";
+const std::string kTooLarge =
+    "Pr\xED"
+    "li\x9A ve\xBE"
+    "k\xE9 \xE8\xED"
+    "slo";
 
 mpz_class PowerOfTen(int exponent) {
   mpz_class power;
@@ -33,8 +37,8 @@ SoundPart RoundPart(int places, const mpq_class& value) {
   // Just below the half, the program's tie band rounds up where the sound
   // rule does not; an exact half goes up in both.
   const mpq_class belowHalf = mpq_class(1, 2) - remainder;
-  part.undecided = (sgn(belowHalf) > 0 && belowHalf <= mpq_class(2, 1000000)) ||
-                   magnitude >= mpq_class(PowerOfTen(8)) / scale;
+  part.undecided =
+      (sgn(belowHalf) > 0 && belowHalf <= mpq_class(2, 1000000)) || magnitude >= mpq_class(PowerOfTen(8)) / scale;
   const mpz_class integerPart = units / scale;
   if (integerPart >= mpz_class("2147483648", 10)) {
     part.tooLarge = true;

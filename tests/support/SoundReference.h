@@ -21,7 +21,7 @@ struct ExactPair {
 // message for an integer part of 2^31 or more.
 struct SoundText {
   std::string text;
-  ExactPair rounded;    // the rounded parts, the value the text reads back as
+  ExactPair rounded;      // the rounded parts, the value the text reads back as
   bool tooLarge = false;  // some part is written as the message
   // Where the program cannot be held to the sound rule: a remainder less than
   // half a unit by 2 x 10^-6 or less (its tie band rounds such a one up, as it

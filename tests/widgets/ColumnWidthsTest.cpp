@@ -36,7 +36,7 @@ class ColumnWidthsTest : public QObject {
     };
     QVERIFY(allWhole(need));
     if (QTest::currentDataTag() != QByteArray("laid out")) QVERIFY(!allWhole(need - 1));  // exact, not generous
-    QCOMPARE(ColumnWidths(view).Needed(1, 4, need - 5), need - 5);  // never past the most
+    QCOMPARE(ColumnWidths(view).Needed(1, 4, need - 5), need - 5);                        // never past the most
   }
 
   void theRoomIsSharedOut_data() {

@@ -52,9 +52,11 @@ class LayoutTest : public QObject {
         << Rects{{272, 88, 221, 285}, {493, 88, 232, 285}, {0, 88, 272, 285}, {0, 373, 725, 43}, {0, 0, 725, 88}};
     QTest::newRow("left in order") << Children{{Align::Left, 272}, {Align::Left, 8}, {Align::Client, 0}}
                                    << Rects{{0, 0, 272, 416}, {272, 0, 8, 416}, {280, 0, 445, 416}};
-    QTest::newRow("right in order")
-        << Children{{Align::Right, 232}, {Align::Right, 8}, {Align::Right, 16}, {Align::Client, 0}}
-        << Rects{{493, 0, 232, 416}, {485, 0, 8, 416}, {469, 0, 16, 416}, {0, 0, 469, 416}};
+    QTest::newRow("right in order") << Children{{Align::Right, 232},
+                                                {Align::Right, 8},
+                                                {Align::Right, 16},
+                                                {Align::Client, 0}}
+                                    << Rects{{493, 0, 232, 416}, {485, 0, 8, 416}, {469, 0, 16, 416}, {0, 0, 469, 416}};
     QTest::newRow("top in order") << Children{{Align::Top, 88}, {Align::Top, 40}, {Align::Client, 0}}
                                   << Rects{{0, 0, 725, 88}, {0, 88, 725, 40}, {0, 128, 725, 288}};
     QTest::newRow("hidden takes no space")

@@ -85,7 +85,12 @@ class PlatformTest : public QObject {
     DialogRecorder dialogs;
     const bool completed = RunGuarded([kind] {
       if (kind == 0) throw std::runtime_error("Invalid floating point operation");
-      if (kind == 1) throw std::range_error("Pr\xED" "li\x9A ve\xBE" "k\xE9 \xE8\xED" "slo");
+      if (kind == 1)
+        throw std::range_error(
+            "Pr\xED"
+            "li\x9A ve\xBE"
+            "k\xE9 \xE8\xED"
+            "slo");
       throw 42;
     });
     QVERIFY(!completed);
@@ -99,9 +104,9 @@ class PlatformTest : public QObject {
     QObject sender;
     QString seen;
     connect(&sender, &QObject::objectNameChanged, &sender, Guarded([&seen](const QString& name) {
-              seen = name;
-              throw std::runtime_error("Floating point overflow");
-            }));
+      seen = name;
+      throw std::runtime_error("Floating point overflow");
+    }));
     connect(&sender, &QObject::objectNameChanged, &sender,
             Guarded([] { throw std::runtime_error("List index out of bounds (-1)"); }));
     sender.setObjectName(QStringLiteral("Pole1"));

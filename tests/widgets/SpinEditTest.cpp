@@ -127,11 +127,16 @@ class SpinEditTest : public QObject {
   void typingAcceptsOnlyNumberCharacters_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
-    QTest::newRow("digits") << "12" << "12";
-    QTest::newRow("letters refused") << "1a2b" << "12";
-    QTest::newRow("signs and comma") << "-+," << "-+,";
-    QTest::newRow("point and blank refused") << "3. 4" << "34";
-    QTest::newRow("hex prefix refused") << "$1F" << "1";
+    QTest::newRow("digits") << "12"
+                            << "12";
+    QTest::newRow("letters refused") << "1a2b"
+                                     << "12";
+    QTest::newRow("signs and comma") << "-+,"
+                                     << "-+,";
+    QTest::newRow("point and blank refused") << "3. 4"
+                                             << "34";
+    QTest::newRow("hex prefix refused") << "$1F"
+                                        << "1";
   }
   void typingAcceptsOnlyNumberCharacters() {
     QFETCH(QString, typed);
@@ -187,10 +192,14 @@ class SpinEditTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("changes");
-    QTest::newRow("above") << "25" << "20" << 3;  // "2", "25", then "20"
-    QTest::newRow("below") << "0" << "1" << 2;
-    QTest::newRow("inside stays as typed") << "05" << "05" << 2;
-    QTest::newRow("no number stays") << "-" << "-" << 1;
+    QTest::newRow("above") << "25"
+                           << "20" << 3;  // "2", "25", then "20"
+    QTest::newRow("below") << "0"
+                           << "1" << 2;
+    QTest::newRow("inside stays as typed") << "05"
+                                           << "05" << 2;
+    QTest::newRow("no number stays") << "-"
+                                     << "-" << 1;
   }
   void leavingTheFieldClamps() {
     QFETCH(QString, typed);

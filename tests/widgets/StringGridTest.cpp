@@ -52,7 +52,8 @@ struct Matrix {
   }
   // The cell editor is open and has the keyboard.
   [[nodiscard]] bool Editing() const {
-    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr && view->isAncestorOf(QApplication::focusWidget());
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr &&
+           view->isAncestorOf(QApplication::focusWidget());
   }
 };
 
@@ -69,7 +70,11 @@ class StringGridTest : public QObject {
     QCOMPARE(m.Header(Qt::Horizontal, 2), QStringLiteral("3"));
     QCOMPARE(m.Header(Qt::Vertical, 0), QStringLiteral("1"));
     m.grid.SetCells(2, 1, "1+2i");
-    m.grid.SetCells(1, 3, "Pr\xED" "li\x9A ve\xBE" "k\xE9 \xE8\xED" "slo");
+    m.grid.SetCells(1, 3,
+                    "Pr\xED"
+                    "li\x9A ve\xBE"
+                    "k\xE9 \xE8\xED"
+                    "slo");
     QCOMPARE(m.Shown(0, 1), QStringLiteral("1+2i"));
     QCOMPARE(m.Shown(2, 0), QString::fromUtf8("Príliš veľké číslo"));
     m.grid.SetCells(3, 0, "x");
@@ -315,7 +320,8 @@ class StringGridTest : public QObject {
 
   void mouseReleasesAreReported() {
     Matrix m(false);
-    QTest::mouseClick(m.view->viewport(), Qt::LeftButton, {}, m.view->visualRect(m.view->model()->index(1, 1)).center());
+    QTest::mouseClick(m.view->viewport(), Qt::LeftButton, {},
+                      m.view->visualRect(m.view->model()->index(1, 1)).center());
     QCOMPARE(m.mouse.count(), 1);
     QTest::mouseClick(m.view->verticalHeader()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(m.mouse.count(), 2);

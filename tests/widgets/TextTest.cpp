@@ -50,13 +50,19 @@ class TextTest : public QObject {
   void errorReportText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("report");
-    QTest::newRow("letter") << "Floating point overflow" << "Floating point overflow.";
-    QTest::newRow("parenthesis") << "List index out of bounds (-1)" << "List index out of bounds (-1)";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("minus sorts before") << "x-" << "x-";
-    QTest::newRow("slash sorts after") << "1/" << "1/.";
+    QTest::newRow("letter") << "Floating point overflow"
+                            << "Floating point overflow.";
+    QTest::newRow("parenthesis") << "List index out of bounds (-1)"
+                                 << "List index out of bounds (-1)";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("minus sorts before") << "x-"
+                                        << "x-";
+    QTest::newRow("slash sorts after") << "1/"
+                                       << "1/.";
     QTest::newRow("accented") << QString::fromUtf8("číslo") << QString::fromUtf8("číslo.");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void errorReportText() {
     QFETCH(QString, text);

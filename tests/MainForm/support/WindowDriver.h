@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -172,7 +172,8 @@ inline QStringList MenuItems(StringGrid* grid) {
 inline void ChooseFromMenu(StringGrid* grid, const QString& text) {
   WithContextMenu(grid, [&text](QMenu& menu) {
     const QList<QAction*> actions = menu.actions();
-    const auto found = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text().startsWith(text); });
+    const auto found =
+        std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text().startsWith(text); });
     QVERIFY2(found != actions.end(), qPrintable(text));
     menu.hide();
     (*found)->trigger();

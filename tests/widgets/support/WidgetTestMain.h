@@ -25,20 +25,22 @@ class UnexpectedDialogs : public DialogHook {
   }
 
  private:
-  static void Fail(const QString& what) { QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__); }
+  static void Fail(const QString& what) {
+    QTest::qFail(qPrintable(QStringLiteral("unexpected ") + what), __FILE__, __LINE__);
+  }
 };
 
 }  // namespace zorvel::test
 
-#define ZORVEL_WIDGET_TEST_MAIN(TestClass)                                          \
-  int main(int argc, char** argv) {                                                 \
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                           \
-      qputenv("QT_QPA_PLATFORM", "offscreen");                                      \
-    }                                                                               \
-    QApplication app(argc, argv);                                                   \
-    QApplication::setApplicationName(QStringLiteral("zorvel"));                     \
-    zorvel::test::UnexpectedDialogs unexpectedDialogs;                              \
-    zorvel::InstallDialogHook(&unexpectedDialogs);                                  \
-    TestClass test;                                                                 \
-    return QTest::qExec(&test, argc, argv);                                         \
+#define ZORVEL_WIDGET_TEST_MAIN(TestClass)                      \
+  int main(int argc, char** argv) {                             \
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {       \
+      qputenv("QT_QPA_PLATFORM", "offscreen");                  \
+    }                                                           \
+    QApplication app(argc, argv);                               \
+    QApplication::setApplicationName(QStringLiteral("zorvel")); \
+    zorvel::test::UnexpectedDialogs unexpectedDialogs;          \
+    zorvel::InstallDialogHook(&unexpectedDialogs);              \
+    TestClass test;                                             \
+    return QTest::qExec(&test, argc, argv);                     \
   }
