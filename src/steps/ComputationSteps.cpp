@@ -1,6 +1,7 @@
 #include "ComputationSteps.h"
 
 #include <optional>
+#include <utility>
 
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
