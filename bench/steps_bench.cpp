@@ -59,7 +59,8 @@ zorvel::Grid Dense(int n) {
 void BM_StepsOfDeterminant10x10(benchmark::State& state) {
   const zorvel::Grid matrix = Dense(10);
   const zorvel::StepRequest request{
-      &matrix, {10, 10}, &matrix, {10, 10}, 9, zorvel::CalculationMode::Hand, zorvel::StepValue::Determinant};
+      {&matrix, {10, 10}, &matrix, {10, 10}, 9, zorvel::CalculationMode::Hand, std::nullopt},
+      zorvel::StepValue::Determinant};
   for (auto _ : state) benchmark::DoNotOptimize(zorvel::ComputationSteps(request));
 }
 

@@ -208,10 +208,7 @@ void StepsPanel::Refresh() {
   }
   std::unique_ptr<Step> steps;
   if (value) {
-    const auto& [one, two] = window_.Inputs().matrices;
-    const StepRequest request{
-        &one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(),       window_.Inputs().places->Value(),
-        window_.Mode(),    *value,     std::max(1, row_), std::max(1, col_)};
+    const StepRequest request{window_.CalculationInputs(), *value, std::max(1, row_), std::max(1, col_)};
     try {
       steps = ComputationSteps(request);
     } catch (const std::exception&) {

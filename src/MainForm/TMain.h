@@ -10,7 +10,7 @@
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
-#include "MatrixCalculations.h"
+#include "MatrixCalculation.h"
 
 class QCheckBox;
 class QComboBox;
@@ -164,6 +164,8 @@ class TMain : public QWidget {
     [[nodiscard]] const MatrixInput& Of(const StringGrid* pole) const;
   };
   [[nodiscard]] InputControls Inputs() const;
+  // What a recalculation works on, read from the controls now.
+  [[nodiscard]] CalculationInput CalculationInputs() const;
   // Every grid, the inputs first: Pole1 to Pole5.
   [[nodiscard]] std::array<StringGrid*, 5> Grids() const;
 

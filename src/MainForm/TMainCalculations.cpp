@@ -48,6 +48,11 @@ TMain::InputControls TMain::Inputs() const {
   return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}}, ComboBox1, DesM, CheckBoxPresne};
 }
 
+CalculationInput TMain::CalculationInputs() const {
+  const auto& [one, two] = Inputs().matrices;
+  return {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation()};
+}
+
 std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, Pole4, Pole5}; }
 
 std::optional<Operation> TMain::ChosenOperation() const {
@@ -69,10 +74,7 @@ void TMain::Vypocty() {
   });
   try {
     ButtonHore->setVisible(false);
-    const InputControls inputs = Inputs();
-    const CalculationInput input{
-        &Pole1->grid(), inputs.matrices[0].Size(), &Pole2->grid(), inputs.matrices[1].Size(), Places(),
-        Mode(),         ChosenOperation()};
+    const CalculationInput input = CalculationInputs();
     // By hand, the kept determinants of matrix 1's minors follow its cells
     // here, once per recalculation; the strip and the inverse both read them.
     MinorDeterminants* minors = nullptr;

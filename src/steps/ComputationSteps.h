@@ -4,7 +4,7 @@
 
 #include "CalculationKinds.h"
 #include "Grid.h"
-#include "MatrixCalculations.h"
+#include "MatrixCalculation.h"
 #include "Step.h"
 
 namespace zorvel {
@@ -13,16 +13,10 @@ namespace zorvel {
 // a cell of each result.
 enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve };
 
-// One shown value: the matrices as a recalculation takes them (data cells
-// of the grids at the sizes the user set), the places, the mode, and for a
-// result its cell (row and column, counted from 1).
-struct StepRequest {
-  const Grid* matrix1 = nullptr;
-  MatrixSize size1;
-  const Grid* matrix2 = nullptr;
-  MatrixSize size2;
-  int places = 3;
-  CalculationMode mode = CalculationMode::Hand;
+// One shown value: the recalculation's input (the matrices at the sizes the
+// user set, the places, the mode; its operation is not read), which value,
+// and for a result its cell (row and column, counted from 1).
+struct StepRequest : CalculationInput {
   StepValue value = StepValue::Determinant;
   int row = 1;
   int col = 1;
