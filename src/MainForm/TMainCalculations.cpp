@@ -19,6 +19,7 @@
 #include "StepsPanel.h"
 #include "StringGrid.h"
 #include "TMain.h"
+#include "VectorState.h"
 
 namespace zorvel {
 namespace {
@@ -67,6 +68,7 @@ CalculationMode TMain::Mode() const {
 
 void TMain::Vypocty() {
   ++recalculationCount_;
+  ClearUpperVectorState();  // after painting, before the arithmetic
   stripWritten_ = {};
   // Open steps follow the new results, after an error too.
   const auto followSteps = qScopeGuard([this] {

@@ -7,6 +7,7 @@
 #include "ComplexArithmetic.h"
 #include "MessageDisplay.h"
 #include "NumberText.h"
+#include "VectorState.h"
 
 namespace zorvel {
 namespace {
@@ -115,6 +116,7 @@ class MinorDeterminants::Solver {
   // value written out; of a single element, its value written like every
   // other result, never its text unread.
   std::string Text(IndexSet rows, IndexSet cols) {
+    ClearUpperVectorState();  // the window may have painted since the last call
     if (HasOneMember(rows)) return WrittenElement(Lowest(rows), Lowest(cols));
     const Complex parts = Computed(rows, ColumnSetOf(cols)).parts;
     return FormatComplex(places_, parts.re, parts.im).str();
