@@ -61,6 +61,16 @@ QString Shown(const QStyleOptionViewItem& cell) {
   return ElideToWidth(cell.text, cell.fontMetrics, TextArea(cell).width());
 }
 
+// Whether the style would draw nothing for the cell: neither selected, nor
+// current, nor under the mouse, with no background of its own, check box or
+// icon. Most cells of a repaint are such, and asking the style to draw
+// nothing costs as much as drawing the text.
+bool StyleDrawsNothing(const QStyleOptionViewItem& cell) {
+  const QStyle::State drawn = QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver;
+  const auto extras = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
+  return (cell.state & drawn) == 0 && cell.backgroundBrush.style() == Qt::NoBrush && (cell.features & extras) == 0;
+}
+
 // A fitted column need not be wider than this many characters.
 constexpr qsizetype kFittedCharacters = 200;
 
@@ -81,7 +91,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
   // text is drawn here, at the baseline, without the general text layout that
   // a repaint of every visible cell would otherwise pay for.
   cell.text.clear();
-  StyleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+  if (!StyleDrawsNothing(cell)) StyleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
   if (shown.isEmpty()) return;
   const bool enabled = (cell.state & QStyle::State_Enabled) != 0;
   const QPalette::ColorGroup group = !enabled                              ? QPalette::Disabled
