@@ -8,19 +8,27 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace zorvel {
 
-ColumnWidths::ColumnWidths(const StringGrid& grid) : grid_(grid), metrics_(grid.font()) {
+std::array<int, 256>& ColumnWidths::AdvanceTable(const QFont& font) {
+  static std::unordered_map<QString, std::array<int, 256>> tables;  // nodes stay put as it grows
+  const auto [table, added] = tables.try_emplace(font.key());
+  if (added) table->second.fill(kNotMeasured);
+  return table->second;
+}
+
+ColumnWidths::ColumnWidths(const StringGrid& grid)
+    : grid_(grid), metrics_(grid.font()), advances_(&AdvanceTable(grid.font())) {
   // A cell's text stands between two margins (as the cell delegate paints
   // it), and the grid line takes the column's last pixel.
   const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
   cellChrome_ = 2 * margin + (grid.showGrid() ? 1 : 0);
-  advances_.fill(kNotMeasured);
 }
 
 int ColumnWidths::Advance(unsigned char byte) const {
-  int& advance = advances_[byte];
+  int& advance = (*advances_)[byte];
   if (advance == kNotMeasured) {
     const char text = static_cast<char>(byte);
     const QChar c = FromCp1250(std::string_view(&text, 1)).front();

@@ -37,10 +37,13 @@ class ColumnWidths {
   static constexpr int kNotMeasured = -1;
   static constexpr int kLaidOut = -2;
 
+  // The advances met so far in `font`, by Windows-1250 byte.
+  static std::array<int, 256>& AdvanceTable(const QFont& font);
+
   const StringGrid& grid_;
   QFontMetrics metrics_;
   int cellChrome_;  // the text margins and the grid line
-  mutable std::array<int, 256> advances_;
+  std::array<int, 256>* advances_;
 };
 
 // Widths for columns that need `needs` within `room`: each its need when all
