@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ComplexText.h"
+#include "DenseMatrix.h"
 #include "Determinant.h"
 #include "Grid.h"
 #include "LiteralDeterminant.h"
@@ -15,38 +15,19 @@ namespace {
 
 using zorvel::Grid;
 
-// Entries such as -3,25+1,5i: dense, complex, from a fixed pseudo-random
-// sequence, so the determinant is an ordinary number of several digits.
-Grid DenseComplexMatrix(int n, unsigned seed = 12345) {
-  Grid grid;
-  grid.SetRowCount(n + 1);
-  grid.SetColCount(n + 1);
-  unsigned state = seed;
-  const auto next = [&state] {  // quarters from -4 to 4
-    state = state * 1103515245u + 12345u;
-    return static_cast<int>((state >> 16) % 33) / 4.0 - 4.0;
-  };
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
-      const double re = next();
-      const double im = next();
-      grid.SetCells(j, i, zorvel::FormatComplex(9, re, im).view());
-    }
-  }
-  return grid;
-}
+using zorvel::bench::DenseMatrix;
 
 constexpr int kPlaces = 9;
 
 void BM_GridDeterminant(benchmark::State& state) {
-  const Grid grid = DenseComplexMatrix(static_cast<int>(state.range(0)));
+  const Grid grid = DenseMatrix(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(zorvel::GridDeterminant(grid, kPlaces));
   state.SetLabel(zorvel::GridDeterminant(grid, kPlaces));
 }
 
 void BM_AllMinors(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const Grid grid = DenseComplexMatrix(n);
+  const Grid grid = DenseMatrix(n);
   for (auto _ : state) {
     zorvel::MinorDeterminants minors(grid, kPlaces);
     for (int row = 1; row <= n; ++row) {
@@ -60,9 +41,9 @@ void BM_AllMinors(benchmark::State& state) {
 // n x n in turn, and asks for the whole and every minor again.
 void BM_AllMinorsOneCellEdit(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  Grid grid = DenseComplexMatrix(n);
+  Grid grid = DenseMatrix(n);
   const Grid original = grid;
-  const Grid typed = DenseComplexMatrix(n, 4242);
+  const Grid typed = DenseMatrix(n, 4242);
   zorvel::MinorDeterminants minors(grid, kPlaces);
   int k = 0;
   for (auto _ : state) {
@@ -78,7 +59,7 @@ void BM_AllMinorsOneCellEdit(benchmark::State& state) {
 }
 
 void BM_LiteralDeterminant(benchmark::State& state) {
-  const Grid grid = DenseComplexMatrix(static_cast<int>(state.range(0)));
+  const Grid grid = DenseMatrix(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(zorvel::testing::LiteralGridDeterminant(grid, kPlaces));
 }
 

@@ -9,10 +9,10 @@
 #include <QComboBox>
 #include <QMouseEvent>
 
-#include "ComplexText.h"
 #include "ComputationSteps.h"
-#include "Dialogs.h"
+#include "DenseMatrix.h"
 #include "ElidedLabel.h"
+#include "OffscreenApplication.h"
 #include "SpinEdit.h"
 #include "Startup.h"
 #include "StepsPanel.h"
@@ -21,43 +21,8 @@
 
 namespace {
 
-class SilentDialogs : public zorvel::DialogHook {
- public:
-  void Message(const QString& /*text*/) override {}
-  void Error(const QString& /*text*/) override {}
-};
-
-void Application() {
-  static int argc = 1;
-  static char name[] = "steps_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  static SilentDialogs silent;
-  zorvel::InstallDialogHook(&silent);
-}
-
-// Entries such as -3,25+1,5i from a fixed pseudo-random sequence.
-zorvel::Grid Dense(int n) {
-  zorvel::Grid grid;
-  grid.SetColCount(n + 1);
-  grid.SetRowCount(n + 1);
-  unsigned seed = 12345;
-  const auto next = [&seed] {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 16) % 33) / 4.0 - 4.0;
-  };
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
-      const double re = next(), im = next();
-      grid.SetCells(j, i, zorvel::FormatComplex(9, re, im).view());
-    }
-  }
-  return grid;
-}
-
 void BM_StepsOfDeterminant10x10(benchmark::State& state) {
-  const zorvel::Grid matrix = Dense(10);
+  const zorvel::Grid matrix = zorvel::bench::DenseMatrix(10);
   const zorvel::StepRequest request{
       {&matrix, {10, 10}, &matrix, {10, 10}, 9, zorvel::CalculationMode::Hand, std::nullopt},
       zorvel::StepValue::Determinant};
@@ -68,13 +33,13 @@ void BM_StepsOfDeterminant10x10(benchmark::State& state) {
 // again between iterations, which is not measured. The window grows for the
 // pane on its first opening only, before the measured ones.
 void BM_ShowStepsPanelDeterminant10x10(benchmark::State& state) {
-  Application();
+  zorvel::bench::OffscreenApplication();
   auto window = zorvel::CreateMain();
   window->show();
   window->DesM->SetValue(9);
   window->SpinEdit1->SetValue(10);
   window->SpinEdit2->SetValue(10);
-  window->Pole1->grid() = Dense(10);
+  window->Pole1->grid() = zorvel::bench::DenseMatrix(10);
   window->ComboBox1->setCurrentIndex(0);
   window->ComboBox1Change();
   QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), window->Determinant1->mapToGlobal(QPointF(2, 2)),

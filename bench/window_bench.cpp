@@ -17,11 +17,11 @@
 #include <memory>
 
 #include "CalcCommand.h"
-#include "ComplexText.h"
+#include "DenseMatrix.h"
 #include "Determinant.h"
-#include "Dialogs.h"
 #include "MatrixFile.h"
 #include "MatrixRows.h"
+#include "OffscreenApplication.h"
 #include "SpinEdit.h"
 #include "Startup.h"
 #include "StringGrid.h"
@@ -29,37 +29,9 @@
 
 namespace {
 
-// No modal box may stop a benchmark: messages and error reports are dropped.
-class SilentDialogs : public zorvel::DialogHook {
- public:
-  void Message(const QString& /*text*/) override {}
-  void Error(const QString& /*text*/) override {}
-};
+using zorvel::bench::FillDense;
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "window_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  static SilentDialogs silent;
-  zorvel::InstallDialogHook(&silent);
-  return application;
-}
-
-// Entries such as -3,25+1,5i from a fixed pseudo-random sequence.
-void FillDense(zorvel::Grid& grid, int rows, int cols, unsigned seed) {
-  const auto next = [&seed] {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 16) % 33) / 4.0 - 4.0;
-  };
-  for (int i = 1; i <= rows; ++i) {
-    for (int j = 1; j <= cols; ++j) {
-      const double re = next(), im = next();
-      grid.SetCells(j, i, zorvel::FormatComplex(9, re, im).view());
-    }
-  }
-}
+QApplication& Application() { return zorvel::bench::OffscreenApplication(); }
 
 std::unique_ptr<zorvel::TMain> Window(int operation, int rows1, int cols1, int rows2, int cols2, bool exact = false) {
   Application();
