@@ -665,22 +665,6 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <translation>Calculation:</translation>
     </message>
     <message>
-        <source>Inverzná matica z matice 1</source>
-        <translation>Inverse of matrix 1</translation>
-    </message>
-    <message>
-        <source>Súčet matíc</source>
-        <translation>Sum of the matrices</translation>
-    </message>
-    <message>
-        <source>Rozdiel matíc</source>
-        <translation>Difference of the matrices</translation>
-    </message>
-    <message>
-        <source>Súčin matíc</source>
-        <translation>Product of the matrices</translation>
-    </message>
-    <message>
         <source>Skopírovať inverznú maticu do matice 2</source>
         <translation>Copy the inverse into matrix 2</translation>
     </message>
@@ -735,10 +719,6 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Determinant v menovateli</source>
         <translation>Determinant in the denominator</translation>
-    </message>
-    <message>
-        <source>Riešenie sústavy: matica 1 · X = matica 2</source>
-        <translation>Solve: matrix 1 · X = matrix 2</translation>
     </message>
     <message>
         <source>Presne</source>

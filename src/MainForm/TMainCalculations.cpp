@@ -14,6 +14,7 @@
 #include "ElidedLabel.h"
 #include "GridOps.h"
 #include "MatrixCalculation.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StepsPanel.h"
@@ -58,7 +59,7 @@ std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, P
 
 std::optional<Operation> TMain::ChosenOperation() const {
   const int index = ComboBox1->currentIndex();
-  if (index < 0 || index >= kOperationCount) return std::nullopt;
+  if (index < 0 || index >= OperationCount()) return std::nullopt;
   return static_cast<Operation>(index);
 }
 
@@ -94,6 +95,7 @@ void TMain::Vypocty() {
         case Operation::Difference: Vypocet3(); break;
         case Operation::Product: Vypocet4(); break;
         case Operation::Solve: Vypocet5(); break;
+        default: ShowResultOf(*input.operation); break;  // the later ones, all in Pole5
       }
     }
   } catch (const std::exception& error) {

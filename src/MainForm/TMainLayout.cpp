@@ -27,8 +27,10 @@
 #include "GridModel.h"
 #include "HandlerGuard.h"
 #include "InputHistory.h"
+#include "Language.h"
 #include "MatrixFileActions.h"
 #include "MessageBoxDisplay.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "ResultHeight.h"
 #include "SpinEdit.h"
@@ -274,8 +276,9 @@ void TMain::BuildCalculationBar() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"), tr("Rozdiel matíc"), tr("Súčin matíc"),
-                       tr("Riešenie sústavy: matica 1 · X = matica 2")});
+  for (const OperationDescription* operation : Operations()) {
+    ComboBox1->addItem(InLanguageInUse(operation->Slovak(), operation->English()));
+  }
   ComboBox1->setCurrentIndex(-1);
   // 153 pixels wide, or as wide as its longest item needs in this font.
   ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);

@@ -77,7 +77,7 @@ enum class ResultForm { Tabs, Csv, Latex, Markdown };
 
 // What one run has to do, once the command line is understood.
 struct CalcRequest {
-  CalcOperation operation = CalcOperation::Determinant;
+  CalcOperation operation;
   int places = 3;
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
@@ -252,7 +252,7 @@ bool OutputLost(QTextStream& out, QTextStream& err) {
 // The result as the chosen form writes it; a determinant is one value, not
 // a matrix.
 QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperation operation) {
-  const bool value = operation == CalcOperation::Determinant || operation == CalcOperation::Reciprocal;
+  const bool value = operation.OneValue();
   switch (form) {
     case ResultForm::Latex: return value ? ToLatexValue(rows.front().front()) + u'\n' : ToLatexMatrix(rows);
     case ResultForm::Markdown: return value ? rows.front().front() + u'\n' : ToMarkdownTable(rows);

@@ -11,19 +11,16 @@
 #include "Determinant.h"
 #include "MatrixCalculation.h"
 #include "MatrixRows.h"
+#include "OperationList.h"
 
 namespace zorvel {
 namespace {
 
-constexpr std::array<std::pair<const char*, CalcOperation>, 8> kNames{{
-    {"det", CalcOperation::Determinant},
-    {"reciprocal", CalcOperation::Reciprocal},
-    {"adjugate", CalcOperation::Adjugate},
-    {"inverse", CalcOperation::Inverse},
-    {"sum", CalcOperation::Sum},
-    {"difference", CalcOperation::Difference},
-    {"product", CalcOperation::Product},
-    {"solve", CalcOperation::Solve},
+// The verbs of the values that are no operation of their own.
+constexpr std::array<std::pair<const char*, CalcValue>, 3> kValueNames{{
+    {"det", CalcValue::Determinant},
+    {"reciprocal", CalcValue::Reciprocal},
+    {"adjugate", CalcValue::Adjugate},
 }};
 
 // The window's message, in the language zorvel-calc speaks.
@@ -54,51 +51,37 @@ CalcResult InverseView(MatrixCalculation& calculation, bool inverse) {
   return {MatrixRows(inverse ? result : adjugate), {}};
 }
 
-// The window's operation that gives the command's result in Pole5.
-Operation ResultOperation(CalcOperation operation) {
-  switch (operation) {
-    case CalcOperation::Sum: return Operation::Sum;
-    case CalcOperation::Difference: return Operation::Difference;
-    case CalcOperation::Product: return Operation::Product;
-    case CalcOperation::Solve: return Operation::Solve;
-    default: return Operation::Inverse;
-  }
-}
-
 }  // namespace
 
 std::optional<CalcOperation> CalcOperationNamed(const QString& word) {
-  for (const auto& [name, operation] : kNames) {
-    if (word == QLatin1String(name)) return operation;
+  for (const auto& [name, value] : kValueNames) {
+    if (word == QLatin1String(name)) return CalcOperation{value};
   }
-  return std::nullopt;
+  const std::optional<Operation> operation = OperationWithVerb(word.toStdString());
+  if (!operation) return std::nullopt;
+  return CalcOperation{CalcValue::Result, *operation};
 }
 
 int OperandCount(CalcOperation operation) {
-  switch (operation) {
-    case CalcOperation::Sum:
-    case CalcOperation::Difference:
-    case CalcOperation::Product:
-    case CalcOperation::Solve: return 2;
-    default: return 1;
-  }
+  return operation.value == CalcValue::Result ? DescriptionOf(operation.operation).Operands() : 1;
 }
 
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
                      int places, CalculationMode mode) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   const MatrixSize size1 = MatrixSizeOf(matrix1), size2 = MatrixSizeOf(matrix2);
-  const bool inverseView = operation == CalcOperation::Adjugate || operation == CalcOperation::Inverse;
+  const bool inverseView = operation.value == CalcValue::Adjugate ||
+                           (operation.value == CalcValue::Result && DescriptionOf(operation.operation).InverseView());
   MatrixCalculation calculation(
       {&grid1, size1, &grid2, size2, places, mode, inverseView ? std::optional(Operation::Inverse) : std::nullopt});
-  switch (operation) {
-    case CalcOperation::Determinant: return DeterminantStrip(calculation, size1, false);
-    case CalcOperation::Reciprocal: return DeterminantStrip(calculation, size1, true);
-    case CalcOperation::Adjugate: return InverseView(calculation, false);
-    case CalcOperation::Inverse: return InverseView(calculation, true);
-    default: break;
+  switch (operation.value) {
+    case CalcValue::Determinant: return DeterminantStrip(calculation, size1, false);
+    case CalcValue::Reciprocal: return DeterminantStrip(calculation, size1, true);
+    case CalcValue::Adjugate: return InverseView(calculation, false);
+    case CalcValue::Result: break;
   }
-  const Operation shown = ResultOperation(operation);
+  if (inverseView) return InverseView(calculation, true);
+  const Operation shown = operation.operation;
   if (const auto refusal = calculation.Refusal(shown)) return Refused(*refusal);
   Grid result;
   calculation.FillResult(shown, result);

@@ -13,17 +13,13 @@ namespace {
 QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 StepValue ValueOf(CalcOperation operation) {
-  switch (operation) {
-    case CalcOperation::Determinant: return StepValue::Determinant;
-    case CalcOperation::Reciprocal: return StepValue::Reciprocal;
-    case CalcOperation::Adjugate: return StepValue::Adjugate;
-    case CalcOperation::Inverse: return StepValue::Inverse;
-    case CalcOperation::Sum: return StepValue::Sum;
-    case CalcOperation::Difference: return StepValue::Difference;
-    case CalcOperation::Product: return StepValue::Product;
-    case CalcOperation::Solve: return StepValue::Solve;
+  switch (operation.value) {
+    case CalcValue::Determinant: return StepValue::Determinant;
+    case CalcValue::Reciprocal: return StepValue::Reciprocal;
+    case CalcValue::Adjugate: return StepValue::Adjugate;
+    case CalcValue::Result: break;
   }
-  return StepValue::Determinant;
+  return operation.operation == Operation::Inverse ? StepValue::Inverse : StepValue::Result;
 }
 
 void Print(Step& step, int level, int depth, const QRegularExpression* decimalComma, QString& out) {
@@ -48,7 +44,7 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
     request.depth = depth.toInt(&number);
     if (!number || request.depth < 1) return Tr("hĺbka postupu musí byť kladné celé číslo, nie „%1“").arg(depth);
   }
-  const bool oneValue = operation == CalcOperation::Determinant || operation == CalcOperation::Reciprocal;
+  const bool oneValue = operation.OneValue();
   if (cell.isEmpty()) return oneValue ? QString() : Tr("postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC");
   static const QRegularExpression kCell(QStringLiteral("^\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"));
   const QRegularExpressionMatch match = kCell.match(cell);
@@ -61,7 +57,8 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                   const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
-  const StepRequest value{{&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt},
+  const StepRequest value{{&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode,
+                           operation.value == CalcValue::Result ? std::optional(operation.operation) : std::nullopt},
                           ValueOf(operation),
                           request.row,
                           request.col};

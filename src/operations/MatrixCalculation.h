@@ -8,8 +8,10 @@
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "ExactMatrix.h"
 #include "Grid.h"
 #include "MatrixCalculations.h"
+#include "Reductions.h"
 
 namespace zorvel {
 
@@ -34,8 +36,31 @@ struct ShownDeterminant {
   bool zero = true;
 };
 
+// The exact mode's work: each matrix read once, matrix 1 eliminated once.
+class ExactWork {
+ public:
+  explicit ExactWork(const CalculationInput& input) : input_(input) {}
+
+  const ExactMatrix& Matrix1();
+  const ExactMatrix& Matrix2();
+  // The determinant, and with `withInverse` the adjugate and the inverse.
+  const ExactInverse& Inverse(bool withInverse);
+  // Matrix 1 reduced, or [matrix 1 | matrix 2] with `withMatrix2`.
+  const ExactReduced& Reduced(bool withMatrix2);
+
+ private:
+  const CalculationInput& input_;
+  std::optional<ExactMatrix> matrix1_;
+  std::optional<ExactMatrix> matrix2_;
+  std::optional<ExactInverse> inverse_;
+  bool withInverse_ = false;
+  std::optional<ExactReduced> reduced_[2];
+};
+
 // One recalculation's results in the chosen mode, for the window and the
 // command line alike: each result is worked out once, when first asked for.
+// What each operation shows, and when it cannot, is its description's
+// (OperationList.h); this holds what they share.
 class MatrixCalculation {
  public:
   // By hand, `minors` holds matrix 1's minors for its present cells and the
@@ -54,25 +79,34 @@ class MatrixCalculation {
   // 1 / determinant, nothing when the determinant counts as zero.
   std::optional<std::string> Reciprocal();
 
-  // Why the operation's result cannot be shown, or nothing when it can.
+  // Why the operation's result cannot be shown, or nothing when it can;
+  // the text lives until the next call.
   std::optional<std::string_view> Refusal(Operation operation);
   // The adjugate and the inverse, each taking matrix 1's shape and headers.
   void FillInverse(Grid& adjugate, Grid& inverse);
-  // The sum, difference, product or solution.
+  // The result in Pole5 of every other operation.
   void FillResult(Operation operation, Grid& result);
+  // The line over that result (Windows-1250), empty when it has none.
+  std::string Caption(Operation operation);
 
- private:
-  class Exact;
+  // For the operations' descriptions.
+  [[nodiscard]] const CalculationInput& Input() const { return input_; }
   [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
   MinorDeterminants* HandMinors();
-  Exact& ExactWork();
+  [[nodiscard]] CramerMinors* Cramer() const { return cramer_; }
+  ExactWork& Exact();
+  // Matrix 1 reduced by hand, or [matrix 1 | matrix 2] with `withMatrix2`.
+  const HandReduced& HandReduction(bool withMatrix2);
 
+ private:
   CalculationInput input_;
   MinorDeterminants* minors_;
   CramerMinors* cramer_;
   std::optional<MinorDeterminants> ownMinors_;
   std::optional<ShownDeterminant> determinant_;
-  std::unique_ptr<Exact> exact_;
+  std::unique_ptr<ExactWork> exact_;
+  std::optional<HandReduced> handReduced_[2];
+  std::string refusal_;  // the text the last refusal's view points into
 };
 
 }  // namespace zorvel

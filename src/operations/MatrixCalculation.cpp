@@ -1,0 +1,107 @@
+#include "MatrixCalculation.h"
+
+#include "ComplexArithmetic.h"
+#include "ComplexText.h"
+#include "ExactGrids.h"
+#include "GridOps.h"
+#include "OperationList.h"
+
+namespace zorvel {
+
+const ExactMatrix& ExactWork::Matrix1() {
+  if (!matrix1_) matrix1_ = ReadExactMatrix(*input_.matrix1, input_.size1.rows, input_.size1.cols);
+  return *matrix1_;
+}
+
+const ExactMatrix& ExactWork::Matrix2() {
+  if (!matrix2_) matrix2_ = ReadExactMatrix(*input_.matrix2, input_.size2.rows, input_.size2.cols);
+  return *matrix2_;
+}
+
+const ExactInverse& ExactWork::Inverse(bool withInverse) {
+  if (!inverse_ || (withInverse && !withInverse_)) {
+    inverse_ = InvertExactly(Matrix1(), withInverse);
+    withInverse_ = withInverse;
+  }
+  return *inverse_;
+}
+
+const ExactReduced& ExactWork::Reduced(bool withMatrix2) {
+  std::optional<ExactReduced>& reduced = reduced_[withMatrix2 ? 1 : 0];
+  if (!reduced) reduced = ReduceExactly(Matrix1(), withMatrix2 ? &Matrix2() : nullptr);
+  return *reduced;
+}
+
+MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer)
+    : input_(input), minors_(minors), cramer_(cramer) {}
+
+MatrixCalculation::~MatrixCalculation() = default;
+
+MinorDeterminants* MatrixCalculation::HandMinors() {
+  if (minors_ == nullptr) minors_ = &ownMinors_.emplace(*input_.matrix1, input_.places);
+  return minors_;
+}
+
+ExactWork& MatrixCalculation::Exact() {
+  if (!exact_) exact_ = std::make_unique<ExactWork>(input_);
+  return *exact_;
+}
+
+const HandReduced& MatrixCalculation::HandReduction(bool withMatrix2) {
+  std::optional<HandReduced>& reduced = handReduced_[withMatrix2 ? 1 : 0];
+  if (!reduced) {
+    reduced = ReduceByHand(*input_.matrix1, input_.size1, withMatrix2 ? input_.matrix2 : nullptr, input_.size2,
+                           input_.places);
+  }
+  return *reduced;
+}
+
+const ShownDeterminant& MatrixCalculation::Determinant() {
+  if (determinant_) return *determinant_;
+  if (!IsDeterminantGrid(*input_.matrix1)) {
+    const std::string text = GridDeterminant(*input_.matrix1, input_.places);  // shows why it cannot
+    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text)});
+  }
+  if (Hand()) {
+    std::string text = HandMinors()->Whole();
+    const bool zero = IsZeroComplex(text);
+    return determinant_.emplace(ShownDeterminant{std::move(text), zero});
+  }
+  const ExactValue& value = Exact().Inverse(input_.operation == Operation::Inverse).determinant;
+  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero()});
+}
+
+std::optional<std::string> MatrixCalculation::Reciprocal() {
+  const ShownDeterminant& determinant = Determinant();
+  if (determinant.zero) return std::nullopt;
+  if (Hand()) return ComplexDiv("1", determinant.text, input_.places).str();
+  return WriteExact(input_.places, *Exact().Inverse(false).reciprocal);
+}
+
+std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
+  std::optional<std::string> refusal = DescriptionOf(operation).Refusal(*this);
+  if (!refusal) return std::nullopt;
+  refusal_ = std::move(*refusal);
+  return refusal_;
+}
+
+void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
+  const int n = input_.size1.rows;
+  const Grid& matrix1 = *input_.matrix1;
+  if (Hand()) {
+    FillAdjugate(matrix1, n, HandMinors(), input_.places, adjugate);
+    zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
+    return;
+  }
+  const ExactInverse& exact = Exact().Inverse(true);
+  CopyGrid(matrix1, adjugate, false);
+  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate);
+  ShapeAsInverse(matrix1, adjugate, inverse);
+  WriteExactCells(exact.inverse, n, n, input_.places, inverse);
+}
+
+void MatrixCalculation::FillResult(Operation operation, Grid& result) { DescriptionOf(operation).Fill(*this, result); }
+
+std::string MatrixCalculation::Caption(Operation operation) { return DescriptionOf(operation).Caption(*this); }
+
+}  // namespace zorvel
