@@ -4,6 +4,14 @@
 <context>
     <name>CoreTexts</name>
     <message>
+        <source>Sústava nemá riešenie: h(A) = %1, h(A|B) = %2.</source>
+        <translation>The system has no solution: rank(A) = %1, rank(A|B) = %2.</translation>
+    </message>
+    <message>
+        <source>Hodnosť matice %1: %2</source>
+        <translation>Rank of matrix %1: %2</translation>
+    </message>
+    <message>
         <source>Determinant zo zadanej matice nie je možné vypočítať.</source>
         <translation>The determinant of this matrix cannot be computed.</translation>
     </message>

@@ -188,6 +188,9 @@ void TMain::ShowResultOf(Operation operation) {
   Grid result = Pole5->grid();
   calculation_->FillResult(operation, result);
   ShowResult(result, Pole5);
+  const std::string caption = calculation_->Caption(operation);
+  LabelPopis->setText(ShownCoreText(caption));
+  LabelPopis->setVisible(!caption.empty());
 }
 
 }  // namespace zorvel

@@ -352,6 +352,10 @@ void TMain::BuildInverseFraction() {
 void TMain::BuildResultView() {
   PanelVypocet = NewPanel(Panel4, "PanelVypocet", QStringLiteral("PanelVypocet"));
   Panel4->Layout().Add(PanelVypocet, Align::Client);
+  LabelPopis = NewLabel(PanelVypocet, "LabelPopis", QStringLiteral(" "), {0, 0});
+  LabelPopis->setIndent(4);
+  PanelVypocet->Layout().Add(LabelPopis, Align::Top, LabelPopis->sizeHint().height() + 4);
+  LabelPopis->hide();  // shown with a result that has a caption
   Pole5 = NewGrid(PanelVypocet, "Pole5", false);
   PanelVypocet->Layout().Add(Pole5, Align::Client);
 }

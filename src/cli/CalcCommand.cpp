@@ -40,7 +40,14 @@ QString HelpText() {
       "  sum          súčet matíc A + B\n"
       "  difference   rozdiel matíc A - B\n"
       "  product      súčin matíc A × B\n"
-      "  solve        riešenie sústavy A · X = B\n"
+      "  solve        riešenie sústavy A · X = B (každej: bez riešenia skončí\n"
+      "               s kódom 1 a hodnosťami, inak vypíše partikulárne riešenie\n"
+      "               a bázu riešení A · x = 0 so stĺpcami pomenovanými v prvom riadku)\n"
+      "  rank         hodnosť matice A\n"
+      "  rref         redukovaný stupňovitý tvar matice A, alebo [A | B] s maticou B\n"
+      "  transpose    transponovaná matica A\n"
+      "  conjugate-transpose\n"
+      "               hermitovsky združená matica A\n"
       "\n"
       "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
       "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
@@ -144,7 +151,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   if (!operation) return Trouble(Tr("neznáma operácia „%1“").arg(word));
   request.operation = *operation;
   const int operands = OperandCount(*operation);
-  if (positional.size() != operands) {
+  const bool beside = TakesMatrixBeside(*operation) && positional.size() == 2;
+  if (positional.size() != operands && !beside) {
     return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
                                  : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
   }
@@ -262,6 +270,19 @@ QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperatio
   return MatrixText(rows, MatrixFormat::Tsv);
 }
 
+// The rows of A with those of B after them, each row of A filled to A's
+// width with empty cells (which read as 0).
+QList<QStringList> SideBySide(const QList<QStringList>& a, const QList<QStringList>& b) {
+  const int cols = MatrixSizeOf(a).cols;
+  QList<QStringList> rows;
+  for (qsizetype r = 0; r < a.size(); ++r) {
+    QStringList row = a[r];
+    while (row.size() < cols) row << QString();
+    rows << row + b[r];
+  }
+  return rows;
+}
+
 // The error report of the window: the error's text with a full stop.
 QString FloatErrorText(const FloatError& error) { return QString::fromLatin1(error.what()) + u'.'; }
 
@@ -286,6 +307,13 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (!ReadWhole(request.files, matrices, request.places, err) && request.strict) {
     return finish(Refusal(Tr("s voľbou --strict sa bunky, ktoré sa neprečítajú celé, nepočítajú")));
   }
+  if (matrices.size() == 2 && OperandCount(request.operation) == 1) {  // [A | B]
+    if (matrices[0].size() != matrices[1].size()) {
+      return finish(Refusal(Tr("Matice A a B musia mať rovnaký počet riadkov.")));
+    }
+    matrices[0] = SideBySide(matrices[0], matrices[1]);
+    matrices.removeLast();
+  }
   matrices.resize(2);
 
   CalcResult result;
@@ -308,7 +336,11 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
   }
-  return finish({kCalcDone, ResultText(result.rows, request.form, request.operation), {}});
+  QString header;
+  if (!result.header.isEmpty() && (request.form == ResultForm::Tabs || request.form == ResultForm::Csv)) {
+    header = result.header.join(request.form == ResultForm::Csv ? u';' : u'\t') + u'\n';
+  }
+  return finish({kCalcDone, header + ResultText(result.rows, request.form, request.operation), {}});
 }
 
 }  // namespace zorvel

@@ -17,16 +17,28 @@ namespace zorvel {
 namespace {
 
 // The verbs of the values that are no operation of their own.
-constexpr std::array<std::pair<const char*, CalcValue>, 3> kValueNames{{
+constexpr std::array<std::pair<const char*, CalcValue>, 4> kValueNames{{
     {"det", CalcValue::Determinant},
     {"reciprocal", CalcValue::Reciprocal},
     {"adjugate", CalcValue::Adjugate},
+    {"rank", CalcValue::Rank},
 }};
 
-// The window's message, in the language zorvel-calc speaks.
-CalcResult Refused(std::string_view message) { return {{}, ShownCoreText(message)}; }
+// The columns' names of a result whose header row does not number them.
+QStringList NamedColumns(const Grid& result) {
+  QStringList names;
+  bool numbered = true;
+  for (int c = 1; c < result.ColCount(); ++c) {
+    names << FromCp1250(result.Cells(c, 0));
+    numbered = numbered && names.back() == QString::number(c);
+  }
+  return numbered ? QStringList() : names;
+}
 
-CalcResult OneCell(std::string_view text) { return {{{FromCp1250(text)}}, {}}; }
+// The window's message, in the language zorvel-calc speaks.
+CalcResult Refused(std::string_view message) { return {{}, ShownCoreText(message), {}}; }
+
+CalcResult OneCell(std::string_view text) { return {{{FromCp1250(text)}}, {}, {}}; }
 
 // The determinant and its reciprocal, as the strip under matrix 1 shows them.
 CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, bool reciprocal) {
@@ -35,11 +47,12 @@ CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, boo
             Tr("Determinant zo zadanej matice nie je možné vypočítať, pretože nejde o štvorcovú maticu "
                "(%1 × %2).")
                 .arg(size.rows)
-                .arg(size.cols)};
+                .arg(size.cols),
+            {}};
   }
   if (!reciprocal) return OneCell(calculation.Determinant().text);
   const std::optional<std::string> inverted = calculation.Reciprocal();
-  if (!inverted) return {{}, Tr("Determinant matice je rovný nule, prevrátená hodnota neexistuje.")};
+  if (!inverted) return {{}, Tr("Determinant matice je rovný nule, prevrátená hodnota neexistuje."), {}};
   return OneCell(*inverted);
 }
 
@@ -48,7 +61,7 @@ CalcResult InverseView(MatrixCalculation& calculation, bool inverse) {
   if (const auto refusal = calculation.Refusal(Operation::Inverse)) return Refused(*refusal);
   Grid adjugate, result;
   calculation.FillInverse(adjugate, result);
-  return {MatrixRows(inverse ? result : adjugate), {}};
+  return {MatrixRows(inverse ? result : adjugate), {}, {}};
 }
 
 }  // namespace
@@ -66,6 +79,10 @@ int OperandCount(CalcOperation operation) {
   return operation.value == CalcValue::Result ? DescriptionOf(operation.operation).Operands() : 1;
 }
 
+bool TakesMatrixBeside(CalcOperation operation) {
+  return operation.value == CalcValue::Result && DescriptionOf(operation.operation).TakesMatrixBeside();
+}
+
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
                      int places, CalculationMode mode) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
@@ -78,6 +95,7 @@ CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1,
     case CalcValue::Determinant: return DeterminantStrip(calculation, size1, false);
     case CalcValue::Reciprocal: return DeterminantStrip(calculation, size1, true);
     case CalcValue::Adjugate: return InverseView(calculation, false);
+    case CalcValue::Rank: return {{{QString::number(RankOfMatrix1(calculation))}}, {}, {}};
     case CalcValue::Result: break;
   }
   if (inverseView) return InverseView(calculation, true);
@@ -85,7 +103,7 @@ CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1,
   if (const auto refusal = calculation.Refusal(shown)) return Refused(*refusal);
   Grid result;
   calculation.FillResult(shown, result);
-  return {MatrixRows(result), {}};
+  return {MatrixRows(result), {}, NamedColumns(result)};
 }
 
 }  // namespace zorvel

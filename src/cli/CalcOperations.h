@@ -13,12 +13,12 @@ namespace zorvel {
 // What zorvel-calc computes: a value of the determinant strip, the adjugate
 // of the inverse view, or the result of one of the window's operations
 // (OperationList.h; the inverse view's is the inverse).
-enum class CalcValue { Determinant, Reciprocal, Adjugate, Result };
+enum class CalcValue { Determinant, Reciprocal, Adjugate, Rank, Result };
 struct CalcOperation {
   CalcValue value = CalcValue::Determinant;
   Operation operation = Operation::Inverse;  // for Result
 
-  [[nodiscard]] bool OneValue() const { return value == CalcValue::Determinant || value == CalcValue::Reciprocal; }
+  [[nodiscard]] bool OneValue() const { return value != CalcValue::Adjugate && value != CalcValue::Result; }
 };
 
 // The operation a command-line word names (det, reciprocal, adjugate, and
@@ -26,12 +26,15 @@ struct CalcOperation {
 // if any.
 std::optional<CalcOperation> CalcOperationNamed(const QString& word);
 
-// How many matrices the operation takes: 1 or 2.
+// How many matrices the operation takes: 1 or 2; and whether it takes a
+// second one beside the first ([A | B]) when given.
 int OperandCount(CalcOperation operation);
+bool TakesMatrixBeside(CalcOperation operation);
 
 struct CalcResult {
   QList<QStringList> rows;  // the data cells; one cell for a determinant
   QString refusal;          // why the result cannot be shown; empty when it is
+  QStringList header;       // the columns' names where they are not numbers (x₀, v₁, ...)
 };
 
 // Computes the operation on matrices of at least one cell (the second one

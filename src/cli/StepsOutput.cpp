@@ -17,6 +17,7 @@ StepValue ValueOf(CalcOperation operation) {
     case CalcValue::Determinant: return StepValue::Determinant;
     case CalcValue::Reciprocal: return StepValue::Reciprocal;
     case CalcValue::Adjugate: return StepValue::Adjugate;
+    case CalcValue::Rank:  // refused by ReadStepsOptions
     case CalcValue::Result: break;
   }
   return operation.operation == Operation::Inverse ? StepValue::Inverse : StepValue::Result;
@@ -39,6 +40,7 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
   if (!steps)
     return depth.isEmpty() && cell.isEmpty() ? QString() : Tr("voľby --depth a --cell patria k voľbe --steps");
   request.wanted = true;
+  if (operation.value == CalcValue::Rank) return Tr("postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC");
   if (!depth.isEmpty()) {
     bool number = false;
     request.depth = depth.toInt(&number);

@@ -32,6 +32,9 @@ class OperationDescription {
   [[nodiscard]] virtual std::string_view Verb() const = 0;
   // How many matrices it reads: 1 (matrix 1 alone) or 2.
   [[nodiscard]] virtual int Operands() const { return 2; }
+  // Whether zorvel-calc takes a second matrix for an operation of one
+  // operand, and works on [A | B] side by side.
+  [[nodiscard]] virtual bool TakesMatrixBeside() const { return false; }
   // Whether it is shown in the inverse view (1/determinant, adjugate,
   // inverse) rather than in Pole5.
   [[nodiscard]] virtual bool InverseView() const { return false; }

@@ -10,12 +10,22 @@ const OperationDescription& SumOperation();
 const OperationDescription& DifferenceOperation();
 const OperationDescription& ProductOperation();
 const OperationDescription& SolveOperation();
+const OperationDescription& EchelonOperation();
+const OperationDescription& TransposeOperation();
+const OperationDescription& ConjugateTransposeOperation();
 
 namespace {
 
 const std::vector<const OperationDescription*>& List() {
   static const std::vector<const OperationDescription*> list{
-      &InverseOperation(), &SumOperation(), &DifferenceOperation(), &ProductOperation(), &SolveOperation(),
+      &InverseOperation(),             // 0
+      &SumOperation(),                 // 1
+      &DifferenceOperation(),          // 2
+      &ProductOperation(),             // 3
+      &SolveOperation(),               // 4
+      &EchelonOperation(),             // 5
+      &TransposeOperation(),           // 6
+      &ConjugateTransposeOperation(),  // 7
   };
   return list;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -15,5 +16,8 @@ int OperationCount();
 const OperationDescription& DescriptionOf(Operation operation);
 // The operation zorvel-calc's word names, if any.
 std::optional<Operation> OperationWithVerb(std::string_view verb);
+
+// The rank of matrix 1, as the row echelon form's caption gives it.
+int RankOfMatrix1(MatrixCalculation& calculation);
 
 }  // namespace zorvel
