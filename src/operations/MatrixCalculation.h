@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "CalculationInput.h"
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
@@ -14,20 +15,6 @@
 #include "Reductions.h"
 
 namespace zorvel {
-
-// The matrices and settings that one recalculation works on. The grids hold
-// each matrix in their data cells at the size the user set.
-struct CalculationInput {
-  const Grid* matrix1 = nullptr;
-  MatrixSize size1;
-  const Grid* matrix2 = nullptr;
-  MatrixSize size2;
-  int places = 3;
-  CalculationMode mode = CalculationMode::Hand;
-  // The operation whose result is wanted, if any: the exact inverse is
-  // worked out with the determinant when it will be shown.
-  std::optional<Operation> operation;
-};
 
 // Matrix 1's determinant as shown, and whether it counts as zero: by hand
 // when its text reads as 0, exactly when its value is 0.
