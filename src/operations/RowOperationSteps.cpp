@@ -29,7 +29,8 @@ std::string DivideLine(int row, const std::string& divisor) {
 std::string SubtractLine(int row, const std::string& factor, int pivotRow) {
   std::string line = RowName(row) + " := " + RowName(row) + " ";
   line += kMinusSign;
-  line += " " + Factor(factor) + "\xB7" + RowName(pivotRow);
+  // A factor of 1 is left out, as it is written by hand.
+  line += " " + (factor == "1" ? std::string() : Factor(factor) + "\xB7") + RowName(pivotRow);
   return line;
 }
 
