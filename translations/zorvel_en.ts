@@ -237,6 +237,10 @@
         <translation>in the file “%1”</translation>
     </message>
     <message>
+        <source>Matice A a B musia mať rovnaký počet riadkov.</source>
+        <translation>Matrices A and B must have the same number of rows.</translation>
+    </message>
+    <message>
         <source>Matica %1 je prázdna.</source>
         <translation>The matrix %1 is empty.</translation>
     </message>
@@ -324,7 +328,14 @@ Operácie:
   sum          súčet matíc A + B
   difference   rozdiel matíc A - B
   product      súčin matíc A × B
-  solve        riešenie sústavy A · X = B
+  solve        riešenie sústavy A · X = B (každej: bez riešenia skončí
+               s kódom 1 a hodnosťami, inak vypíše partikulárne riešenie
+               a bázu riešení A · x = 0 so stĺpcami pomenovanými v prvom riadku)
+  rank         hodnosť matice A
+  rref         redukovaný stupňovitý tvar matice A, alebo [A | B] s maticou B
+  transpose    transponovaná matica A
+  conjugate-transpose
+               hermitovsky združená matica A
 
 A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv
 s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;
@@ -370,7 +381,15 @@ Operations:
   sum          sum of matrices A + B
   difference   difference of matrices A - B
   product      product of matrices A × B
-  solve        solution of the system A · X = B
+  solve        solution of the system A · X = B (of any system: without a
+               solution exits with status 1 and the ranks, else prints a
+               particular solution and a basis of the solutions of A · x = 0,
+               the columns named on the first line)
+  rank         rank of matrix A
+  rref         reduced row echelon form of matrix A, or of [A | B] with B
+  transpose    transpose of matrix A
+  conjugate-transpose
+               conjugate transpose of matrix A
 
 A and B are files holding a matrix in UTF-8, one matrix row a line: .csv
 with cells separated by &quot;;&quot;, any other with cells separated by tabs;
@@ -412,6 +431,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>hĺbka postupu musí byť kladné celé číslo, nie „%1“</source>
         <translation>the depth of the steps must be a positive whole number, not “%1”</translation>
+    </message>
+    <message>
+        <source>postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC</source>
+        <translation>the steps of the rank are shown by rref --steps --cell ROW,COL</translation>
     </message>
     <message>
         <source>postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC</source>
