@@ -11,7 +11,7 @@ std::string RowName(int row) { return "R" + Subscript(row + 1); }
 // A factor or divisor as an operand: in parentheses when it holds a sign, a
 // space or a fraction bar.
 std::string Factor(const std::string& text) {
-  const std::string operand = Operand(text);
+  std::string operand = Operand(text);
   if (operand.front() != '(' && text.find('/') != std::string::npos) return '(' + text + ')';
   return operand;
 }

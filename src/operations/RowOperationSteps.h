@@ -41,6 +41,7 @@ void AddRowOperationLines(Step& step, std::vector<typename Arithmetic::Value> st
       const auto after = ReduceRows(*shared, rows, cols, arithmetic, i + 1);
       for (int r = 0; r < rows; ++r) {
         std::vector<std::string> entries;
+        entries.reserve(static_cast<std::size_t>(cols));
         for (int c = 0; c < cols; ++c) entries.push_back(write(after.At(r, c)));
         matrix.Add(MatrixRowLine(r, entries, r == pivotRow ? pivotCol : -1, bar));
       }

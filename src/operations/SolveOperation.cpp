@@ -19,6 +19,11 @@
 namespace zorvel {
 namespace {
 
+// Entry (row, col) of values held row by row, `cols` to a row.
+std::size_t At(int row, int col, int cols) {
+  return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col);
+}
+
 class Solve final : public OperationDescription {
  public:
   [[nodiscard]] std::string_view Slovak() const override { return "Riešenie sústavy: matica 1 · X = matica 2"; }
@@ -133,7 +138,7 @@ class Solve final : public OperationDescription {
       const std::vector<std::string> cells = HandSolution(calculation.HandReduction(true), n, k, in.places);
       for (int r = 0; r < n; ++r) {
         for (int c = 0; c < shape.Cols(); ++c) {
-          result.SetCells(c + 1, r + 1, cells[static_cast<std::size_t>(r * shape.Cols() + c)]);
+          result.SetCells(c + 1, r + 1, cells[At(r, c, shape.Cols())]);
         }
       }
       return;
@@ -141,9 +146,7 @@ class Solve final : public OperationDescription {
     const std::vector<ExactComplex> cells = ExactSolution(calculation.Exact().Reduced(true), n, k);
     for (int r = 0; r < n; ++r) {
       for (int c = 0; c < shape.Cols(); ++c) {
-        result.SetCells(
-            c + 1, r + 1,
-            WriteExactEntry(cells[static_cast<std::size_t>(r * shape.Cols() + c)], in.places, EntryUse::Result));
+        result.SetCells(c + 1, r + 1, WriteExactEntry(cells[At(r, c, shape.Cols())], in.places, EntryUse::Result));
       }
     }
   }
@@ -171,7 +174,7 @@ class Solve final : public OperationDescription {
       AddRowOperationLines(*root, ExactRows(calculation.Exact().Matrix1(), &calculation.Exact().Matrix2()), rows, cols,
                            n, ExactRowArithmetic{}, write, reduced.log);
       const std::vector<ExactComplex> cells = ExactSolution(reduced, n, k);
-      const ExactComplex& value = cells[static_cast<std::size_t>((r.row - 1) * shape.Cols() + r.col - 1)];
+      const ExactComplex& value = cells[At(r.row - 1, r.col - 1, shape.Cols())];
       AddReadOff(
           *root, reduced.pivotCols, n, k, r, [&](int row, int col) { return write(reduced.At(row, col)); },
           write(value));
@@ -184,7 +187,7 @@ class Solve final : public OperationDescription {
           step, HandRows(*r.matrix1, r.size1, r.matrix2, r.size2, r.places), rows, cols, n, HandRowArithmetic{r.places},
           [](const std::string& v) { return v; }, reduced.log);
       const std::vector<std::string> cells = HandSolution(reduced, n, k, r.places);
-      const std::string& value = cells[static_cast<std::size_t>((r.row - 1) * shape.Cols() + r.col - 1)];
+      const std::string& value = cells[At(r.row - 1, r.col - 1, shape.Cols())];
       AddReadOff(
           step, reduced.pivotCols, n, k, r, [&](int row, int col) { return reduced.At(row, col); }, value);
       step.Add(value);

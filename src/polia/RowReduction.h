@@ -55,44 +55,74 @@ struct RowReduced {
 // Arithmetic provides Value, IsZero(v), IsOne(v), Mul(a, b), Sub(a, b),
 // Div(a, b).
 template <class Arithmetic>
+class RowReducer {
+ public:
+  using Value = typename Arithmetic::Value;
+  using Logged = RowOperation<Value>;
+
+  RowReducer(std::vector<Value> cells, int rows, int cols, const Arithmetic& arithmetic, std::size_t stopAfter)
+      : reduced_{rows, cols, std::move(cells), {}, {}}, arithmetic_(arithmetic), stopAfter_(stopAfter) {}
+
+  RowReduced<Value> Reduce() && {
+    int row = 0;
+    for (int col = 0; col < reduced_.cols && row < reduced_.rows && !Done(); ++col) {
+      if (!PivotInto(row, col)) continue;
+      if (!Done()) DividePivotRow(row, col);
+      if (!Done()) ClearOtherRows(row, col);
+      reduced_.pivotCols.push_back(col);
+      ++row;
+    }
+    return std::move(reduced_);
+  }
+
+ private:
+  Value& Cell(int row, int col) {
+    return reduced_
+        .cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(reduced_.cols) + static_cast<std::size_t>(col)];
+  }
+  [[nodiscard]] bool Done() const { return reduced_.log.size() >= stopAfter_; }
+
+  // The first row from `row` down whose entry is not zero, swapped into
+  // place when it is not there; false when the column has none.
+  bool PivotInto(int row, int col) {
+    int pivot = row;
+    while (pivot < reduced_.rows && arithmetic_.IsZero(Cell(pivot, col))) ++pivot;
+    if (pivot == reduced_.rows) return false;
+    if (pivot == row) return true;
+    for (int c = 0; c < reduced_.cols; ++c) std::swap(Cell(row, c), Cell(pivot, c));
+    reduced_.log.push_back(Logged{Logged::Kind::Swap, row, pivot, Value{}, row, col});
+    return true;
+  }
+
+  void DividePivotRow(int row, int col) {
+    const Value divisor = Cell(row, col);
+    if (arithmetic_.IsOne(divisor)) return;
+    for (int c = col; c < reduced_.cols; ++c) Cell(row, c) = arithmetic_.Div(Cell(row, c), divisor);
+    reduced_.log.push_back(Logged{Logged::Kind::Divide, row, row, divisor, row, col});
+  }
+
+  void ClearOtherRows(int row, int col) {
+    for (int r = 0; r < reduced_.rows && !Done(); ++r) {
+      if (r == row) continue;
+      const Value factor = Cell(r, col);
+      if (arithmetic_.IsZero(factor)) continue;
+      for (int c = col; c < reduced_.cols; ++c) {
+        Cell(r, c) = arithmetic_.Sub(Cell(r, c), arithmetic_.Mul(factor, Cell(row, c)));
+      }
+      reduced_.log.push_back(Logged{Logged::Kind::Subtract, r, row, factor, row, col});
+    }
+  }
+
+  RowReduced<Value> reduced_;
+  Arithmetic arithmetic_;
+  std::size_t stopAfter_;
+};
+
+template <class Arithmetic>
 RowReduced<typename Arithmetic::Value> ReduceRows(std::vector<typename Arithmetic::Value> cells, int rows, int cols,
                                                   const Arithmetic& arithmetic,
                                                   std::size_t stopAfter = std::numeric_limits<std::size_t>::max()) {
-  using Value = typename Arithmetic::Value;
-  using LoggedOperation = RowOperation<Value>;
-  RowReduced<Value> reduced{rows, cols, std::move(cells), {}, {}};
-  auto cell = [&reduced](int row, int col) -> Value& {
-    return reduced
-        .cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(reduced.cols) + static_cast<std::size_t>(col)];
-  };
-  auto done = [&reduced, stopAfter] { return reduced.log.size() >= stopAfter; };
-  int row = 0;
-  for (int col = 0; col < cols && row < rows && !done(); ++col) {
-    int pivot = row;
-    while (pivot < rows && arithmetic.IsZero(cell(pivot, col))) ++pivot;
-    if (pivot == rows) continue;
-    if (pivot != row) {
-      for (int c = 0; c < cols; ++c) std::swap(cell(row, c), cell(pivot, c));
-      reduced.log.push_back(LoggedOperation{LoggedOperation::Kind::Swap, row, pivot, Value{}, row, col});
-      if (done()) break;
-    }
-    const Value divisor = cell(row, col);
-    if (!arithmetic.IsOne(divisor)) {
-      for (int c = col; c < cols; ++c) cell(row, c) = arithmetic.Div(cell(row, c), divisor);
-      reduced.log.push_back(LoggedOperation{LoggedOperation::Kind::Divide, row, row, divisor, row, col});
-      if (done()) break;
-    }
-    for (int r = 0; r < rows && !done(); ++r) {
-      if (r == row) continue;
-      const Value factor = cell(r, col);
-      if (arithmetic.IsZero(factor)) continue;
-      for (int c = col; c < cols; ++c) cell(r, c) = arithmetic.Sub(cell(r, c), arithmetic.Mul(factor, cell(row, c)));
-      reduced.log.push_back(LoggedOperation{LoggedOperation::Kind::Subtract, r, row, factor, row, col});
-    }
-    reduced.pivotCols.push_back(col);
-    ++row;
-  }
-  return reduced;
+  return RowReducer<Arithmetic>(std::move(cells), rows, cols, arithmetic, stopAfter).Reduce();
 }
 
 }  // namespace zorvel
