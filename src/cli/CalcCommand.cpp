@@ -111,6 +111,14 @@ EarlyEnd Trouble(const QString& message) {
 // A calculation that cannot be done, and why.
 EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
 
+// Why the operation cannot take `files` matrices, if it cannot.
+std::optional<EarlyEnd> OperandsTrouble(const QString& word, CalcOperation operation, qsizetype files) {
+  const int operands = OperandCount(operation);
+  if (files == operands || (TakesMatrixBeside(operation) && files == 2)) return std::nullopt;
+  return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
+                               : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
+}
+
 // Understands the command line, or says how the run ends.
 std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -150,12 +158,7 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const std::optional<CalcOperation> operation = CalcOperationNamed(word);
   if (!operation) return Trouble(Tr("neznáma operácia „%1“").arg(word));
   request.operation = *operation;
-  const int operands = OperandCount(*operation);
-  const bool beside = TakesMatrixBeside(*operation) && positional.size() == 2;
-  if (positional.size() != operands && !beside) {
-    return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
-                                 : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
-  }
+  if (const auto trouble = OperandsTrouble(word, *operation, positional.size())) return *trouble;
   if (positional.count(QStringLiteral("-")) > 1) return Trouble(Tr("štandardný vstup sa dá prečítať len raz"));
   request.files = positional;
   if (parser.isSet(places)) {
@@ -283,6 +286,21 @@ QList<QStringList> SideBySide(const QList<QStringList>& a, const QList<QStringLi
   return rows;
 }
 
+// The line that names a result's columns (x₀, v₁, ...) in the rows'
+// forms; empty when they are numbered.
+QString HeaderLine(const QStringList& header, ResultForm form) {
+  if (header.isEmpty() || (form != ResultForm::Tabs && form != ResultForm::Csv)) return {};
+  return header.join(form == ResultForm::Csv ? u';' : u'\t') + u'\n';
+}
+
+// Makes the first of two matrices [A | B]; false when their rows differ.
+bool PutSideBySide(QList<QList<QStringList>>& matrices) {
+  if (matrices[0].size() != matrices[1].size()) return false;
+  matrices[0] = SideBySide(matrices[0], matrices[1]);
+  matrices.removeLast();
+  return true;
+}
+
 // The error report of the window: the error's text with a full stop.
 QString FloatErrorText(const FloatError& error) { return QString::fromLatin1(error.what()) + u'.'; }
 
@@ -308,11 +326,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
     return finish(Refusal(Tr("s voľbou --strict sa bunky, ktoré sa neprečítajú celé, nepočítajú")));
   }
   if (matrices.size() == 2 && OperandCount(request.operation) == 1) {  // [A | B]
-    if (matrices[0].size() != matrices[1].size()) {
-      return finish(Refusal(Tr("Matice A a B musia mať rovnaký počet riadkov.")));
-    }
-    matrices[0] = SideBySide(matrices[0], matrices[1]);
-    matrices.removeLast();
+    if (!PutSideBySide(matrices)) return finish(Refusal(Tr("Matice A a B musia mať rovnaký počet riadkov.")));
   }
   matrices.resize(2);
 
@@ -336,11 +350,9 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
   }
-  QString header;
-  if (!result.header.isEmpty() && (request.form == ResultForm::Tabs || request.form == ResultForm::Csv)) {
-    header = result.header.join(request.form == ResultForm::Csv ? u';' : u'\t') + u'\n';
-  }
-  return finish({kCalcDone, header + ResultText(result.rows, request.form, request.operation), {}});
+  return finish({kCalcDone,
+                 HeaderLine(result.header, request.form) + ResultText(result.rows, request.form, request.operation),
+                 {}});
 }
 
 }  // namespace zorvel

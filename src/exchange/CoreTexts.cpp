@@ -36,9 +36,9 @@ namespace {
 }  // namespace
 
 QString ShownCoreText(std::string_view text) {
-  const QString shown = FromCp1250(text);
+  QString shown = FromCp1250(text);
   const QByteArray source = shown.toUtf8();
-  const QString translated = QCoreApplication::translate("CoreTexts", source.constData());
+  QString translated = QCoreApplication::translate("CoreTexts", source.constData());
   if (translated != shown) return translated;
   // A message that holds numbers ("h(A) = 2") is translated as its pattern,
   // the numbers as %1, %2, ...
