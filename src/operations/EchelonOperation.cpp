@@ -32,6 +32,7 @@ class Echelon final : public OperationDescription {
     for (int r = 0; r < in.size1.rows; ++r) {
       for (int c = 0; c < in.size1.cols; ++c) result.SetCells(c + 1, r + 1, Entry(calculation, r, c));
     }
+    if (calculation.Hand()) calculation.ShowInForm(result, in.size1.rows, in.size1.cols);
   }
 
   [[nodiscard]] std::string Caption(MatrixCalculation& calculation) const override {
@@ -66,7 +67,7 @@ class Echelon final : public OperationDescription {
   static std::string Entry(MatrixCalculation& calculation, int row, int col) {
     if (calculation.Hand()) return calculation.HandReduction(false).At(row, col);
     return WriteExactEntry(calculation.Exact().Reduced(false).At(row, col), calculation.Input().places,
-                           EntryUse::Result);
+                           EntryUse::Result, calculation.Input().form);
   }
 };
 

@@ -3,11 +3,12 @@
 #include "ExactMatrix.h"
 #include "ExactSteps.h"
 #include "ExactWriting.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
-std::string WriteExactEntry(const ExactComplex& value, int places, EntryUse use) {
-  if (use == EntryUse::Result) return WriteExact(places, value);
+std::string WriteExactEntry(const ExactComplex& value, int places, EntryUse use, const ShownForm& form) {
+  if (use == EntryUse::Result) return WriteShown(form, places, value);
   if (value.notANumber) return ExactValueText(ExactValue::NotANumber());
   // Over one common denominator, as the steps write fractions.
   mpz_class denominator;

@@ -5,6 +5,7 @@
 #include "ExactGrids.h"
 #include "GridOps.h"
 #include "OperationList.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -60,22 +61,35 @@ const ShownDeterminant& MatrixCalculation::Determinant() {
   if (determinant_) return *determinant_;
   if (!IsDeterminantGrid(*input_.matrix1)) {
     const std::string text = GridDeterminant(*input_.matrix1, input_.places);  // shows why it cannot
-    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text)});
+    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text), text});
   }
   if (Hand()) {
     std::string text = HandMinors()->Whole();
     const bool zero = IsZeroComplex(text);
-    return determinant_.emplace(ShownDeterminant{std::move(text), zero});
+    std::string shown = ShownHandText(input_.form, input_.places, text);
+    return determinant_.emplace(ShownDeterminant{std::move(text), zero, std::move(shown)});
   }
   const ExactValue& value = Exact().Inverse(input_.operation == Operation::Inverse).determinant;
-  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero()});
+  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero(),
+                                               WriteShown(input_.form, input_.places, ExactComplexOf(value))});
+}
+
+void MatrixCalculation::ShowInForm(Grid& grid, int rows, int cols) const {
+  if (input_.form.IsDefault()) return;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      const int col = grid.FixedCols() + c;
+      const int row = grid.FixedRows() + r;
+      grid.SetCells(col, row, ShownHandText(input_.form, input_.places, grid.Cells(col, row)));
+    }
+  }
 }
 
 std::optional<std::string> MatrixCalculation::Reciprocal() {
   const ShownDeterminant& determinant = Determinant();
   if (determinant.zero) return std::nullopt;
-  if (Hand()) return ComplexDiv("1", determinant.text, input_.places).str();
-  return WriteExact(input_.places, *Exact().Inverse(false).reciprocal);
+  if (Hand()) return ShownHandText(input_.form, input_.places, ComplexDiv("1", determinant.text, input_.places).view());
+  return WriteShown(input_.form, input_.places, ExactComplexOf(*Exact().Inverse(false).reciprocal));
 }
 
 std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
@@ -91,13 +105,15 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
   if (Hand()) {
     FillAdjugate(matrix1, n, HandMinors(), input_.places, adjugate);
     zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
+    ShowInForm(adjugate, n, n);
+    ShowInForm(inverse, n, n);
     return;
   }
   const ExactInverse& exact = Exact().Inverse(true);
   CopyGrid(matrix1, adjugate, false);
-  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate);
+  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate, input_.form);
   ShapeAsInverse(matrix1, adjugate, inverse);
-  WriteExactCells(exact.inverse, n, n, input_.places, inverse);
+  WriteExactCells(exact.inverse, n, n, input_.places, inverse, input_.form);
 }
 
 void MatrixCalculation::FillResult(Operation operation, Grid& result) { DescriptionOf(operation).Fill(*this, result); }

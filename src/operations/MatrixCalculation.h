@@ -13,6 +13,7 @@
 #include "Grid.h"
 #include "MatrixCalculations.h"
 #include "Reductions.h"
+#include "ShownForm.h"
 
 namespace zorvel {
 
@@ -21,6 +22,8 @@ namespace zorvel {
 struct ShownDeterminant {
   std::string text;
   bool zero = true;
+  // The text in the form of results (the text itself in the default form).
+  std::string shown;
 };
 
 // The exact mode's work: each matrix read once, matrix 1 eliminated once.
@@ -63,7 +66,8 @@ class MatrixCalculation {
   // Matrix 1's determinant; a grid that cannot have one shows why and
   // gives "0".
   const ShownDeterminant& Determinant();
-  // 1 / determinant, nothing when the determinant counts as zero.
+  // 1 / determinant in the form of results, nothing when the determinant
+  // counts as zero.
   std::optional<std::string> Reciprocal();
 
   // Why the operation's result cannot be shown, or nothing when it can;
@@ -81,6 +85,9 @@ class MatrixCalculation {
   [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
   MinorDeterminants* HandMinors();
   [[nodiscard]] CramerMinors* Cramer() const { return cramer_; }
+  // By hand, the rectangular texts of a result grid rewritten in the form of
+  // results.
+  void ShowInForm(Grid& grid, int rows, int cols) const;
   ExactWork& Exact();
   // Matrix 1 reduced by hand, or [matrix 1 | matrix 2] with `withMatrix2`.
   const HandReduced& HandReduction(bool withMatrix2);

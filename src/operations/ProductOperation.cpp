@@ -25,11 +25,12 @@ class Product final : public OperationDescription {
     const CalculationInput& in = calculation.Input();
     if (calculation.Hand()) {
       FillProduct(*in.matrix1, *in.matrix2, in.places, result);
+      calculation.ShowInForm(result, in.size1.rows, in.size2.cols);
       return;
     }
     ShapeAsProduct(*in.matrix1, *in.matrix2, result);
     WriteExactCells(MultiplyExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2()), in.size1.rows,
-                    in.size2.cols, in.places, result);
+                    in.size2.cols, in.places, result, in.form);
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {

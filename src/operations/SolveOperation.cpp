@@ -52,13 +52,14 @@ class Solve final : public OperationDescription {
     if (calculation.Hand()) {
       FillSolution(*in.matrix1, *in.matrix2, in.size1.rows, in.size2.cols, calculation.Determinant().text, in.places,
                    calculation.Cramer(), result);
+      calculation.ShowInForm(result, in.size1.rows, in.size2.cols);
       return;
     }
     ShapeAsProduct(*in.matrix1, *in.matrix2, result);
     // Cramer's case: matrix 1 is not singular.
     const std::optional<std::vector<ExactValue>> solution =
         SolveExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2());
-    if (solution) WriteExactCells(*solution, in.size1.rows, in.size2.cols, in.places, result);
+    if (solution) WriteExactCells(*solution, in.size1.rows, in.size2.cols, in.places, result, in.form);
   }
 
   [[nodiscard]] std::string Caption(MatrixCalculation& calculation) const override {
@@ -141,12 +142,14 @@ class Solve final : public OperationDescription {
           result.SetCells(c + 1, r + 1, cells[At(r, c, shape.Cols())]);
         }
       }
+      calculation.ShowInForm(result, n, shape.Cols());
       return;
     }
     const std::vector<ExactComplex> cells = ExactSolution(calculation.Exact().Reduced(true), n, k);
     for (int r = 0; r < n; ++r) {
       for (int c = 0; c < shape.Cols(); ++c) {
-        result.SetCells(c + 1, r + 1, WriteExactEntry(cells[At(r, c, shape.Cols())], in.places, EntryUse::Result));
+        result.SetCells(c + 1, r + 1,
+                        WriteExactEntry(cells[At(r, c, shape.Cols())], in.places, EntryUse::Result, in.form));
       }
     }
   }

@@ -74,9 +74,10 @@ class Transposition final : public OperationDescription {
     const Complex value = ParseComplex(cell);
     return FormatComplex(places, value.re, conjugate_ ? -value.im : value.im).str();
   }
-  [[nodiscard]] std::string ExactEntry(const ExactComplex& value, int places, EntryUse use) const {
-    if (!conjugate_) return WriteExactEntry(value, places, use);
-    return WriteExactEntry(ExactComplex{value.re, -value.im, value.notANumber}, places, use);
+  [[nodiscard]] std::string ExactEntry(const ExactComplex& value, int places, EntryUse use,
+                                       const ShownForm& form = {}) const {
+    if (!conjugate_) return WriteExactEntry(value, places, use, form);
+    return WriteExactEntry(ExactComplex{value.re, -value.im, value.notANumber}, places, use, form);
   }
 
   bool conjugate_;

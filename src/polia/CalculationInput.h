@@ -5,6 +5,7 @@
 #include "CalculationKinds.h"
 #include "Grid.h"
 #include "MatrixCalculations.h"
+#include "ShownForm.h"
 
 namespace zorvel {
 
@@ -20,6 +21,8 @@ struct CalculationInput {
   // The operation whose result is wanted, if any: the exact inverse is
   // worked out with the determinant when it will be shown.
   std::optional<Operation> operation;
+  // The form in which every shown result is written.
+  ShownForm form = {};
 };
 
 }  // namespace zorvel
