@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include "ElidedLabel.h"
 #include "MatrixRows.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
@@ -44,7 +46,11 @@ QString Steps(const QList<StepLine>& steps) {
 
 QString Result(const TMain& window) {
   QString html = Heading(Tr("Výsledok"));
-  if (window.ChosenOperation() != Operation::Inverse) return html + Table(window.Pole5);
+  if (window.ChosenOperation() != Operation::Inverse) {
+    // The caption over the result (the rank, the general solution), as shown.
+    if (!window.LabelPopis->isHidden()) html += QStringLiteral("<p>%1</p>\n").arg(Escaped(window.LabelPopis->text()));
+    return html + Table(window.Pole5);
+  }
   // 1/determinant × adjugate = inverse, as the window lays it out.
   html += QStringLiteral("<p>1 / %1 ×</p>\n").arg(Escaped(window.Determinant3->FullText()));
   html += Table(window.Pole3);
@@ -74,7 +80,9 @@ QString CalculationReportHtml(const TMain& window, const QList<StepLine>& steps)
     }
     html += QStringLiteral("</p>\n");
   }
-  if (operation.has_value() && *operation != Operation::Inverse) html += Heading(Tr("Matica 2")) + Table(window.Pole2);
+  if (operation.has_value() && DescriptionOf(*operation).Operands() == 2) {
+    html += Heading(Tr("Matica 2")) + Table(window.Pole2);
+  }
   if (operation.has_value()) html += Result(window);
   html += Steps(steps);
   return html + QStringLiteral("</body></html>\n");

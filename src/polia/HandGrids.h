@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Grid.h"
 #include "CalculationInput.h"
+#include "Grid.h"
 
 namespace zorvel {
 
