@@ -114,7 +114,10 @@ class Tokenizer {
     bool exponent = false;
     if (p_ + 1 < s_.size() && (s_[p_] == 'E' || s_[p_] == 'e')) {
       std::size_t q = p_ + 1;
-      if (s_[q] == '+' || s_[q] == '-') ++q;
+      if (s_[q] == '+' || s_[q] == '-') {
+        token.signedExponent = true;
+        ++q;
+      }
       if (q < s_.size() && IsDigit(s_[q])) {
         exponent = true;
         out += 'E';
@@ -168,6 +171,7 @@ std::optional<std::vector<CellToken>> TokenizeCell(std::string_view text, CellTo
   hints.angle = angle != std::string_view::npos && digit < angle;
   hints.slash = SlashBetweenNumbers(text);
   hints.bothUnits = hasI && hasJ;
+  hints.unitJ = hasJ && !hasI;
   return Tokenizer(text, hasJ && !hasI).Run();
 }
 
