@@ -47,6 +47,14 @@
         <source>Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule.</source>
         <translation>The system has no unique solution because the determinant of matrix 1 is zero.</translation>
     </message>
+    <message>
+        <source>Príliš veľké číslo</source>
+        <translation>Number too large</translation>
+    </message>
+    <message>
+        <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
+        <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -417,16 +425,24 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <source>bunka %1,%2 nie je vo výsledku</source>
         <translation>cell %1,%2 is not in the result</translation>
     </message>
+    <message>
+        <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
+        <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
+    </message>
+    <message>
+        <source>%1, stĺpce %2 až %3:</source>
+        <translation>%1, columns %2 to %3:</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
     <message>
         <source>Uložiť výpočet…</source>
-        <translation>Save Calculation…</translation>
+        <translation>Save calculation…</translation>
     </message>
     <message>
         <source>Uložiť výpočet</source>
-        <translation>Save Calculation</translation>
+        <translation>Save calculation</translation>
     </message>
     <message>
         <source>Stránka HTML (*.html *.htm);;Dokument PDF (*.pdf)</source>
@@ -486,7 +502,7 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
     <message>
         <source>Uložiť výsledok…</source>
-        <translation>Save result…</translation>
+        <translation>Save result matrix…</translation>
     </message>
     <message>
         <source>Otvoriť maticu</source>
@@ -498,7 +514,7 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
     <message>
         <source>Uložiť výsledok</source>
-        <translation>Save result</translation>
+        <translation>Save result matrix</translation>
     </message>
     <message>
         <source>Súbor „%1“ je prázdny, neobsahuje maticu.</source>
@@ -539,6 +555,29 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
 </context>
 <context>
+    <name>zorvel::StepsCopy</name>
+    <message>
+        <source>Kopírovať vybrané riadky</source>
+        <translation>Copy selected lines</translation>
+    </message>
+    <message>
+        <source>Vybrať všetko</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako text</source>
+        <translation>Copy all steps as text</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako LaTeX</source>
+        <translation>Copy all steps as LaTeX</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako Markdown</source>
+        <translation>Copy all steps as Markdown</translation>
+    </message>
+</context>
+<context>
     <name>zorvel::StepsPanel</name>
     <message>
         <source>Postup výpočtu</source>
@@ -555,6 +594,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Postup výpočtu: tento výsledok sa teraz neukazuje</source>
         <translation>Steps: this result is not shown now</translation>
+    </message>
+    <message>
+        <source>Kopírovať</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -751,6 +794,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Zorvel 2,1</source>
         <translation>Zorvel 2.1</translation>
+    </message>
+    <message>
+        <source>F1: o programe    F3 alebo „Ukáž postup“: panel Postup výpočtu    Ctrl+S: uložiť výpočet</source>
+        <translation>F1: about    F3 or “Show steps”: the Steps pane    Ctrl+S: save the calculation</translation>
     </message>
 </context>
 </TS>

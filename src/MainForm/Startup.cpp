@@ -32,6 +32,10 @@ std::unique_ptr<TMain> CreateMain() {
   auto main = std::make_unique<TMain>();
   RunGuarded([&] { main->FormCreate(); });
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // About two thirds of the screen, so a first start has room for the
+    // numbers, and never less than the window was built with.
+    const QSize room = screen->availableGeometry().size() * 2 / 3;
+    main->resize(main->size().expandedTo(room));
     QRect frame = main->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     main->move(frame.topLeft());

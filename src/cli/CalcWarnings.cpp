@@ -2,6 +2,7 @@
 
 #include "CalcTexts.h"
 #include "ComplexText.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "FloatError.h"
 #include "Messages.h"
@@ -14,7 +15,7 @@ namespace {
 QString ReadAs(const std::string& text, int places) {
   try {
     const Complex value = ReadComplex(text).value;
-    return FromCp1250(FormatComplex(places, value.re, value.im).view());
+    return ShownValueText(FormatComplex(places, value.re, value.im).view());
   } catch (const FloatError& error) {
     return FromCp1250(error.what());
   }
@@ -41,14 +42,27 @@ QStringList CellsNotReadWhole(const QList<QStringList>& rows, const QString& sou
   return warnings;
 }
 
-QString TooLargeInResult(const QList<QStringList>& rows) {
+QString TooLargeInResult(const QList<QStringList>& rows, CalculationMode mode) {
   const QString tooLarge = FromCp1250(kTooLargeNumber);
   for (const QStringList& row : rows) {
     for (const QString& cell : row) {
-      if (cell.contains(tooLarge)) return Said(Tr("výsledok obsahuje číslo priveľké na zápis: „%1“").arg(tooLarge));
+      if (!cell.contains(tooLarge)) continue;
+      QString warning = Tr("výsledok obsahuje číslo priveľké na zápis: „%1“").arg(ShownValueText(tooLarge));
+      // By hand the 32-bit limit of the written numbers is why; exactly there is none.
+      if (mode == CalculationMode::Hand) {
+        warning += u'\n' + Said(Tr("čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; "
+                                   "použite voľbu --exact"));
+      }
+      return Said(warning);
     }
   }
   return {};
+}
+
+void ShowValues(QList<QStringList>& rows) {
+  for (QStringList& row : rows) {
+    for (QString& cell : row) cell = ShownValueText(std::move(cell));
+  }
 }
 
 }  // namespace zorvel

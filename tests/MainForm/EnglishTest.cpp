@@ -4,12 +4,17 @@
 // runs in Slovak, which a window made without a translation speaks.
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
+#include <QTemporaryDir>
 
+#include "CalculationExport.h"
 #include "CalculationMessages.h"
 #include "CoreTexts.h"
 #include "Language.h"
+#include "Messages.h"
 #include "PlatformRecorders.h"
+#include "StatusLine.h"
 #include "WidgetTestMain.h"
 #include "WindowDriver.h"
 
@@ -36,11 +41,30 @@ class EnglishTest : public QObject {
              QStringLiteral("Only matrices with the same numbers of rows and columns can be added or subtracted."));
   }
 
+  // A number too large to write is English wherever it is shown: in the
+  // results, the hint beside them and the saved calculation; the core keeps
+  // its own text.
+  void aNumberTooLargeIsEnglishWhereverItIsShown() {
+    QTemporaryDir dir;
+    const auto window = OpenWindow();
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "1e10");
+    StringGrid* pole5 = Pole(*window, "Pole5");
+    QCOMPARE(pole5->model()->index(0, 0).data().toString(), QStringLiteral("Number too large"));
+    QCOMPARE(Shown(pole5, 1, 1), QStringLiteral("Príliš veľké číslo"));
+    QVERIFY(Find<StatusLine>(*window, "StatusLine1")->Notice().contains(QStringLiteral("Exact")));
+    window->Export().SaveFile(dir.filePath("v.html"));
+    QFile saved(dir.filePath("v.html"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(saved.readAll());
+    QVERIFY(page.contains(QStringLiteral("Number too large")));
+    QVERIFY2(page.contains(QStringLiteral("<h2>Result</h2>")), qPrintable(page));  // the page's own words too
+  }
+
   // Each message of the core has its English text.
   void everyCoreMessageIsTranslated() {
     for (const std::string_view message :
          {kDeterminantImpossible, kInverseNotSquare, kInverseImpossible, kInverseDeterminantZero, kSumSizesDiffer,
-          kProductImpossible, kProductSizesDiffer}) {
+          kProductImpossible, kProductSizesDiffer, kTooLargeNumber}) {
       QVERIFY2(ShownCoreText(message) != FromCp1250(message), qPrintable(FromCp1250(message)));
     }
   }
