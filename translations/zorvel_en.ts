@@ -161,6 +161,14 @@
         <source>Súbor s maticou 2.</source>
         <translation>A file holding matrix 2.</translation>
     </message>
+    <message>
+        <source>súbor1</source>
+        <translation>file1</translation>
+    </message>
+    <message>
+        <source>súbor2</source>
+        <translation>file2</translation>
+    </message>
 </context>
 <context>
     <name>zorvel</name>

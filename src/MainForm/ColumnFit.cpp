@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFrame>
+#include <QLabel>
 #include <QResizeEvent>
 
 #include <algorithm>
 #include <numeric>
 
 #include "ColumnWidths.h"
+#include "ElidedLabel.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
@@ -179,6 +182,7 @@ void ColumnFit::ShareMatrixPanels() {
 // both fit, the inverse at least the width it was built with; otherwise the
 // inverse, the answer, gets its need up to two thirds, the adjugate the rest.
 void ColumnFit::ShareInverseView() {
+  FitFraction();
   if (inverse_.Dragged()) return;
   StringGrid* adjugate = window_.Pole3;
   StringGrid* inverse = window_.Pole4;
@@ -189,6 +193,21 @@ void ColumnFit::ShareInverseView() {
   if (adjugateNeed + inverseNeed <= room)
     width = std::min(std::max(inverseNeed, inverse_.Built()), room - adjugateNeed);
   inverse_.Place(width + window_.Panel8->width() - inverse->width());
+}
+
+// "1 over the determinant" as wide as the determinant's text, within reason:
+// the fraction bar, the "1" and the determinant share one width.
+void ColumnFit::FitFraction() {
+  constexpr int kBuilt = 65;
+  constexpr int kMost = 320;
+  const QString text = window_.Determinant3->FullText();
+  const int width = std::clamp(window_.Determinant3->fontMetrics().horizontalAdvance(text) + 6, kBuilt, kMost);
+  for (QWidget* piece : {static_cast<QWidget*>(window_.Label7), static_cast<QWidget*>(window_.Bevel1),
+                         static_cast<QWidget*>(window_.Determinant3)}) {
+    piece->resize(width, piece->height());
+  }
+  window_.Label8->move(window_.Determinant3->x() + width + 7, window_.Label8->y());
+  window_.Panel7->Layout().SetExtent(window_.Panel11, window_.Label8->x() + window_.Label8->width() + 8);
 }
 
 void ColumnFit::SetByHand(StringGrid* pole, int col) { byHand_[pole][col] = pole->grid().ColWidths(col); }

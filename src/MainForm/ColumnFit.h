@@ -59,6 +59,7 @@ class ColumnFit : public QObject {
   [[nodiscard]] int Need(const StringGrid& pole, int most) const;
   void ShareMatrixPanels();
   void ShareInverseView();
+  void FitFraction();
   void ForgetHandWidthsOfAnotherShape();
   void SetByHand(StringGrid* pole, int col);
   void BorderDragged(StringGrid* pole);

@@ -54,11 +54,13 @@ void AddStartOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
-  parser.addPositionalArgument(QStringLiteral("súbor1"),
-                               QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-                               QStringLiteral("[súbor1]"));
-  parser.addPositionalArgument(QStringLiteral("súbor2"), QCoreApplication::translate("Startup", "Súbor s maticou 2."),
-                               QStringLiteral("[súbor2]"));
+  // The arguments' names are words of the help's language too.
+  const QString file1 = QCoreApplication::translate("Startup", "súbor1");
+  const QString file2 = QCoreApplication::translate("Startup", "súbor2");
+  parser.addPositionalArgument(file1, QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
+                               u'[' + file1 + u']');
+  parser.addPositionalArgument(file2, QCoreApplication::translate("Startup", "Súbor s maticou 2."),
+                               u'[' + file2 + u']');
 }
 
 Language StartLanguage(const QStringList& arguments) {

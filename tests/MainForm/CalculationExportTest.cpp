@@ -63,6 +63,11 @@ class CalculationExportTest : public QObject {
     QCOMPARE(dialogs.messages, QStringList());
     for (const QString& text : {HtmlText(dir.filePath("v.html")), PdfText(dir.filePath("v.pdf"))}) {
       QVERIFY2(text.contains(Value(*window, "Determinant1")), qPrintable(text));
+      // A hand-in: every matrix named, a compound denominator in parentheses.
+      for (const QString& piece : {QStringLiteral("A ="), QStringLiteral("adj A ="), QStringLiteral("A⁻¹ ="),
+                                   QStringLiteral("1 / (") + Value(*window, "Determinant3") + ") · adj A = A⁻¹"}) {
+        QVERIFY2(text.contains(piece), qPrintable(piece));
+      }
       for (const char* pole : {"Pole3", "Pole4"}) {
         for (const QStringList& row : ShownMatrix(Pole(*window, pole))) {
           for (const QString& cell : row) QVERIFY2(text.contains(cell), qPrintable(cell));
