@@ -78,6 +78,7 @@ class EnglishTest : public QObject {
     StringGrid* pole5 = Pole(*window, "Pole5");
     QCOMPARE(pole5->model()->index(0, 0).data().toString(), QStringLiteral("Number too large"));
     QCOMPARE(Shown(pole5, 1, 1), QStringLiteral("Príliš veľké číslo"));
+    QVERIFY(pole5->grid().ColWidths(1) > pole5->fontMetrics().horizontalAdvance(QStringLiteral("Number too large")));
     QVERIFY(Find<StatusLine>(*window, "StatusLine1")->Notice().contains(QStringLiteral("Exact")));
     window->Export().SaveFile(dir.filePath("v.html"));
     QFile saved(dir.filePath("v.html"));
