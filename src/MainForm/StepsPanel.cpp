@@ -136,6 +136,7 @@ void StepsPanel::BuildWaysIn() {
   button_->setObjectName(QStringLiteral("ButtonPostup"));
   button_->setText(tr("Ukáž postup"));
   button_->setToolTip(tr("Ukáž postup") + QStringLiteral(" (F3)"));
+  button_->setAccessibleName(tr("Ukáž postup"));
   button_->setCheckable(true);
   button_->setFocusPolicy(Qt::NoFocus);
   button_->adjustSize();
