@@ -804,8 +804,12 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <translation>Zorvel 2.1</translation>
     </message>
     <message>
-        <source>F1: o programe    F3 alebo „Ukáž postup“: panel Postup výpočtu    Ctrl+S: uložiť výpočet</source>
-        <translation>F1: about    F3 or “Show steps”: the Steps pane    Ctrl+S: save the calculation</translation>
+        <source>F1: o programe
+F3 alebo „Ukáž postup“: panel Postup výpočtu
+Ctrl+S: uložiť výpočet</source>
+        <translation>F1: about
+F3 or “Show steps”: the Steps pane
+Ctrl+S: save the calculation</translation>
     </message>
 </context>
 </TS>

@@ -88,13 +88,12 @@ void TMain::BuildAboutPanel() {
   Label18 = AboutLabel(Panel9, "Label18", TMain::tr("Mobilný telefón:"), {72, 144});
   Label19 = AboutLabel(Panel9, "Label19", QStringLiteral("+421 900 000 000"), {176, 144});
   // The keys that are easy to miss, below the contact details.
-  auto* keyHints = new QLabel(TMain::tr("F1: o programe    F3 alebo „Ukáž postup“: panel Postup výpočtu    "
+  auto* keyHints = new QLabel(TMain::tr("F1: o programe\nF3 alebo „Ukáž postup“: panel Postup výpočtu\n"
                                         "Ctrl+S: uložiť výpočet"),
                               Panel6);
   keyHints->setObjectName(QStringLiteral("Label24"));
   keyHints->setTextFormat(Qt::PlainText);
-  keyHints->setWordWrap(true);
-  keyHints->setGeometry(72, 302, 420, 36);
+  keyHints->setGeometry(Panel9->x(), Panel9->y() + Panel9->height() + 8, Panel9->width(), 3 * 16);
   Button = new QPushButton(TMain::tr("Zavrieť"), Panel9);
   Button->setObjectName(QStringLiteral("Button"));
   Button->setGeometry(152, 168, 75, 25);
