@@ -55,6 +55,26 @@
         <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
         <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
     </message>
+    <message>
+        <source>delenie nulou</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>neúplný polárny tvar</source>
+        <translation>incomplete polar form</translation>
+    </message>
+    <message>
+        <source>neúplný zlomok</source>
+        <translation>incomplete fraction</translation>
+    </message>
+    <message>
+        <source>i aj j v jednom čísle</source>
+        <translation>both i and j in one number</translation>
+    </message>
+    <message>
+        <source>má viac číslic, ako sa dá pri počítaní ako na papieri prečítať</source>
+        <translation>has more digits than computing by hand can read</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -441,6 +461,56 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <source>%1, stĺpce %2 až %3:</source>
         <translation>%1, columns %2 to %3:</translation>
     </message>
+    <message>
+        <source>
+Čísla aj tak, ako ich píšu inžinieri a študenti: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Tvar výsledkov:
+  --form F     rect (a+bi, predvolene), polar (r∠φ°) alebo fraction
+               (zlomky, len s --exact)
+  --unit U     imaginárna jednotka i (predvolene) alebo j (pred číslom: 3+j4)
+  --significant N  s --exact N platných číslic (2 až 9) namiesto miest
+</source>
+        <translation>
+Numbers as engineers and students write them too: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Form of results:
+  --form F     rect (a+bi, the default), polar (r∠φ°) or fraction
+               (fractions, only with --exact)
+  --unit U     imaginary unit i (the default) or j (before the number: 3+j4)
+  --significant N  with --exact, N significant digits (2 to 9) instead of places
+</translation>
+    </message>
+    <message>
+        <source>zlomky (--form fraction) sa dajú len s voľbou --exact</source>
+        <translation>fractions (--form fraction) need --exact</translation>
+    </message>
+    <message>
+        <source>tvar výsledkov musí byť rect, polar alebo fraction, nie „%1“</source>
+        <translation>the form of results must be rect, polar or fraction, not “%1”</translation>
+    </message>
+    <message>
+        <source>imaginárna jednotka musí byť i alebo j, nie „%1“</source>
+        <translation>the imaginary unit must be i or j, not “%1”</translation>
+    </message>
+    <message>
+        <source>platné číslice (--significant) sa dajú len s voľbou --exact</source>
+        <translation>significant digits (--significant) need --exact</translation>
+    </message>
+    <message>
+        <source>počet platných číslic musí byť od 2 do 9, nie „%1“</source>
+        <translation>the number of significant digits must be 2 to 9, not “%1”</translation>
+    </message>
+    <message>
+        <source>%1: riadok %2, stĺpec %3: „%4“ sa nedá prečítať: %5</source>
+        <translation>%1: row %2, column %3: “%4” cannot be read: %5</translation>
+    </message>
+    <message>
+        <source> (presne na %1 platných číslic)</source>
+        <translation> (exact to %1 significant digits)</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
@@ -810,6 +880,40 @@ Ctrl+S: uložiť výpočet</source>
         <translation>F1: about
 F3 or “Show steps”: the Steps pane
 Ctrl+S: save the calculation</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <comment>after 2 to 4</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>platných číslic</source>
+        <comment>after 5 to 9</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov:</source>
+        <translation>Form of results:</translation>
+    </message>
+    <message>
+        <source>zlomky</source>
+        <translation>fractions</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov; zlomky len pri presnom počítaní</source>
+        <translation>Form of results; fractions only when computing exactly</translation>
+    </message>
+    <message>
+        <source>Imaginárna jednotka</source>
+        <translation>Imaginary unit</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Pri presnom počítaní zaokrúhliť na platné číslice namiesto desatinných miest</source>
+        <translation>When computing exactly, round to significant digits instead of decimal places</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,7 @@ void StepsPanel::BuildWaysIn() {
     label->addAction(copy);
     label->setContextMenuPolicy(Qt::ActionsContextMenu);
   }
+  const int barEnd = window_.GroupBox3->childrenRect().right();  // past every control of the bar
   button_ = new QToolButton(window_.GroupBox3);
   button_->setObjectName(QStringLiteral("ButtonPostup"));
   button_->setText(tr("Ukáž postup"));
@@ -141,9 +142,7 @@ void StepsPanel::BuildWaysIn() {
   button_->setFocusPolicy(Qt::NoFocus);
   button_->adjustSize();
   const QRect about = window_.SpeedButton2->geometry();
-  button_->setGeometry(about.right() + 5, about.top(), button_->width(), about.height());
-  // The whole bar stays reachable in the smallest window.
-  window_.setMinimumWidth(std::max(window_.minimumWidth(), button_->geometry().right() + 24));
+  button_->setGeometry(barEnd + 10, about.top(), button_->width(), about.height());
   connect(button_, &QToolButton::clicked, this, Guarded([this](bool open) {
             if (open) {
               Open();

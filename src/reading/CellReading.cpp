@@ -56,8 +56,11 @@ CellReading ReadCell(std::string_view text, bool withExact) {
     }
     reading.miss = form.miss;
   } catch (const FloatError& error) {
-    reading.error = error.kind();
-    return reading;
+    // A number the hand reading cannot hold may still be read exactly below.
+    if (!todayError) {
+      reading.error = error.kind();
+      return reading;
+    }
   }
   if (todayError) {
     if (!ReadBeyondHandDigits(text, reading)) reading.error = todayError;
