@@ -2,6 +2,8 @@
 
 #include <mpfr.h>
 
+#include <algorithm>
+
 #include "ExactReading.h"
 #include "ExactWriting.h"
 #include "ExtraCharacters.h"
@@ -92,7 +94,7 @@ std::string Join(ImaginaryUnit unit, const std::string& re, const std::string& i
 
 class Real {
  public:
-  Real() { mpfr_init2(x_, 256); }
+  explicit Real(mpfr_prec_t bits) { mpfr_init2(x_, bits); }
   ~Real() { mpfr_clear(x_); }
   Real(const Real&) = delete;
   Real& operator=(const Real&) = delete;
@@ -107,14 +109,25 @@ class Real {
   mpfr_t x_;
 };
 
-// Modulus and angle in degrees, each written to the digits; an angle that
-// rounds to -180° is 180°.
-std::string PolarText(const ShownForm& form, int digits, const ExactComplex& value) {
-  if (value.IsZero()) return "0";
-  Real re, im, modulus, angle, pi;
-  mpfr_set_q(re.get(), value.re.get_mpq_t(), MPFR_RNDN);
-  mpfr_set_q(im.get(), value.im.get_mpq_t(), MPFR_RNDN);
+// Modulus and angle in degrees of (re + im i) / den, den > 0, each written
+// to the digits; an angle that rounds to -180° is 180°. Unreduced: the
+// results of elimination have long parts, and reducing them costs more than
+// the rest of the writing.
+std::string PolarText(const ShownForm& form, int digits, const mpz_class& reParts, const mpz_class& imParts,
+                      const mpz_class& den) {
+  if (sgn(reParts) == 0 && sgn(imParts) == 0) return "0";
+  // Enough bits for the integer digits of the larger part, nine places and
+  // a wide margin: the modulus and angle of a result are irrational but for
+  // the axes, so their rounding to the places is decided long before.
+  const auto denBits = static_cast<long>(mpz_sizeinbase(den.get_mpz_t(), 2));
+  const long partBits =
+      static_cast<long>(std::max(mpz_sizeinbase(reParts.get_mpz_t(), 2), mpz_sizeinbase(imParts.get_mpz_t(), 2)));
+  const auto bits = static_cast<mpfr_prec_t>(128 + std::max(0L, partBits - denBits));
+  Real re(bits), im(bits), modulus(bits), angle(bits), pi(bits);
+  mpfr_set_z(re.get(), reParts.get_mpz_t(), MPFR_RNDN);
+  mpfr_set_z(im.get(), imParts.get_mpz_t(), MPFR_RNDN);
   mpfr_hypot(modulus.get(), re.get(), im.get(), MPFR_RNDN);
+  mpfr_div_z(modulus.get(), modulus.get(), den.get_mpz_t(), MPFR_RNDN);
   mpfr_atan2(angle.get(), im.get(), re.get(), MPFR_RNDN);
   mpfr_const_pi(pi.get(), MPFR_RNDN);
   mpfr_mul_ui(angle.get(), angle.get(), 180, MPFR_RNDN);
@@ -123,6 +136,11 @@ std::string PolarText(const ShownForm& form, int digits, const ExactComplex& val
   std::string degrees = RealText(decimal, digits, angle.Rational());
   if (degrees == "-180") degrees = "180";
   return RealText(decimal, digits, modulus.Rational()) + kAngleSign + degrees + kDegreeSign;
+}
+
+std::string PolarText(const ShownForm& form, int digits, const ExactComplex& value) {
+  return PolarText(form, digits, value.re.get_num() * value.im.get_den(), value.im.get_num() * value.re.get_den(),
+                   value.re.get_den() * value.im.get_den());
 }
 
 // Splits a rectangular text as the arithmetic writes it into its real part
@@ -150,6 +168,15 @@ std::string WriteShown(const ShownForm& form, int digits, const ExactComplex& va
   if (form.IsDefault()) return WriteExact(digits, value);
   if (form.form == NumberForm::Polar) return PolarText(form, digits, value);
   return Join(form.unit, RealText(form, digits, value.re), RealText(form, digits, value.im));
+}
+
+std::string WriteShown(const ShownForm& form, int digits, const mpz_class& re, const mpz_class& im,
+                       const mpz_class& denominator) {
+  if (form.form == NumberForm::Polar) return PolarText(form, digits, re, im, denominator);
+  ExactComplex value{mpq_class(re, denominator), mpq_class(im, denominator)};
+  value.re.canonicalize();
+  value.im.canonicalize();
+  return WriteShown(form, digits, value);
 }
 
 std::string ShownHandText(const ShownForm& form, int places, std::string_view text) {

@@ -14,6 +14,9 @@ namespace zorvel {
 // angle in degrees in (-180°, 180°], "265,577∠25,659°"; fractions reduced,
 // "-3/250-13/750i". Every text reads back, as a cell, as the value shown.
 std::string WriteShown(const ShownForm& form, int digits, const ExactComplex& value);
+// The same for (re + im i) / denominator, denominator > 0, not reduced.
+std::string WriteShown(const ShownForm& form, int digits, const mpz_class& re, const mpz_class& im,
+                       const mpz_class& denominator);
 
 // A result the hand arithmetic wrote in the rectangular form, shown in the
 // chosen one: polar worked from the exact value of the text, written to the

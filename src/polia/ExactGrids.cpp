@@ -26,7 +26,9 @@ void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, 
       const ExactValue& value =
           values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
       grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
-                    form.IsDefault() ? WriteExact(places, value) : WriteShown(form, places, ExactComplexOf(value)));
+                    form.IsDefault() || value.notANumber
+                        ? WriteExact(places, value)
+                        : WriteShown(form, places, value.re, value.im, value.denominator));
     }
   }
 }
