@@ -48,6 +48,14 @@
         <translation>The system has no unique solution because the determinant of matrix 1 is zero.</translation>
     </message>
     <message>
+        <source>Príliš veľké číslo</source>
+        <translation>Number too large</translation>
+    </message>
+    <message>
+        <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
+        <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
+    </message>
+    <message>
         <source>delenie nulou</source>
         <translation>division by zero</translation>
     </message>
@@ -65,7 +73,7 @@
     </message>
     <message>
         <source>má viac číslic, ako sa dá pri počítaní ako na papieri prečítať</source>
-        <translation>it has more digits than computing as on paper can read</translation>
+        <translation>has more digits than computing by hand can read</translation>
     </message>
 </context>
 <context>
@@ -172,6 +180,14 @@
     <message>
         <source>Súbor s maticou 2.</source>
         <translation>A file holding matrix 2.</translation>
+    </message>
+    <message>
+        <source>súbor1</source>
+        <translation>file1</translation>
+    </message>
+    <message>
+        <source>súbor2</source>
+        <translation>file2</translation>
     </message>
 </context>
 <context>
@@ -438,6 +454,14 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <translation>cell %1,%2 is not in the result</translation>
     </message>
     <message>
+        <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
+        <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
+    </message>
+    <message>
+        <source>%1, stĺpce %2 až %3:</source>
+        <translation>%1, columns %2 to %3:</translation>
+    </message>
+    <message>
         <source>
 Čísla aj tak, ako ich píšu inžinieri a študenti: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
 1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
@@ -454,9 +478,9 @@ Numbers as engineers and students write them too: 1/3  (3-2i)/(1+i)  230∠30° 
 
 Form of results:
   --form F     rect (a+bi, the default), polar (r∠φ°) or fraction
-               (fractions, with --exact only)
+               (fractions, only with --exact)
   --unit U     imaginary unit i (the default) or j (before the number: 3+j4)
-  --significant N  with --exact, N significant digits (2 to 9) in place of places
+  --significant N  with --exact, N significant digits (2 to 9) instead of places
 </translation>
     </message>
     <message>
@@ -485,18 +509,18 @@ Form of results:
     </message>
     <message>
         <source> (presne na %1 platných číslic)</source>
-        <translation> (exactly to %1 significant digits)</translation>
+        <translation> (exact to %1 significant digits)</translation>
     </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
     <message>
         <source>Uložiť výpočet…</source>
-        <translation>Save Calculation…</translation>
+        <translation>Save calculation…</translation>
     </message>
     <message>
         <source>Uložiť výpočet</source>
-        <translation>Save Calculation</translation>
+        <translation>Save calculation</translation>
     </message>
     <message>
         <source>Stránka HTML (*.html *.htm);;Dokument PDF (*.pdf)</source>
@@ -556,7 +580,7 @@ Form of results:
     </message>
     <message>
         <source>Uložiť výsledok…</source>
-        <translation>Save result…</translation>
+        <translation>Save result matrix…</translation>
     </message>
     <message>
         <source>Otvoriť maticu</source>
@@ -568,7 +592,7 @@ Form of results:
     </message>
     <message>
         <source>Uložiť výsledok</source>
-        <translation>Save result</translation>
+        <translation>Save result matrix</translation>
     </message>
     <message>
         <source>Súbor „%1“ je prázdny, neobsahuje maticu.</source>
@@ -609,6 +633,29 @@ Form of results:
     </message>
 </context>
 <context>
+    <name>zorvel::StepsCopy</name>
+    <message>
+        <source>Kopírovať vybrané riadky</source>
+        <translation>Copy selected lines</translation>
+    </message>
+    <message>
+        <source>Vybrať všetko</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako text</source>
+        <translation>Copy all steps as text</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako LaTeX</source>
+        <translation>Copy all steps as LaTeX</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako Markdown</source>
+        <translation>Copy all steps as Markdown</translation>
+    </message>
+</context>
+<context>
     <name>zorvel::StepsPanel</name>
     <message>
         <source>Postup výpočtu</source>
@@ -625,6 +672,10 @@ Form of results:
     <message>
         <source>Postup výpočtu: tento výsledok sa teraz neukazuje</source>
         <translation>Steps: this result is not shown now</translation>
+    </message>
+    <message>
+        <source>Kopírovať</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -821,6 +872,14 @@ Form of results:
     <message>
         <source>Zorvel 2,1</source>
         <translation>Zorvel 2.1</translation>
+    </message>
+    <message>
+        <source>F1: o programe
+F3 alebo „Ukáž postup“: panel Postup výpočtu
+Ctrl+S: uložiť výpočet</source>
+        <translation>F1: about
+F3 or “Show steps”: the Steps pane
+Ctrl+S: save the calculation</translation>
     </message>
     <message>
         <source>platné číslice</source>

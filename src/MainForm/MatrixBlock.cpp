@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ColumnFit.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "HandlerGuard.h"
@@ -39,6 +40,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
   TMain::ShowSize(pole, true, rowsEdit->Value());
   TMain::ShowSize(pole, false, colsEdit->Value());
 
+  if (block.replacesMatrix) window.Columns().MatrixReplaced(pole);  // its hand widths were for the old one
   Grid& grid = pole->grid();
   for (int r = top; r <= lastRow; ++r) {
     const QStringList& cells = block.rows[r - top];

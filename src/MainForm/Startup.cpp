@@ -32,6 +32,10 @@ std::unique_ptr<TMain> CreateMain() {
   auto main = std::make_unique<TMain>();
   RunGuarded([&] { main->FormCreate(); });
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // About two thirds of the screen, so a first start has room for the
+    // numbers, and never less than the window was built with.
+    const QSize room = screen->availableGeometry().size() * 2 / 3;
+    main->resize(main->size().expandedTo(room));
     QRect frame = main->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     main->move(frame.topLeft());
@@ -50,11 +54,13 @@ void AddStartOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
-  parser.addPositionalArgument(QStringLiteral("súbor1"),
-                               QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-                               QStringLiteral("[súbor1]"));
-  parser.addPositionalArgument(QStringLiteral("súbor2"), QCoreApplication::translate("Startup", "Súbor s maticou 2."),
-                               QStringLiteral("[súbor2]"));
+  // The arguments' names are words of the help's language too.
+  const QString file1 = QCoreApplication::translate("Startup", "súbor1");
+  const QString file2 = QCoreApplication::translate("Startup", "súbor2");
+  parser.addPositionalArgument(file1, QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
+                               u'[' + file1 + u']');
+  parser.addPositionalArgument(file2, QCoreApplication::translate("Startup", "Súbor s maticou 2."),
+                               u'[' + file2 + u']');
 }
 
 Language StartLanguage(const QStringList& arguments) {

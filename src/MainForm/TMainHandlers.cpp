@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "ColumnFit.h"
 #include "Cp1250.h"
 #include "GridOps.h"
 #include "InputHistory.h"
@@ -96,6 +97,8 @@ void TMain::SpeedButton1Click() {
   b = SpinEdit4->Value();
   SpinEdit2->SetValueQuietly(b);
   SpinEdit4->SetValueQuietly(a);
+  // Each grid holds the other matrix now: widths set by hand were for the old one.
+  for (const StringGrid* pole : {Pole1, Pole2}) columnFit_->MatrixReplaced(pole);
   Vypocty();
 }
 

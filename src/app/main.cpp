@@ -7,7 +7,34 @@
 #include "Session.h"
 #include "Startup.h"
 
+namespace {
+
+// Whether the arguments ask only for the help or the version, which need no
+// display: they are answered without one.
+bool AsksForTextOnly(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const QLatin1StringView argument(argv[i]);
+    if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v" ||
+        argument == "--version")
+      return true;
+  }
+  return false;
+}
+
+int AnswerInText(int argc, char* argv[]) {
+  const QCoreApplication application(argc, argv);
+  zorvel::InitialiseApplication();
+  zorvel::UseLanguage(zorvel::StartLanguage(QCoreApplication::arguments()));
+  QCommandLineParser parser;
+  zorvel::AddStartOptions(parser);
+  parser.process(application);  // prints and ends the program
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (AsksForTextOnly(argc, argv)) return AnswerInText(argc, argv);
   QApplication application(argc, argv);
   zorvel::InitialiseApplication();
   zorvel::UseLanguage(zorvel::StartLanguage(QCoreApplication::arguments()));

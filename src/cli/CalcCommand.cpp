@@ -348,8 +348,9 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
                                     request.mode, request.point, trouble, request.shown);
     return finish(trouble.isEmpty() ? EarlyEnd{kCalcDone, steps, {}} : Trouble(trouble));
   }
-  const QString tooLarge = TooLargeInResult(result.rows);
+  const QString tooLarge = TooLargeInResult(result.rows, request.mode);
   if (!tooLarge.isEmpty()) err << tooLarge << u'\n';
+  ShowValues(result.rows);
   // Every comma is a decimal comma: no cell text of a result holds another.
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));

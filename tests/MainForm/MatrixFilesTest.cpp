@@ -186,10 +186,10 @@ class MatrixFilesTest : public QObject {
                              "Kopírovať ako Markdown"};
     const QString saveCalculation = "Uložiť výpočet…\tCtrl+S";
     const QString fit = QStringLiteral("Prispôsobiť šírku stĺpcov\tCtrl+Shift+W");
-    QTest::newRow("Pole1") << "Pole1"
-                           << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…",
-                                                   saveCalculation};
     const QString steps = "Ukáž postup\tF3";
+    QTest::newRow("Pole1")
+        << "Pole1"
+        << common + QStringList{"Vložiť\tCtrl+V", "", "Otvoriť maticu…", "Uložiť maticu…", saveCalculation, steps, fit};
     QTest::newRow("Pole3") << "Pole3" << common + QStringList{"", saveCalculation, steps, fit};
     QTest::newRow("Pole4") << "Pole4" << common + QStringList{"", "Uložiť výsledok…", saveCalculation, steps, fit};
   }
