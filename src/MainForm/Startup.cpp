@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdio>
 
 #include "HandlerGuard.h"
+#include "MatrixFile.h"
 #include "MatrixFileActions.h"
+#include "RegularFile.h"
 #include "Session.h"
 
 namespace zorvel {
@@ -65,6 +69,22 @@ Language StartLanguage(const QStringList& arguments) {
   if (const std::optional<Language> named = LanguageNamed(parser.value(kLang))) return *named;
   std::fprintf(stderr, "zorvel: --lang takes sk or en, not \"%s\"\n", qPrintable(parser.value(kLang)));
   return PreferredLanguage();
+}
+
+QString UserSessionPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zorvel/zorvel.ini");
+}
+
+std::unique_ptr<QSettings> StartSessionSettings(QString& refusal) {
+  const QString path = UserSessionPath();
+  const QString reason = NotRegularFileReason(path);
+  if (reason.isEmpty()) {
+    refusal.clear();
+    return UserSessionSettings();
+  }
+  refusal = QCoreApplication::translate("Startup", "Zachovaný stav okna sa nedá prečítať: súbor „%1“ %2.")
+                .arg(ShownPath(path), reason);
+  return std::make_unique<QSettings>(QString(), QSettings::IniFormat);  // no file: nothing to read
 }
 
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {

@@ -42,9 +42,11 @@ QString HelpText() {
       "  product      súčin matíc A × B\n"
       "  solve        riešenie sústavy A · X = B\n"
       "\n"
-      "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
-      "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
-      "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
+      "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv\n"
+      "s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“\n"
+      "alebo tabulátormi (podľa textu súboru), iné s tabulátormi, ako CSV, alebo\n"
+      "čísla oddelené medzerami (ako ich píšu numerické programy);\n"
+      "- číta štandardný vstup rovnako.\n"
       "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
       "Windows-1250, ako ich píšu tabuľkové procesory.\n"
       "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
@@ -208,7 +210,6 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
   if (!contents.error.isEmpty()) {
     return EarlyEnd{kCalcTrouble, {}, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), contents.error)};
   }
-  DropTrailingBlankRows(contents.rows);
   const QString source = file == QLatin1String("-") ? Tr("na štandardnom vstupe") : Tr("v súbore „%1“").arg(file);
   const MatrixSize size = MatrixSizeOf(contents.rows);
   if (size.rows == 0 || size.cols == 0) return Refusal(Tr("Matica %1 je prázdna.").arg(source));
@@ -217,6 +218,10 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
                        .arg(source)
                        .arg(size.rows)
                        .arg(size.cols));
+  }
+  const QString separation = SeparationWords(contents.separation);
+  if (!separation.isEmpty()) {
+    err << Tr("%1: bunky %2 sú oddelené %3\n").arg(QLatin1String(kProgram), source, separation);
   }
   if (contents.headerLeftOut) {
     err << Said(Tr("%1: prvý riadok vyzerá ako hlavička, vynechal som ho\n").arg(ShownSource(file)));
