@@ -21,10 +21,19 @@ namespace {
 // The file dialogs' filters, in the window's language.
 QString OpenFilters() {
   return MatrixFileActions::tr(
-      "Matice (*.tsv *.csv *.txt *.dat);;Text oddelený tabulátormi (*.tsv);;CSV (*.csv);;Čísla oddelené medzerami "
-      "(*.txt *.dat);;Všetky súbory (*)");
+      "Matice (*.tsv *.csv *.ods *.xlsx *.txt *.dat);;Text oddelený tabulátormi (*.tsv);;CSV (*.csv);;Tabuľka "
+      "(*.ods *.xlsx);;Čísla oddelené medzerami (*.txt *.dat);;Všetky súbory (*)");
 }
-QString SaveFilters() { return MatrixFileActions::tr("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)"); }
+QString SaveFilters() {
+  return MatrixFileActions::tr(
+      "Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Tabuľka OpenDocument (*.ods)");
+}
+
+// The files a grid takes when dropped on it.
+QStringList DropSuffixes() {
+  return {QStringLiteral("tsv"),  QStringLiteral("csv"), QStringLiteral("ods"),
+          QStringLiteral("xlsx"), QStringLiteral("txt"), QStringLiteral("dat")};
+}
 
 }  // namespace
 
@@ -33,7 +42,7 @@ MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
     StringGrid* const pole = matrix.pole;
     AddMenuItem(pole, tr("Otvoriť maticu…"), &MatrixFileActions::Open);
     AddMenuItem(pole, tr("Uložiť maticu…"), &MatrixFileActions::Save);
-    pole->AcceptFileDrops({QStringLiteral("tsv"), QStringLiteral("csv"), QStringLiteral("txt"), QStringLiteral("dat")});
+    pole->AcceptFileDrops(DropSuffixes());
     connect(pole, &StringGrid::fileDropped, this, Guarded([this, pole](const QString& path) { OpenFile(pole, path); }));
   }
   for (StringGrid* pole : {window.Pole4, window.Pole5}) {
@@ -70,6 +79,11 @@ QString MatrixFileActions::Suggestion(const StringGrid* pole) const {
 
 void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   MatrixFileContents contents = ReadMatrixFile(path);
+  if (contents.error.isEmpty() && contents.sheets.size() > 1) {
+    const int sheet = AskItem(tr("Otvoriť maticu"), tr("Hárok zo súboru „%1“:").arg(ShownPath(path)), contents.sheets);
+    if (sheet < 0) return;
+    if (sheet > 0) contents = ReadMatrixFile(path, sheet);
+  }
   if (!contents.error.isEmpty()) {
     ShowMessageBox(contents.error);
     return;

@@ -26,7 +26,8 @@ constexpr char kProgram[] = "zorvel-calc";
 QString HelpText() {
   return Tr(
       "Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
-      "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
+      "                   [--strict] [--lang sk|en] [--sheet N] [--steps [--depth N] [--cell RIADOK,STĹPEC]]\n"
+      "                   A [B]\n"
       "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
       "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
       "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -45,7 +46,8 @@ QString HelpText() {
       "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv\n"
       "s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“\n"
       "alebo tabulátormi (podľa textu súboru), iné s tabulátormi, ako CSV, alebo\n"
-      "čísla oddelené medzerami (ako ich píšu numerické programy);\n"
+      "čísla oddelené medzerami (ako ich píšu numerické programy), alebo tabuľka\n"
+      ".ods či .xlsx (jej prvý hárok);\n"
       "- číta štandardný vstup rovnako.\n"
       "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
       "Windows-1250, ako ich píšu tabuľkové procesory.\n"
@@ -62,6 +64,7 @@ QString HelpText() {
       "               skončí s kódom 1 bez výsledku\n"
       "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
       "               používateľa\n"
+      "  --sheet N    z tabuľky .ods alebo .xlsx číta hárok N (počítané od 1)\n"
       "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
       "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
       "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
@@ -87,6 +90,8 @@ struct CalcRequest {
   bool strict = false;  // a cell not read whole refuses the run
   StepsRequest steps;
   QStringList files;
+  int sheet = 0;  // of a spreadsheet's own file, from 0
+  bool sheetChosen = false;
 };
 
 // A run that ends early: its status and what it prints.
@@ -122,7 +127,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption steps(QStringLiteral("steps"));
   const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("N"));
   const QCommandLineOption cell(QStringLiteral("cell"), QString(), QStringLiteral("ROW,COL"));
-  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell});
+  const QCommandLineOption sheet(QStringLiteral("sheet"), QString(), QStringLiteral("N"));
+  parser.addOptions(
+      {help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell, sheet});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -158,6 +165,14 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
     if (!number || request.places < 2 || request.places > 9) {
       return Trouble(Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places)));
     }
+  }
+  if (parser.isSet(sheet)) {
+    bool number = false;
+    request.sheet = parser.value(sheet).toInt(&number) - 1;
+    if (!number || request.sheet < 0) {
+      return Trouble(Tr("číslo hárku musí byť celé číslo od 1, nie „%1“").arg(parser.value(sheet)));
+    }
+    request.sheetChosen = true;
   }
   request.point = parser.isSet(point);
   request.strict = parser.isSet(strict);
@@ -199,13 +214,14 @@ void CutAndWarnOfChanges(QList<QStringList>& rows, bool breaksReplaced, const QS
 QString ShownSource(const QString& file) { return file == QLatin1String("-") ? Tr("štandardný vstup") : file; }
 
 // Reads one matrix, or says why the run ends; warnings go to `err`.
-std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput, QTextStream& err) {
+std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, const CalcRequest& request,
+                                                      QIODevice& standardInput, QTextStream& err) {
   MatrixFileContents contents;
   if (file == QLatin1String("-")) {
-    contents = ReadMatrixDevice(standardInput, std::nullopt);
+    contents = ReadMatrixDevice(standardInput, std::nullopt, request.sheet);
     if (!contents.error.isEmpty()) contents.error = Tr("Štandardný vstup sa nedá prečítať: %1.").arg(contents.error);
   } else {
-    contents = ReadMatrixFile(file);
+    contents = ReadMatrixFile(file, request.sheet);
   }
   if (!contents.error.isEmpty()) {
     return EarlyEnd{kCalcTrouble, {}, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), contents.error)};
@@ -218,6 +234,11 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
                        .arg(source)
                        .arg(size.rows)
                        .arg(size.cols));
+  }
+  if (contents.sheets.size() > 1 && !request.sheetChosen) {
+    err << Tr("%1: %2 má %3 hárky; číta sa prvý, „%4“ (iný vyberie --sheet N)\n")
+               .arg(QLatin1String(kProgram), ShownSource(file), QString::number(contents.sheets.size()),
+                    contents.sheets.front());
   }
   const QString separation = SeparationWords(contents.separation);
   if (!separation.isEmpty()) {
@@ -284,7 +305,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   QList<QList<QStringList>> matrices;
   for (const QString& file : request.files) {
-    auto loaded = LoadMatrix(file, standardInput, err);
+    auto loaded = LoadMatrix(file, request, standardInput, err);
     if (const auto* end = std::get_if<EarlyEnd>(&loaded)) return finish(*end);
     matrices << std::get<QList<QStringList>>(std::move(loaded));
   }

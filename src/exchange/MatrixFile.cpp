@@ -16,9 +16,11 @@
 
 #include "BlankSeparated.h"
 #include "Cp1250.h"
+#include "OdsWriting.h"
 #include "RegularFile.h"
 #include "SeparatorChoice.h"
 #include "SpreadsheetRows.h"
+#include "Workbook.h"
 
 namespace zorvel {
 namespace {
@@ -78,7 +80,27 @@ QString DecodedText(const QByteArray& bytes, QString& reason) {
   return text;
 }
 
-MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format) {
+MatrixFileContents FromWorkbook(const QByteArray& bytes, int sheet) {
+  WorkbookSheet read = ReadWorkbook(bytes, sheet);
+  if (!read.error.isEmpty()) return {{}, read.error};
+  MatrixFileContents contents;
+  contents.rows = std::move(read.rows);
+  contents.breaksReplaced = read.breaksReplaced;
+  contents.sheets = read.sheets;
+  contents.sheet = sheet;
+  return contents;
+}
+
+MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format, int sheet) {
+  if (LooksLikeWorkbook(bytes)) {
+    MatrixFileContents contents = FromWorkbook(bytes, sheet);
+    if (!contents.rows.isEmpty()) {
+      const QStringList first = contents.rows.front();
+      contents.headerLeftOut = LeaveOutHeader(contents.rows);
+      if (contents.headerLeftOut) contents.header = first;
+    }
+    return contents;
+  }
   QString reason;
   const QString text = DecodedText(bytes, reason);
   if (!reason.isEmpty()) return {{}, reason};
@@ -150,7 +172,7 @@ QString SeparationWords(Separation separation) {
   return {};
 }
 
-MatrixFileContents ReadMatrixFile(const QString& path) {
+MatrixFileContents ReadMatrixFile(const QString& path, int sheet) {
   const QFileInfo info(path);
   if (!info.exists()) {
     const QString reason = NotFoundReason(path);
@@ -160,19 +182,24 @@ MatrixFileContents ReadMatrixFile(const QString& path) {
   QFile file(path);
   const QString refusal = OpenRegularFile(path, file);
   if (!refusal.isEmpty()) return {{}, ReadError(path, refusal)};
-  MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatOfName(path));
+  MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatOfName(path), sheet);
   if (!contents.error.isEmpty()) contents.error = ReadError(path, contents.error);
   return contents;
 }
 
-MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format) {
+MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format, int sheet) {
   QString reason;
   const QByteArray bytes = ReadLimited(device, reason);
   if (!reason.isEmpty()) return {{}, reason};
-  return Decode(bytes, format);
+  return Decode(bytes, format, sheet);
 }
 
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
+  if (path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive)) {
+    const QByteArray ods = OdsBytes(rows);
+    if (ods.isEmpty()) return SaveError(path, Texts::tr("súbor ODS sa nedá zostaviť"));
+    return SaveFileBytes(path, ods);
+  }
   return SaveFileBytes(path, MatrixText(rows, MatrixFormatFor(path)).toUtf8());
 }
 

@@ -32,6 +32,10 @@ struct MatrixFileContents {
   bool headerLeftOut = false;
   QStringList header{};
   Separation separation = Separation::Usual;
+  // A spreadsheet's own file (.ods, .xlsx): the names of its sheets, and
+  // the one read (counted from 0); no names for a text.
+  QStringList sheets{};
+  int sheet = 0;
 };
 
 // The separation as "Bunky … sú oddelené %1" ends: "čiarkami", "tabulátormi",
@@ -48,14 +52,18 @@ QString ShownPath(const QString& path);
 // be read, is not a regular file (a FIFO, a device), is too large for a
 // matrix, is not text (NUL bytes) or leaves a CSV quote open gives an error
 // naming the file and the reason.
-MatrixFileContents ReadMatrixFile(const QString& path);
+// A spreadsheet's own file (.ods or .xlsx, whatever its name) gives its
+// sheet `sheet` (counted from 0; Workbook.h).
+MatrixFileContents ReadMatrixFile(const QString& path, int sheet = 0);
 
 // Reads an open device to its end (a pipe, standard input) with the same
 // checks; the error is the reason alone, for the caller to name the source.
 // Without a format, the text chooses its layout (ChooseLayout).
-MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format);
+MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format, int sheet = 0);
 
-// Writes the rows to a temporary file beside the target and renames it over
+// Writes the rows, as an .ods spreadsheet when the name ends so
+// (OdsBytes), else in the text form the name chooses, to a temporary file
+// beside the target and renames it over
 // the target, so a failed save never leaves half a file. Gives the empty text
 // when saved, or a message naming the file and the reason.
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows);

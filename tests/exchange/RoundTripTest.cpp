@@ -58,7 +58,7 @@ class RoundTripTest : public QObject {
     QTemporaryDir dir;
     for (int run = 0; run < 300; ++run) {
       const Matrix saved = RandomMatrix(random);
-      for (const char* name : {"m.tsv", "m.csv"}) {
+      for (const char* name : {"m.tsv", "m.csv", "m.ods"}) {
         const QString path = dir.filePath(name);
         QCOMPARE(SaveMatrixFile(path, saved), QString());
         bool header = false;
@@ -83,7 +83,7 @@ class RoundTripTest : public QObject {
     }
     saved[0][0] = QString(32767, u'"');
     QTemporaryDir dir;
-    for (const char* name : {"m.tsv", "m.csv"}) {
+    for (const char* name : {"m.tsv", "m.csv", "m.ods"}) {
       QCOMPARE(SaveMatrixFile(dir.filePath(name), saved), QString());
       const MatrixFileContents read = ReadMatrixFile(dir.filePath(name));
       QCOMPARE(read.error, QString());
