@@ -4,7 +4,8 @@
 // or a reason and no error escapes it; no cell holds a tab or a line end;
 // numbers on blanks come in rows of one length; and the rows read, written
 // as Zorvel writes each format, read back as they were (a first row that
-// the second reading takes for a header aside).
+// the second reading takes for a header, and the empty last rows a TSV
+// cannot tell from blank lines, aside).
 #include <QBuffer>
 #include <QByteArray>
 
@@ -56,8 +57,13 @@ bool WritesBackAsIs(const QList<QStringList>& rows) {
   return true;
 }
 
-void CheckRoundTrip(const QList<QStringList>& rows, MatrixFormat format) {
+// A TSV has no way to write a last row of one empty cell apart from the
+// blank lines editors leave, which the reading drops.
+void CheckRoundTrip(QList<QStringList> rows, MatrixFormat format) {
   const MatrixFileContents again = Read(MatrixText(rows, format).toUtf8(), format);
+  if (format == MatrixFormat::Tsv) {
+    while (!rows.isEmpty() && rows.back() == QStringList{QString()}) rows.removeLast();
+  }
   Check(again.error.isEmpty());
   Check(again.rows == rows || (again.headerLeftOut && again.rows == rows.mid(1)));
 }

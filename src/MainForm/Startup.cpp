@@ -54,9 +54,10 @@ void AddStartOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
-  parser.addPositionalArgument(QStringLiteral("súbor1"),
-                               QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-                               QStringLiteral("[súbor1]"));
+  parser.addPositionalArgument(
+      QStringLiteral("súbor1"),
+      QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv, .csv, .ods, .xlsx, čísla oddelené medzerami)."),
+      QStringLiteral("[súbor1]"));
   parser.addPositionalArgument(QStringLiteral("súbor2"), QCoreApplication::translate("Startup", "Súbor s maticou 2."),
                                QStringLiteral("[súbor2]"));
 }
@@ -82,8 +83,9 @@ std::unique_ptr<QSettings> StartSessionSettings(QString& refusal) {
     refusal.clear();
     return UserSessionSettings();
   }
-  refusal = QCoreApplication::translate("Startup", "Zachovaný stav okna sa nedá prečítať: súbor „%1“ %2.")
-                .arg(ShownPath(path), reason);
+  refusal =
+      QCoreApplication::translate("Startup", "Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.")
+          .arg(ShownPath(path), reason);
   return std::make_unique<QSettings>(QString(), QSettings::IniFormat);  // no file: nothing to read
 }
 

@@ -35,8 +35,9 @@ class StartupFilesTest : public QObject {
     const auto removeFifo = qScopeGuard([&path] { QFile::remove(path); });
     QString refusal;
     const auto settings = StartSessionSettings(refusal);
-    QCOMPARE(refusal, QString::fromUtf8("Zachovaný stav okna sa nedá prečítať: súbor „%1“ je to pomenovaná rúra "
-                                        "(FIFO), nie obyčajný súbor.")
+    QCOMPARE(refusal, QString::fromUtf8(
+                          "Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, je to pomenovaná rúra "
+                          "(FIFO), nie obyčajný súbor.")
                           .arg(path));
     QVERIFY(settings->allKeys().isEmpty());
   }
