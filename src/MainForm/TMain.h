@@ -10,6 +10,7 @@
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "HandGrids.h"
 #include "MatrixCalculation.h"
 
 class QCheckBox;
@@ -284,6 +285,8 @@ class TMain : public QWidget {
   // The determinants of matrix 1 and its minors, shared by the strip and the
   // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
+  // Matrix 1 and 2 as the hand arithmetic reads cells written in other forms.
+  mutable HandReadingGrids handGrids_;
   // The determinants of Cramer's rule for the solution, kept the same way.
   CramerMinors cramerMinors_;
   // The running recalculation's results, worked out as they are asked for.

@@ -51,7 +51,8 @@ TMain::InputControls TMain::Inputs() const {
 
 CalculationInput TMain::CalculationInputs() const {
   const auto& [one, two] = Inputs().matrices;
-  return {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation()};
+  return handGrids_.For(
+      {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation()});
 }
 
 std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, Pole4, Pole5}; }
@@ -81,7 +82,7 @@ void TMain::Vypocty() {
     // here, once per recalculation; the strip and the inverse both read them.
     MinorDeterminants* minors = nullptr;
     if (input.mode == CalculationMode::Hand && IsDeterminantGrid(Pole1->grid())) {
-      UpToDate(matrix1Minors_, Pole1->grid(), Places());
+      UpToDate(matrix1Minors_, *input.matrix1, Places());
       minors = &*matrix1Minors_;
     }
     MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? &cramerMinors_ : nullptr);

@@ -5,6 +5,7 @@
 
 #include "ComputationSteps.h"
 #include "Cp1250.h"
+#include "HandGrids.h"
 #include "MatrixRows.h"
 
 namespace zorvel {
@@ -61,10 +62,10 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                   const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
-  const StepRequest value{{&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt},
-                          ValueOf(operation),
-                          request.row,
-                          request.col};
+  HandReadingGrids hand;
+  const StepRequest value{
+      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt}),
+      ValueOf(operation), request.row, request.col};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
   if (!steps) {
     trouble = Tr("bunka %1,%2 nie je vo výsledku").arg(request.row).arg(request.col);

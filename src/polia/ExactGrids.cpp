@@ -1,6 +1,7 @@
 #include "ExactGrids.h"
 
-#include "ExactReading.h"
+#include "CellReading.h"
+#include "ExactWriting.h"
 
 namespace zorvel {
 
@@ -9,7 +10,9 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
   matrix.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
-      matrix.cells.push_back(ReadExact(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r)).value);
+      CellReading cell = ReadCell(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r), true);
+      if (cell.error) ThrowFloatError(*cell.error);
+      matrix.cells.push_back(std::move(cell.exact));
     }
   }
   return matrix;

@@ -102,14 +102,14 @@ class ReadingResultsTest : public QObject {
   void theStatusLineAndScreenReadersSayWhatACellHolds() {
     const auto window = OpenWindow();
     StringGrid* pole1 = Pole(*window, "Pole1");
-    TypeCell(pole1, 2, 2, "4,7k");
+    TypeCell(pole1, 2, 2, "4,7k");  // read in another form: the line says how
     TypeCell(pole1, 1, 1, "26-5i");
     QTest::keyClick(pole1, Qt::Key_Down);  // Enter went on to (1, 2); the keyboard moves on
-    const QString line = QStringLiteral("Matica 1, riadok 2, stĺpec 2: 4,7k — čítané ako 47");
+    const QString line = QStringLiteral("Matica 1, riadok 2, stĺpec 2: 4,7k — čítané ako 4700");
     QCOMPARE(Label(*window, "StatusLine1")->text(), line);
     QCOMPARE(QAccessible::queryAccessibleInterface(Label(*window, "StatusLine1"))->text(QAccessible::Name), line);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(pole1);
-    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), QStringLiteral("Čítané ako 47"));
+    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), QStringLiteral("Čítané ako 4700"));
     SetSize(*window, 1, 1, 1);
     QCOMPARE(QAccessible::queryAccessibleInterface(Label(*window, "Determinant1"))->text(QAccessible::Name),
              QStringLiteral("Determinant: 26-5i"));

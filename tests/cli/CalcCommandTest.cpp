@@ -214,8 +214,8 @@ class CalcCommandTest : public QObject {
         << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
         << QByteArray("zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n");
     QTest::newRow("a cell not read whole, warned")
-        << QStringList{"det", "-"} << QByteArray("4,7k\n") << 0 << QByteArray("47\n")
-        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7k“ sa číta ako 47\n");
+        << QStringList{"det", "-"} << QByteArray("4,7kk\n") << 0 << QByteArray("47\n")
+        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7kk“ sa číta ako 47\n");
     QTest::newRow("--strict refuses it") << QStringList{"det", "--strict", "-"} << QByteArray("x\n") << 1
                                          << QByteArray()
                                          << QByteArray(
@@ -245,10 +245,10 @@ class CalcCommandTest : public QObject {
         << QByteArray(
                "zorvel-calc: Súbor „F.tsv“ sa nedá prečítať: je to pomenovaná rúra (FIFO), nie obyčajný súbor.\n");
     QTest::newRow("english")
-        << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1k\t50000\n") << 0
+        << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1kk\t50000\n") << 0
         << QByteArray("Príliš veľké číslo\n")
         << QByteArray(
-               "zorvel-calc: standard input: row 2, column 1: “1k” is read as 1\n"
+               "zorvel-calc: standard input: row 2, column 1: “1kk” is read as 1\n"
                "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
     QTest::newRow("not text") << QStringList{"det", "-"}
                               << QByteArray(
