@@ -47,6 +47,26 @@
         <source>Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule.</source>
         <translation>The system has no unique solution because the determinant of matrix 1 is zero.</translation>
     </message>
+    <message>
+        <source>delenie nulou</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>neúplný polárny tvar</source>
+        <translation>an incomplete polar form</translation>
+    </message>
+    <message>
+        <source>neúplný zlomok</source>
+        <translation>an incomplete fraction</translation>
+    </message>
+    <message>
+        <source>i aj j v jednom čísle</source>
+        <translation>both i and j in one number</translation>
+    </message>
+    <message>
+        <source>má viac číslic, ako sa dá pri počítaní ako na papieri prečítať</source>
+        <translation>it has more digits than computing by hand can read</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -503,6 +523,14 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <translation>%1: the cells %2 are separated by %3
 </translation>
     </message>
+    <message>
+        <source>%1: riadok %2, stĺpec %3: „%4“ sa nedá prečítať: %5</source>
+        <translation>%1: row %2, column %3: “%4” cannot be read: %5</translation>
+    </message>
+    <message>
+        <source> (presne na %1 platných číslic)</source>
+        <translation> (exactly to %1 significant digits)</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
@@ -845,6 +873,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Zorvel 2,1</source>
         <translation>Zorvel 2.1</translation>
+    </message>
+    <message>
+        <source>Čísla vo vloženom texte sú oddelené medzerami.</source>
+        <translation>The numbers of the pasted text are separated by blanks.</translation>
     </message>
 </context>
 </TS>
