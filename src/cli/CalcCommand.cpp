@@ -111,6 +111,27 @@ EarlyEnd Trouble(const QString& message) {
 // A calculation that cannot be done, and why.
 EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
 
+// --places N (2 to 9) and --sheet N (the sheet of a spreadsheet's own file,
+// counted from 1), where given; what is wrong with them, or nothing.
+QString ReadNumberOptions(const QCommandLineParser& parser, const QCommandLineOption& places,
+                          const QCommandLineOption& sheet, CalcRequest& request) {
+  bool number = false;
+  if (parser.isSet(places)) {
+    request.places = parser.value(places).toInt(&number);
+    if (!number || request.places < 2 || request.places > 9) {
+      return Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places));
+    }
+  }
+  if (parser.isSet(sheet)) {
+    request.sheet = parser.value(sheet).toInt(&number) - 1;
+    if (!number || request.sheet < 0) {
+      return Tr("číslo hárku musí byť celé číslo od 1, nie „%1“").arg(parser.value(sheet));
+    }
+    request.sheetChosen = true;
+  }
+  return {};
+}
+
 // Understands the command line, or says how the run ends.
 std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -159,21 +180,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   }
   if (positional.count(QStringLiteral("-")) > 1) return Trouble(Tr("štandardný vstup sa dá prečítať len raz"));
   request.files = positional;
-  if (parser.isSet(places)) {
-    bool number = false;
-    request.places = parser.value(places).toInt(&number);
-    if (!number || request.places < 2 || request.places > 9) {
-      return Trouble(Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places)));
-    }
-  }
-  if (parser.isSet(sheet)) {
-    bool number = false;
-    request.sheet = parser.value(sheet).toInt(&number) - 1;
-    if (!number || request.sheet < 0) {
-      return Trouble(Tr("číslo hárku musí byť celé číslo od 1, nie „%1“").arg(parser.value(sheet)));
-    }
-    request.sheetChosen = true;
-  }
+  const QString numbersTrouble = ReadNumberOptions(parser, places, sheet, request);
+  if (!numbersTrouble.isEmpty()) return Trouble(numbersTrouble);
   request.point = parser.isSet(point);
   request.strict = parser.isSet(strict);
   if (parser.isSet(exact)) request.mode = CalculationMode::Exact;

@@ -9,6 +9,7 @@
 #include <quazip/quazipfile.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <map>
 #include <optional>
 
@@ -339,44 +340,60 @@ void ReadXlsxSheet(const QByteArray& bytes, const QStringList& shared, Cells& ce
   damaged = XmlDamaged(xml);
 }
 
+// The names of the sheets and the relation ids of their parts.
+bool XlsxSheets(const QByteArray& workbook, QStringList& names, QStringList& ids) {
+  QXmlStreamReader xml(workbook);
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == u"sheet") {
+      names << xml.attributes().value(QStringLiteral("name")).toString();
+      ids << xml.attributes().value(kRelations, QStringLiteral("id")).toString();
+    }
+  }
+  return !XmlDamaged(xml);
+}
+
+// The part a relation id names, as a path in the archive.
+QString XlsxTarget(const QByteArray& relations, const QString& id) {
+  QString target;
+  QXmlStreamReader xml(relations);
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == u"Relationship" && xml.attributes().value(QStringLiteral("Id")) == id) {
+      target = xml.attributes().value(QStringLiteral("Target")).toString();
+    }
+  }
+  return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+}
+
+// The first reason among the parts', or a damaged file for a part missing.
+QString PartsError(std::initializer_list<const Part*> needed, std::initializer_list<const Part*> optional) {
+  for (const Part* part : needed) {
+    if (!part->found) return Damaged();
+    if (!part->error.isEmpty()) return part->error;
+  }
+  for (const Part* part : optional) {
+    if (!part->error.isEmpty()) return part->error;
+  }
+  return {};
+}
+
 WorkbookSheet ReadXlsx(QuaZip& zip, int sheet) {
   WorkbookSheet result;
   const Part workbook = ReadPart(zip, QStringLiteral("xl/workbook.xml"));
   const Part relations = ReadPart(zip, QStringLiteral("xl/_rels/workbook.xml.rels"));
-  if (!workbook.error.isEmpty() || !relations.found || !relations.error.isEmpty()) {
-    result.error =
-        workbook.error.isEmpty() ? (relations.error.isEmpty() ? Damaged() : relations.error) : workbook.error;
-    return result;
-  }
+  result.error = PartsError({&workbook, &relations}, {});
+  if (!result.error.isEmpty()) return result;
   QStringList ids;
-  QXmlStreamReader xml(workbook.bytes);
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isStartElement() && xml.name() == u"sheet") {
-      result.sheets << xml.attributes().value(QStringLiteral("name")).toString();
-      ids << xml.attributes().value(kRelations, QStringLiteral("id")).toString();
-    }
-  }
-  if (XmlDamaged(xml) || sheet >= ids.size()) {
-    result.error = XmlDamaged(xml) ? Damaged() : QString();
+  if (!XlsxSheets(workbook.bytes, result.sheets, ids)) {
+    result.error = Damaged();
     return result;
   }
-  QString target;
-  QXmlStreamReader rels(relations.bytes);
-  while (!rels.atEnd()) {
-    rels.readNext();
-    if (rels.isStartElement() && rels.name() == u"Relationship" &&
-        rels.attributes().value(QStringLiteral("Id")) == ids[sheet]) {
-      target = rels.attributes().value(QStringLiteral("Target")).toString();
-    }
-  }
-  target = target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+  if (sheet >= ids.size()) return result;  // said by the caller
   const Part strings = ReadPart(zip, QStringLiteral("xl/sharedStrings.xml"));
-  const Part data = ReadPart(zip, target);
-  if (!strings.error.isEmpty() || !data.found || !data.error.isEmpty()) {
-    result.error = !strings.error.isEmpty() ? strings.error : (data.found ? data.error : Damaged());
-    return result;
-  }
+  const Part data = ReadPart(zip, XlsxTarget(relations.bytes, ids[sheet]));
+  result.error = PartsError({&data}, {&strings});
+  if (!result.error.isEmpty()) return result;
   Cells cells;
   bool damaged = false;
   ReadXlsxSheet(data.bytes, SharedStrings(strings.bytes), cells, damaged);

@@ -80,6 +80,8 @@ class CalcCommandTest : public QObject {
                                               kHelpHint;
     QTest::newRow("places 1") << QStringList{"det", "--places", "1", "a.tsv"} << square << Matrix{} << 2
                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „1“\n") + kHelpHint;
+    QTest::newRow("sheet 0") << QStringList{"det", "--sheet", "0", "a.tsv"} << square << Matrix{} << 2
+                             << text("zorvel-calc: číslo hárku musí byť celé číslo od 1, nie „0“\n") + kHelpHint;
     QTest::newRow("places 10") << QStringList{"det", "--places=10", "a.tsv"} << square << Matrix{} << 2
                                << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „10“\n") +
                                       kHelpHint;
