@@ -120,6 +120,7 @@ class TMain : public QWidget {
   void Pole2MouseUp();
   void Timer1Timer();
   void PresneClick();  // the exact mode turned on or off
+  void FormChange();   // the form of results, its unit or its digits changed
 
   // The clipboard and Delete in an input grid: paste a tab-separated block
   // from the current cell on, growing the matrix as far as its limits, or
@@ -161,6 +162,9 @@ class TMain : public QWidget {
     QComboBox* operation;
     SpinEdit* places;
     QCheckBox* exact;
+    QComboBox* form;
+    QComboBox* unit;
+    QCheckBox* significant;
     // The matrix whose grid is `pole` (Pole1 or Pole2).
     [[nodiscard]] const MatrixInput& Of(const StringGrid* pole) const;
   };
@@ -173,6 +177,9 @@ class TMain : public QWidget {
   // The operation chosen in ComboBox1, if any, and the mode of CheckBoxPresne.
   [[nodiscard]] std::optional<Operation> ChosenOperation() const;
   [[nodiscard]] CalculationMode Mode() const;
+  // The form of results chosen in ComboBoxTvar, ComboBoxJednotka and
+  // CheckBoxPlatne (significant digits only in the exact mode).
+  [[nodiscard]] ShownForm ChosenForm() const;
 
  signals:
   // After every run of Vypocty, a failed one too: what it shows is final.
@@ -186,6 +193,7 @@ class TMain : public QWidget {
   void BuildMatrix2Block();
   void BuildCalculationArea(AlignLayout& client);
   void BuildCalculationBar();
+  void BuildFormChoice(int left);
   void BuildInverseView();
   void BuildInverseFraction();
   void BuildResultView();
@@ -234,7 +242,11 @@ class TMain : public QWidget {
   QComboBox* ComboBox1;
   QLabel* Label21;
   SpinEdit* DesM;
-  QCheckBox* CheckBoxPresne;  // "Presne": compute exactly, round only the results
+  QCheckBox* CheckBoxPresne = nullptr;    // "Presne": compute exactly, round only the results
+  QLabel* LabelTvar = nullptr;            // "Tvar výsledkov:"
+  QComboBox* ComboBoxTvar = nullptr;      // a+bi, r∠φ°, zlomky
+  QComboBox* ComboBoxJednotka = nullptr;  // i or j
+  QCheckBox* CheckBoxPlatne = nullptr;    // significant digits in place of places (exact mode)
   QToolButton* ButtonHore;
   QToolButton* SpeedButton2;
   Panel* PanelInverzna;

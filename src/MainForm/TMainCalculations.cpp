@@ -46,13 +46,19 @@ const TMain::MatrixInput& TMain::InputControls::Of(const StringGrid* pole) const
 }
 
 TMain::InputControls TMain::Inputs() const {
-  return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}}, ComboBox1, DesM, CheckBoxPresne};
+  return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}},
+          ComboBox1,
+          DesM,
+          CheckBoxPresne,
+          ComboBoxTvar,
+          ComboBoxJednotka,
+          CheckBoxPlatne};
 }
 
 CalculationInput TMain::CalculationInputs() const {
   const auto& [one, two] = Inputs().matrices;
-  return handGrids_.For(
-      {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation()});
+  return handGrids_.For({&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(),
+                         ChosenOperation(), ChosenForm()});
 }
 
 std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, Pole4, Pole5}; }
@@ -61,6 +67,16 @@ std::optional<Operation> TMain::ChosenOperation() const {
   const int index = ComboBox1->currentIndex();
   if (index < 0 || index >= kOperationCount) return std::nullopt;
   return static_cast<Operation>(index);
+}
+
+ShownForm TMain::ChosenForm() const {
+  ShownForm form;
+  const int index = ComboBoxTvar->currentIndex();
+  if (index == 1) form.form = NumberForm::Polar;
+  if (index == 2 && Mode() == CalculationMode::Exact) form.form = NumberForm::Fraction;
+  if (ComboBoxJednotka->currentIndex() == 1) form.unit = ImaginaryUnit::J;
+  form.significant = CheckBoxPlatne->isChecked() && Mode() == CalculationMode::Exact;
+  return form;
 }
 
 CalculationMode TMain::Mode() const {
@@ -128,7 +144,7 @@ void TMain::Vypocet1() {
   Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
   if (Panel5->isHidden()) return;  // the old texts stay, unseen
 
-  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().text));
+  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().shown));
   Determinant3->SetFullText(Determinant1->FullText());
   stripWritten_.determinant = true;
   const std::optional<std::string> reciprocal = calculation_->Reciprocal();

@@ -60,11 +60,12 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 }
 
 QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble) {
+                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble,
+                  const ShownForm& form) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   HandReadingGrids hand;
   const StepRequest value{
-      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt}),
+      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt, form}),
       ValueOf(operation), request.row, request.col};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
   if (!steps) {

@@ -26,6 +26,7 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 // two more spaces; with `point` every decimal comma is a point. `trouble`
 // says why there are none (a cell outside the result).
 QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble);
+                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble,
+                  const ShownForm& form = {});
 
 }  // namespace zorvel

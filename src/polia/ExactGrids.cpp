@@ -2,6 +2,7 @@
 
 #include "CellReading.h"
 #include "ExactWriting.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -18,16 +19,26 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
   return matrix;
 }
 
-void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid) {
+void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
+                     const ShownForm& form) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
-      grid.SetCells(
-          grid.FixedCols() + c, grid.FixedRows() + r,
-          WriteExact(
-              places,
-              values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]));
+      const ExactValue& value =
+          values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
+      grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
+                    form.IsDefault() || value.notANumber
+                        ? WriteExact(places, value)
+                        : WriteShown(form, places, value.re, value.im, value.denominator));
     }
   }
+}
+
+ExactComplex ExactComplexOf(const ExactValue& value) {
+  if (value.notANumber) return {0, 0, true};
+  ExactComplex complex{mpq_class(value.re, value.denominator), mpq_class(value.im, value.denominator)};
+  complex.re.canonicalize();
+  complex.im.canonicalize();
+  return complex;
 }
 
 }  // namespace zorvel

@@ -4,6 +4,7 @@
 
 #include "ExactMatrix.h"
 #include "Grid.h"
+#include "ShownForm.h"
 
 namespace zorvel {
 
@@ -12,7 +13,11 @@ namespace zorvel {
 ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols);
 
 // Writes exact values (row by row, rows x cols) into the data cells, each
-// rounded once to `places`.
-void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid);
+// rounded once to `places` (or its significant digits) in the form of results.
+void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
+                     const ShownForm& form = {});
+
+// An exact result as two rationals, for the forms of results.
+ExactComplex ExactComplexOf(const ExactValue& value);
 
 }  // namespace zorvel

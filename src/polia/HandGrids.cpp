@@ -1,8 +1,21 @@
 #include "HandGrids.h"
 
 #include "CellReading.h"
+#include "ComplexText.h"
+#include "FloatError.h"
 
 namespace zorvel {
+namespace {
+
+bool ReadsWholeByTheProgramsRules(const std::string& text) {
+  try {
+    return ReadComplex(text).whole;
+  } catch (const FloatError&) {
+    return false;
+  }
+}
+
+}  // namespace
 
 const Grid& HandReadingGrid(const Grid& grid, MatrixSize size, Grid& scratch) {
   bool copied = false;
@@ -10,7 +23,9 @@ const Grid& HandReadingGrid(const Grid& grid, MatrixSize size, Grid& scratch) {
     for (int c = 0; c < size.cols; ++c) {
       const int col = grid.FixedCols() + c;
       const int row = grid.FixedRows() + r;
-      const CellReading reading = ReadCell(grid.Cells(col, row));
+      const std::string& text = grid.Cells(col, row);
+      if (ReadsWholeByTheProgramsRules(text)) continue;  // the common cell, at the cost of its reading alone
+      const CellReading reading = ReadCell(text);
       if (reading.handText.empty()) continue;
       if (!copied) {
         scratch = grid;

@@ -5,6 +5,7 @@
 #include "ExactGrids.h"
 #include "ExactMatrix.h"
 #include "GridOps.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -57,22 +58,35 @@ const ShownDeterminant& MatrixCalculation::Determinant() {
   if (determinant_) return *determinant_;
   if (!IsDeterminantGrid(*input_.matrix1)) {
     const std::string text = GridDeterminant(*input_.matrix1, input_.places);  // shows why it cannot
-    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text)});
+    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text), text});
   }
   if (Hand()) {
     std::string text = HandMinors()->Whole();
     const bool zero = IsZeroComplex(text);
-    return determinant_.emplace(ShownDeterminant{std::move(text), zero});
+    std::string shown = ShownHandText(input_.form, input_.places, text);
+    return determinant_.emplace(ShownDeterminant{std::move(text), zero, std::move(shown)});
   }
   const ExactValue& value = ExactWork().Inverse(input_.operation == Operation::Inverse).determinant;
-  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero()});
+  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero(),
+                                               WriteShown(input_.form, input_.places, ExactComplexOf(value))});
+}
+
+void MatrixCalculation::ShowInForm(Grid& grid, int rows, int cols) const {
+  if (input_.form.IsDefault()) return;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      const int col = grid.FixedCols() + c;
+      const int row = grid.FixedRows() + r;
+      grid.SetCells(col, row, ShownHandText(input_.form, input_.places, grid.Cells(col, row)));
+    }
+  }
 }
 
 std::optional<std::string> MatrixCalculation::Reciprocal() {
   const ShownDeterminant& determinant = Determinant();
   if (determinant.zero) return std::nullopt;
-  if (Hand()) return ComplexDiv("1", determinant.text, input_.places).str();
-  return WriteExact(input_.places, *ExactWork().Inverse(false).reciprocal);
+  if (Hand()) return ShownHandText(input_.form, input_.places, ComplexDiv("1", determinant.text, input_.places).view());
+  return WriteShown(input_.form, input_.places, ExactComplexOf(*ExactWork().Inverse(false).reciprocal));
 }
 
 std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
@@ -96,13 +110,15 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
   if (Hand()) {
     FillAdjugate(matrix1, n, HandMinors(), input_.places, adjugate);
     zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
+    ShowInForm(adjugate, n, n);
+    ShowInForm(inverse, n, n);
     return;
   }
   const ExactInverse& exact = ExactWork().Inverse(true);
   CopyGrid(matrix1, adjugate, false);
-  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate);
+  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate, input_.form);
   ShapeAsInverse(matrix1, adjugate, inverse);
-  WriteExactCells(exact.inverse, n, n, input_.places, inverse);
+  WriteExactCells(exact.inverse, n, n, input_.places, inverse, input_.form);
 }
 
 void MatrixCalculation::FillResult(Operation operation, Grid& result) {
@@ -117,32 +133,35 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
       const bool subtract = operation == Operation::Difference;
       if (Hand()) {
         FillElementWise(matrix1, matrix2, size1, subtract ? ElementWise::Difference : ElementWise::Sum, places, result);
+        ShowInForm(result, size1.rows, size1.cols);
         return;
       }
       CopyGrid(matrix1, result, false);
       WriteExactCells(AddExactly(ExactWork().Matrix1(), ExactWork().Matrix2(), subtract), size1.rows, size1.cols,
-                      places, result);
+                      places, result, input_.form);
       return;
     }
     case Operation::Product:
       if (Hand()) {
         FillProduct(matrix1, matrix2, places, result);
+        ShowInForm(result, size1.rows, size2.cols);
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);
       WriteExactCells(MultiplyExactly(ExactWork().Matrix1(), ExactWork().Matrix2()), size1.rows, size2.cols, places,
-                      result);
+                      result, input_.form);
       return;
     case Operation::Solve: {
       if (Hand()) {
         FillSolution(matrix1, matrix2, size1.rows, size2.cols, Determinant().text, places, cramer_, result);
+        ShowInForm(result, size1.rows, size2.cols);
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);
       // The refusal has made sure that matrix 1 is not singular.
       const std::optional<std::vector<ExactValue>> solution =
           SolveExactly(ExactWork().Matrix1(), ExactWork().Matrix2());
-      if (solution) WriteExactCells(*solution, size1.rows, size2.cols, places, result);
+      if (solution) WriteExactCells(*solution, size1.rows, size2.cols, places, result, input_.form);
       return;
     }
     case Operation::Inverse: break;  // FillInverse

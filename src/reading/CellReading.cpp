@@ -1,5 +1,8 @@
 #include "CellReading.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "ExactReading.h"
 #include "HandText.h"
 #include "PolarValue.h"
@@ -24,6 +27,31 @@ bool ReadBeyondHandDigits(std::string_view text, CellReading& reading) {
   }
 }
 
+// Polar cells at angles off the quarter turns are the costly ones (a sine
+// and a cosine to 40 digits each): a keystroke changes one cell, so the
+// others are taken from what the last readings found. Per thread, so that a
+// recalculation in the background reads on its own.
+class PolarMemo {
+ public:
+  const CellReading* Find(std::string_view text) const {
+    const auto found = readings_.find(std::string(text));
+    return found == readings_.end() ? nullptr : &found->second;
+  }
+  void Keep(std::string_view text, const CellReading& reading) {
+    if (readings_.size() >= kKept) readings_.clear();  // two full matrices of cells fit
+    readings_.emplace(std::string(text), reading);
+  }
+
+ private:
+  static constexpr std::size_t kKept = 1024;
+  std::unordered_map<std::string, CellReading> readings_;
+};
+
+PolarMemo& Memo() {
+  thread_local PolarMemo memo;
+  return memo;
+}
+
 }  // namespace
 
 CellReading ReadCell(std::string_view text, bool withExact) {
@@ -41,6 +69,7 @@ CellReading ReadCell(std::string_view text, bool withExact) {
     return reading;
   }
 
+  if (const CellReading* kept = Memo().Find(text)) return *kept;
   reading.whole = false;
   reading.form = CellForm::NotRead;
   try {
@@ -52,12 +81,16 @@ CellReading ReadCell(std::string_view text, bool withExact) {
       reading.handText = HandText(form.hand);
       reading.exact = form.exact;
       reading.approximate = form.approximate;
+      if (reading.approximate) Memo().Keep(text, reading);
       return reading;
     }
     reading.miss = form.miss;
   } catch (const FloatError& error) {
-    reading.error = error.kind();
-    return reading;
+    // A number the hand reading cannot hold may still be read exactly below.
+    if (!todayError) {
+      reading.error = error.kind();
+      return reading;
+    }
   }
   if (todayError) {
     if (!ReadBeyondHandDigits(text, reading)) reading.error = todayError;

@@ -12,10 +12,11 @@
 namespace zorvel {
 namespace {
 
-// Working precision of the polar parts: well beyond the 40 digits kept
-// (133 bits), so their rounding to those digits is decided correctly but for
-// ties no sine or cosine of a non-quarter angle can reach.
-constexpr mpfr_prec_t kWorkingBits = 256;
+// Working precision of the polar parts: beyond the 40 digits kept (133
+// bits) by a margin of 59 bits, so that their rounding to those digits is
+// decided correctly but for near-ties that no sine or cosine of such an
+// angle comes within 2^-59 of.
+constexpr mpfr_prec_t kWorkingBits = 192;
 
 class Real {
  public:
