@@ -58,7 +58,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
     cuts << block.leftOutMessage(rowsEdit->MaxValue(), colsEdit->MaxValue(), std::max(rowsLeftOut, 0),
                                  std::max(colsLeftOut, 0));
   }
-  if (textsCut) cuts << block.cutMessage;
+  if (textsCut && !block.cutMessage.isEmpty()) cuts << block.cutMessage;
   if (!block.notice.isEmpty()) cuts << block.notice;
   RunThen([&window] { window.Vypocty(); },
           [&cuts] {

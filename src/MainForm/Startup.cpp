@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdio>
 
 #include "HandlerGuard.h"
+#include "MatrixFile.h"
 #include "MatrixFileActions.h"
+#include "RegularFile.h"
 #include "Session.h"
 
 namespace zorvel {
@@ -57,8 +61,10 @@ void AddStartOptions(QCommandLineParser& parser) {
   // The arguments' names are words of the help's language too.
   const QString file1 = QCoreApplication::translate("Startup", "súbor1");
   const QString file2 = QCoreApplication::translate("Startup", "súbor2");
-  parser.addPositionalArgument(file1, QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-                               u'[' + file1 + u']');
+  parser.addPositionalArgument(
+      file1,
+      QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv, .csv, .ods, .xlsx, čísla oddelené medzerami)."),
+      u'[' + file1 + u']');
   parser.addPositionalArgument(file2, QCoreApplication::translate("Startup", "Súbor s maticou 2."),
                                u'[' + file2 + u']');
 }
@@ -71,6 +77,23 @@ Language StartLanguage(const QStringList& arguments) {
   if (const std::optional<Language> named = LanguageNamed(parser.value(kLang))) return *named;
   std::fprintf(stderr, "zorvel: --lang takes sk or en, not \"%s\"\n", qPrintable(parser.value(kLang)));
   return PreferredLanguage();
+}
+
+QString UserSessionPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zorvel/zorvel.ini");
+}
+
+std::unique_ptr<QSettings> StartSessionSettings(QString& refusal) {
+  const QString path = UserSessionPath();
+  const QString reason = NotRegularFileReason(path);
+  if (reason.isEmpty()) {
+    refusal.clear();
+    return UserSessionSettings();
+  }
+  refusal =
+      QCoreApplication::translate("Startup", "Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.")
+          .arg(ShownPath(path), reason);
+  return std::make_unique<QSettings>(QString(), QSettings::IniFormat);  // no file: nothing to read
 }
 
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {

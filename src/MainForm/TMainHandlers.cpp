@@ -144,7 +144,10 @@ void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
 
 void TMain::PasteIntoMatrix(StringGrid* pole) {
   MatrixBlock block;
-  block.rows = FromTabSeparated(QApplication::clipboard()->text());
+  bool blanks = false;
+  const QClipboard* clipboard = QApplication::clipboard();
+  block.rows = FromPastedText(clipboard->text(), clipboard->ownsClipboard(), blanks);
+  if (blanks) block.notice = tr("Čísla vo vloženom texte sú oddelené medzerami.");
   const QModelIndex current = pole->currentIndex();
   block.top = current.isValid() ? current.row() + 1 : 1;
   block.left = current.isValid() ? current.column() + 1 : 1;

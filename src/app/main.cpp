@@ -43,13 +43,16 @@ int main(int argc, char* argv[]) {
   parser.process(application);
   // The last session comes back here rather than in CreateMain, so that a
   // window made anywhere else starts as the program always has.
-  const auto session = zorvel::UserSessionSettings();
+  QString sessionRefusal;
+  const auto session = zorvel::StartSessionSettings(sessionRefusal);
+  const QString sessionPath = zorvel::UserSessionPath();
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
+  if (!sessionRefusal.isEmpty()) zorvel::ShowMessageBox(sessionRefusal);
   zorvel::OpenStartFiles(*main, parser);
   const int status = QApplication::exec();
   // Said even though the window is gone: what it showed is not there next time.
-  const QString notKept = zorvel::KeepSession(*main, session->fileName());
+  const QString notKept = zorvel::KeepSession(*main, sessionPath);
   if (!notKept.isEmpty()) zorvel::ShowMessageBox(notKept);
   return status;
 }
