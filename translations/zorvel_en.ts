@@ -67,6 +67,14 @@
         <source>má viac číslic, ako sa dá pri počítaní ako na papieri prečítať</source>
         <translation>it has more digits than computing by hand can read</translation>
     </message>
+    <message>
+        <source>Príliš veľké číslo</source>
+        <translation>Number too large</translation>
+    </message>
+    <message>
+        <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
+        <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -232,6 +240,14 @@
     <message>
         <source>Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.</source>
         <translation>The kept state of the window cannot be restored: the file “%1” cannot be read, %2.</translation>
+    </message>
+    <message>
+        <source>súbor1</source>
+        <translation>file1</translation>
+    </message>
+    <message>
+        <source>súbor2</source>
+        <translation>file2</translation>
     </message>
 </context>
 <context>
@@ -531,6 +547,56 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <source> (presne na %1 platných číslic)</source>
         <translation> (exactly to %1 significant digits)</translation>
     </message>
+    <message>
+        <source>%1, stĺpce %2 až %3:</source>
+        <translation>%1, columns %2 to %3:</translation>
+    </message>
+    <message>
+        <source>
+Čísla aj tak, ako ich píšu inžinieri a študenti: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Tvar výsledkov:
+  --form F     rect (a+bi, predvolene), polar (r∠φ°) alebo fraction
+               (zlomky, len s --exact)
+  --unit U     imaginárna jednotka i (predvolene) alebo j (pred číslom: 3+j4)
+  --significant N  s --exact N platných číslic (2 až 9) namiesto miest
+</source>
+        <translation>
+Numbers as engineers and students write them too: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Form of results:
+  --form F     rect (a+bi, the default), polar (r∠φ°) or fraction
+               (fractions, only with --exact)
+  --unit U     imaginary unit i (the default) or j (before the number: 3+j4)
+  --significant N  with --exact, N significant digits (2 to 9) instead of places
+</translation>
+    </message>
+    <message>
+        <source>zlomky (--form fraction) sa dajú len s voľbou --exact</source>
+        <translation>fractions (--form fraction) need --exact</translation>
+    </message>
+    <message>
+        <source>tvar výsledkov musí byť rect, polar alebo fraction, nie „%1“</source>
+        <translation>the form of results must be rect, polar or fraction, not “%1”</translation>
+    </message>
+    <message>
+        <source>imaginárna jednotka musí byť i alebo j, nie „%1“</source>
+        <translation>the imaginary unit must be i or j, not “%1”</translation>
+    </message>
+    <message>
+        <source>platné číslice (--significant) sa dajú len s voľbou --exact</source>
+        <translation>significant digits (--significant) need --exact</translation>
+    </message>
+    <message>
+        <source>počet platných číslic musí byť od 2 do 9, nie „%1“</source>
+        <translation>the number of significant digits must be 2 to 9, not “%1”</translation>
+    </message>
+    <message>
+        <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
+        <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
@@ -661,6 +727,29 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     </message>
 </context>
 <context>
+    <name>zorvel::StepsCopy</name>
+    <message>
+        <source>Kopírovať vybrané riadky</source>
+        <translation>Copy selected lines</translation>
+    </message>
+    <message>
+        <source>Vybrať všetko</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako text</source>
+        <translation>Copy all steps as text</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako LaTeX</source>
+        <translation>Copy all steps as LaTeX</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako Markdown</source>
+        <translation>Copy all steps as Markdown</translation>
+    </message>
+</context>
+<context>
     <name>zorvel::StepsPanel</name>
     <message>
         <source>Postup výpočtu</source>
@@ -677,6 +766,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Postup výpočtu: tento výsledok sa teraz neukazuje</source>
         <translation>Steps: this result is not shown now</translation>
+    </message>
+    <message>
+        <source>Kopírovať</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -877,6 +970,48 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Čísla vo vloženom texte sú oddelené medzerami.</source>
         <translation>The numbers of the pasted text are separated by blanks.</translation>
+    </message>
+    <message>
+        <source>F1: o programe
+F3 alebo „Ukáž postup“: panel Postup výpočtu
+Ctrl+S: uložiť výpočet</source>
+        <translation>F1: about
+F3 or “Show steps”: the Steps pane
+Ctrl+S: save the calculation</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <comment>after 2 to 4</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>platných číslic</source>
+        <comment>after 5 to 9</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov:</source>
+        <translation>Form of results:</translation>
+    </message>
+    <message>
+        <source>zlomky</source>
+        <translation>fractions</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov; zlomky len pri presnom počítaní</source>
+        <translation>Form of results; fractions only when computing exactly</translation>
+    </message>
+    <message>
+        <source>Imaginárna jednotka</source>
+        <translation>Imaginary unit</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Pri presnom počítaní zaokrúhliť na platné číslice namiesto desatinných miest</source>
+        <translation>When computing exactly, round to significant digits instead of decimal places</translation>
     </message>
 </context>
 </TS>
