@@ -24,6 +24,10 @@ class StatusLine : public QLabel {
   void Follow(const QList<StringGrid*>& grids);
   // Reads the current cell again (its text may have changed).
   void Refresh();
+  // A sentence about the results as a whole, shown after the cell (never
+  // cut), or alone when no cell is read out; empty for none.
+  void SetNotice(const QString& notice);
+  [[nodiscard]] QString Notice() const { return notice_; }
 
   [[nodiscard]] QSize sizeHint() const override;
   [[nodiscard]] QSize minimumSizeHint() const override;
@@ -41,6 +45,7 @@ class StatusLine : public QLabel {
   QString lead_;
   QString text_;
   QString tail_;
+  QString notice_;
 };
 
 }  // namespace zorvel

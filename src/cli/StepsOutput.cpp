@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "ComputationSteps.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "HandGrids.h"
 #include "MatrixRows.h"
@@ -27,7 +28,7 @@ StepValue ValueOf(CalcOperation operation) {
 void Print(Step& step, int level, int depth, const QRegularExpression* decimalComma, QString& out) {
   for (std::size_t i = 0; i < step.Count(); ++i) {
     Step& line = step.Line(i);
-    QString text = FromCp1250(line.Text());
+    QString text = ShownValueText(line.Text());
     if (decimalComma != nullptr) text.replace(*decimalComma, QStringLiteral("."));
     out += QString(2 * qsizetype{level}, u' ') + text + u'\n';
     if (level + 1 < depth && line.CanOpen()) Print(line, level + 1, depth, decimalComma, out);

@@ -3,6 +3,7 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "OperationList.h"
+#include "ShownForms.h"
 #include "StepParts.h"
 #include "StepTexts.h"
 
@@ -18,7 +19,7 @@ std::unique_ptr<Step> StripSteps(const StepRequest& r) {
     ExactWork work(r);
     const ExactInverse& inverse = work.Inverse(false);
     if (reciprocal && inverse.determinant.IsZero()) return nullptr;
-    return ExactStepsOf(name, reciprocal ? *inverse.reciprocal : inverse.determinant, r.places);
+    return ExactStepsOf(name, reciprocal ? *inverse.reciprocal : inverse.determinant, r.places, r.form);
   }
   HandDeterminant determinant(r);
   bool refused = false;
@@ -42,10 +43,28 @@ std::unique_ptr<Step> StripSteps(const StepRequest& r) {
 
 }  // namespace
 
+// The steps end in the shown text: in another form of results, one more line
+// writes the rounded rectangular result in it.
+void InForm(Step& root, const StepRequest& request) {
+  if (request.form.IsDefault() || root.Count() == 0) return;
+  try {
+    const std::string last = root.Line(root.Count() - 1).Text();
+    const std::string shown = ShownHandText(request.form, request.places, last);
+    if (shown != last) root.Add(shown);
+  } catch (const std::exception& error) {
+    root.Add(std::string(error.what()) + '.');
+  }
+}
+
 std::unique_ptr<Step> ComputationSteps(const StepRequest& request) {
-  if (request.value == StepValue::Determinant || request.value == StepValue::Reciprocal) return StripSteps(request);
-  if (request.value == StepValue::Result && !request.operation) return nullptr;
-  return DescriptionOf(RequestedOperation(request)).Steps(request);
+  std::unique_ptr<Step> steps;
+  if (request.value == StepValue::Determinant || request.value == StepValue::Reciprocal) {
+    steps = StripSteps(request);
+  } else if (request.value != StepValue::Result || request.operation) {
+    steps = DescriptionOf(RequestedOperation(request)).Steps(request);
+  }
+  if (steps && request.mode == CalculationMode::Hand) InForm(*steps, request);
+  return steps;
 }
 
 }  // namespace zorvel

@@ -51,7 +51,7 @@ class Echelon final : public OperationDescription {
           *root, ExactRows(calculation.Exact().Matrix1(), nullptr), rows, cols, cols, ExactRowArithmetic{},
           [places = r.places](const ExactComplex& v) { return WriteExactEntry(v, places, EntryUse::Step); },
           reduced.log);
-      root->Add(WriteExactEntry(reduced.At(r.row - 1, r.col - 1), r.places, EntryUse::Result));
+      root->Add(WriteExactEntry(reduced.At(r.row - 1, r.col - 1), r.places, EntryUse::Result, r.form));
       return root;
     }
     return HandStepsOf(name, [&](Step& step) {

@@ -44,7 +44,7 @@ class ElementWiseOperation final : public OperationDescription {
     if (r.mode == CalculationMode::Exact) {
       ExactWork work(r);
       return ExactStepsOf(name, ExactCellOf(AddExactly(work.Matrix1(), work.Matrix2(), subtract_), r.size1.cols, r),
-                          r.places);
+                          r.places, r.form);
     }
     return HandStepsOf(name, [&](Step& step) {
       const std::string& x = DataCell(*r.matrix1, r.row, r.col);

@@ -60,7 +60,8 @@ class Inverse final : public OperationDescription {
       ExactWork work(r);
       const ExactInverse& inverse = work.Inverse(true);
       if (inverse.determinant.IsZero()) return nullptr;
-      return ExactStepsOf(name, ExactCellOf(adjugate ? inverse.adjugate : inverse.inverse, r.size1.cols, r), r.places);
+      return ExactStepsOf(name, ExactCellOf(adjugate ? inverse.adjugate : inverse.inverse, r.size1.cols, r), r.places,
+                          r.form);
     }
     HandDeterminant determinant(r);
     bool refused = false;

@@ -38,8 +38,8 @@ class Product final : public OperationDescription {
     const std::string name = ElementName("c", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
       ExactWork work(r);
-      return ExactStepsOf(name, ExactCellOf(MultiplyExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r),
-                          r.places);
+      return ExactStepsOf(name, ExactCellOf(MultiplyExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r), r.places,
+                          r.form);
     }
     // Row times column, every product and every partial sum rounded.
     return HandStepsOf(name, [&](Step& step) {

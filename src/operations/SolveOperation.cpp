@@ -88,7 +88,8 @@ class Solve final : public OperationDescription {
     if (r.mode == CalculationMode::Exact) {
       ExactWork work(r);
       if (work.Inverse(false).determinant.IsZero()) return nullptr;
-      return ExactStepsOf(name, ExactCellOf(*SolveExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r), r.places);
+      return ExactStepsOf(name, ExactCellOf(*SolveExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r), r.places,
+                          r.form);
     }
     HandDeterminant determinant(r);
     bool refused = false;
@@ -181,7 +182,7 @@ class Solve final : public OperationDescription {
       AddReadOff(
           *root, reduced.pivotCols, n, k, r, [&](int row, int col) { return write(reduced.At(row, col)); },
           write(value));
-      root->Add(WriteExactEntry(value, r.places, EntryUse::Result));
+      root->Add(WriteExactEntry(value, r.places, EntryUse::Result, r.form));
       return root;
     }
     return HandStepsOf(name, [&](Step& step) {

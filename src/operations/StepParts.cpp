@@ -2,6 +2,7 @@
 
 #include "ExactSteps.h"
 #include "OperationList.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -41,9 +42,14 @@ std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<v
   return root;
 }
 
-std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places) {
+std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places,
+                                   const ShownForm& form) {
   auto root = std::make_unique<Step>(name);
   AddExactSteps(*root, name, value, places);
+  // In another form of results the steps end in the text written in it.
+  if (!form.IsDefault() && !value.notANumber) {
+    root->Add(WriteShown(form, places, value.re, value.im, value.denominator));
+  }
   return root;
 }
 

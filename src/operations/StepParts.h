@@ -8,6 +8,7 @@
 #include "DeterminantSteps.h"
 #include "ExactMatrix.h"
 #include "MatrixCalculations.h"
+#include "ShownForm.h"
 #include "Step.h"
 
 namespace zorvel {
@@ -43,8 +44,9 @@ class HandDeterminant {
 // arithmetic ends them with its text, where the calculation stops too.
 std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<void(Step&)>& add);
 
-// The exact steps of a value: its exact value, then the shown text.
-std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places);
+// The exact steps of a value: its exact value, then the shown text (and in
+// another form of results, the text written in it).
+std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places, const ShownForm& form);
 
 // Value (row, col) of a result held row by row with `cols` columns.
 const ExactValue& ExactCellOf(const std::vector<ExactValue>& values, int cols, const StepRequest& request);

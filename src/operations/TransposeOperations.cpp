@@ -56,7 +56,7 @@ class Transposition final : public OperationDescription {
       const ExactComplex& value = work.Matrix1().At(r.col - 1, r.row - 1);
       auto root = std::make_unique<Step>(name);
       root->Add(name + " = " + written + " = " + ExactEntry(value, r.places, EntryUse::Step));
-      root->Add(ExactEntry(value, r.places, EntryUse::Result));
+      root->Add(ExactEntry(value, r.places, EntryUse::Result, r.form));
       return root;
     }
     return HandStepsOf(name, [&](Step& step) {
