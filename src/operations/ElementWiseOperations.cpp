@@ -31,11 +31,12 @@ class ElementWiseOperation final : public OperationDescription {
     if (calculation.Hand()) {
       FillElementWise(*in.matrix1, *in.matrix2, in.size1, subtract_ ? ElementWise::Difference : ElementWise::Sum,
                       in.places, result);
+      calculation.ShowInForm(result, in.size1.rows, in.size1.cols);
       return;
     }
     CopyGrid(*in.matrix1, result, false);
     WriteExactCells(AddExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2(), subtract_), in.size1.rows,
-                    in.size1.cols, in.places, result);
+                    in.size1.cols, in.places, result, in.form);
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {

@@ -38,11 +38,12 @@ class Transposition final : public OperationDescription {
     for (int r = 1; r <= rows; ++r) {
       for (int c = 1; c <= cols; ++c) {
         result.SetCells(c, r,
-                        calculation.Hand()
-                            ? HandEntry(DataCell(*in.matrix1, c, r), in.places)
-                            : ExactEntry(calculation.Exact().Matrix1().At(c - 1, r - 1), in.places, EntryUse::Result));
+                        calculation.Hand() ? HandEntry(DataCell(*in.matrix1, c, r), in.places)
+                                           : ExactEntry(calculation.Exact().Matrix1().At(c - 1, r - 1), in.places,
+                                                        EntryUse::Result, in.form));
       }
     }
+    if (calculation.Hand()) calculation.ShowInForm(result, rows, cols);
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
