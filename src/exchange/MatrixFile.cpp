@@ -92,17 +92,22 @@ MatrixFileContents FromWorkbook(const QByteArray& bytes, int sheet) {
 }
 
 MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format, int sheet) {
-  if (LooksLikeWorkbook(bytes)) {
-    MatrixFileContents contents = FromWorkbook(bytes, sheet);
-    if (!contents.rows.isEmpty()) {
-      const QStringList first = contents.rows.front();
-      contents.headerLeftOut = LeaveOutHeader(contents.rows);
-      if (contents.headerLeftOut) contents.header = first;
-    }
-    return contents;
-  }
   QString reason;
   const QString text = DecodedText(bytes, reason);
+  // A text whose first cell merely begins as an archive does ("PK…") is
+  // text: a real archive holds bytes no text has, and a damaged one that is
+  // text after all is read as the text it is.
+  if (LooksLikeWorkbook(bytes)) {
+    MatrixFileContents contents = FromWorkbook(bytes, sheet);
+    if (contents.error.isEmpty() || !reason.isEmpty()) {
+      if (!contents.rows.isEmpty()) {
+        const QStringList first = contents.rows.front();
+        contents.headerLeftOut = LeaveOutHeader(contents.rows);
+        if (contents.headerLeftOut) contents.header = first;
+      }
+      return contents;
+    }
+  }
   if (!reason.isEmpty()) return {{}, reason};
   const TextLayout layout = ChooseLayout(text, format);
   MatrixFileContents contents;
