@@ -22,23 +22,15 @@ std::unique_ptr<Step> StripSteps(const StepRequest& r) {
     return ExactStepsOf(name, reciprocal ? *inverse.reciprocal : inverse.determinant, r.places, r.form);
   }
   HandDeterminant determinant(r);
-  bool refused = false;
-  std::unique_ptr<Step> root = HandStepsOf(name, [&](Step& step) {
-    if (!reciprocal) {
-      AddDeterminantSteps(step, determinant.Matrix(), r.places);
-      return;
-    }
-    if (IsZeroComplex(determinant.Text())) {
-      refused = true;
-      return;
-    }
+  if (!reciprocal) {
+    return HandStepsOf(name, [&](Step& step) { AddDeterminantSteps(step, determinant.Matrix(), r.places); });
+  }
+  return HandStepsOverDeterminant(name, determinant, [&](Step& step) {
     determinant.AddLine(step);
     const ShortText value = ComplexDiv("1", determinant.Text(), r.places);
     step.Add("1 / " + Operand(determinant.Text()) + " = " + value.str());
     step.Add(value.str());
   });
-  if (refused) return nullptr;
-  return root;
 }
 
 }  // namespace

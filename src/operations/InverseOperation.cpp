@@ -64,12 +64,7 @@ class Inverse final : public OperationDescription {
                           r.form);
     }
     HandDeterminant determinant(r);
-    bool refused = false;
-    std::unique_ptr<Step> root = HandStepsOf(name, [&](Step& step) {
-      if (IsZeroComplex(determinant.Text())) {
-        refused = true;
-        return;
-      }
+    return HandStepsOverDeterminant(name, determinant, [&](Step& step) {
       const SubMatrix& a = determinant.Matrix();
       if (adjugate) {
         AddCofactor(step, a, r.row, r.col, r.places);
@@ -85,8 +80,6 @@ class Inverse final : public OperationDescription {
       step.Add(Operand(entry) + " / " + Operand(determinant.Text()) + " = " + value.str());
       step.Add(value.str());
     });
-    if (refused) return nullptr;
-    return root;
   }
 };
 

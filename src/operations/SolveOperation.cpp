@@ -92,16 +92,7 @@ class Solve final : public OperationDescription {
                           r.form);
     }
     HandDeterminant determinant(r);
-    bool refused = false;
-    std::unique_ptr<Step> root = HandStepsOf(name, [&](Step& step) {
-      if (IsZeroComplex(determinant.Text())) {
-        refused = true;
-        return;
-      }
-      AddCramer(step, r, determinant);
-    });
-    if (refused) return nullptr;
-    return root;
+    return HandStepsOverDeterminant(name, determinant, [&](Step& step) { AddCramer(step, r, determinant); });
   }
 
  private:

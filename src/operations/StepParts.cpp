@@ -1,5 +1,6 @@
 #include "StepParts.h"
 
+#include "ComplexText.h"
 #include "ExactSteps.h"
 #include "OperationList.h"
 #include "ShownForms.h"
@@ -39,6 +40,17 @@ std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<v
   } catch (const std::exception& error) {
     root->Add(std::string(error.what()) + '.');  // where the calculation stops too
   }
+  return root;
+}
+
+std::unique_ptr<Step> HandStepsOverDeterminant(const std::string& name, HandDeterminant& determinant,
+                                               const std::function<void(Step&)>& add) {
+  bool refused = false;
+  std::unique_ptr<Step> root = HandStepsOf(name, [&](Step& step) {
+    refused = IsZeroComplex(determinant.Text());
+    if (!refused) add(step);
+  });
+  if (refused) return nullptr;
   return root;
 }
 

@@ -44,6 +44,11 @@ class HandDeterminant {
 // arithmetic ends them with its text, where the calculation stops too.
 std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<void(Step&)>& add);
 
+// The same for a value that needs matrix 1's determinant not to read as 0:
+// nothing when it does, as the value is then not shown.
+std::unique_ptr<Step> HandStepsOverDeterminant(const std::string& name, HandDeterminant& determinant,
+                                               const std::function<void(Step&)>& add);
+
 // The exact steps of a value: its exact value, then the shown text (and in
 // another form of results, the text written in it).
 std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places, const ShownForm& form);
