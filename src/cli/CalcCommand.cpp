@@ -89,7 +89,12 @@ QString HelpText() {
             "  --form F     rect (a+bi, predvolene), polar (r∠φ°) alebo fraction\n"
             "               (zlomky, len s --exact)\n"
             "  --unit U     imaginárna jednotka i (predvolene) alebo j (pred číslom: 3+j4)\n"
-            "  --significant N  s --exact N platných číslic (2 až 9) namiesto miest\n");
+            "  --significant N  s --exact N platných číslic (2 až 9) namiesto miest\n") +
+         Tr("\n"
+            "Postup determinantu a inverznej matice (s --steps):\n"
+            "  --method P   first-column (rozvoj podľa 1. stĺpca, predvolene), row:N alebo\n"
+            "               column:N (rozvoj podľa N. riadku či stĺpca) alebo elimination\n"
+            "               (elimináciou: trojuholníkový tvar, inverzná z [A | E])\n");
 }
 
 // How the result is written: tab- or ";"-separated rows, LaTeX or Markdown.
@@ -205,8 +210,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("i|j"));
   const QCommandLineOption significant(QStringLiteral("significant"), QString(), QStringLiteral("N"));
   const QCommandLineOption sheet(QStringLiteral("sheet"), QString(), QStringLiteral("N"));
+  const QCommandLineOption method(QStringLiteral("method"), QString(), QStringLiteral("METHOD"));
   parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell, form,
-                     unit, significant, sheet});
+                     unit, significant, sheet, method});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -248,7 +254,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
                       parser.isSet(significant) ? parser.value(significant) : QString(), request);
   if (!formTrouble.isEmpty()) return Trouble(formTrouble);
   const QString stepsTrouble =
-      ReadStepsOptions(parser.isSet(steps), parser.value(depth), parser.value(cell), request.operation, request.steps);
+      ReadStepsOptions(parser.isSet(steps), parser.value(depth), parser.value(cell), request.operation, request.steps,
+                       parser.isSet(method) ? parser.value(method) : QString());
   if (!stepsTrouble.isEmpty()) return Trouble(stepsTrouble);
   return request;
 }
@@ -418,6 +425,8 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (!result.refusal.isEmpty()) return finish(Refusal(result.refusal));
 
   if (request.steps.wanted) {
+    const QString lineTrouble = MethodLineTrouble(request.steps, static_cast<int>(matrices[0].size()));
+    if (!lineTrouble.isEmpty()) return finish(Trouble(lineTrouble));
     QString trouble;
     const QString steps = StepsText(request.steps, request.operation, matrices[0], matrices[1], request.places,
                                     request.mode, request.point, trouble, request.shown);

@@ -37,11 +37,38 @@ void Print(Step& step, int level, int depth, const QRegularExpression* decimalCo
 
 }  // namespace
 
+// --method's value, or why it is none: first-column, row:N, column:N (N
+// from 1; column:1 is the first column) or elimination.
+QString ReadMethod(const QString& method, CalcOperation operation, StepMethod& read) {
+  const bool determinant = operation.value == CalcValue::Determinant || operation.value == CalcValue::Reciprocal;
+  const bool inverse = operation.value == CalcValue::Result && operation.operation == Operation::Inverse;
+  if (!determinant && !inverse) return Tr("postup podľa --method sa dá zvoliť len pre det, reciprocal a inverse");
+  static const QRegularExpression kMethod(QStringLiteral("^(first-column|elimination|(row|column):(\\d+))$"));
+  const QRegularExpressionMatch match = kMethod.match(method);
+  const int line = match.captured(3).toInt();
+  if (!match.hasMatch() || (!match.captured(2).isEmpty() && line < 1)) {
+    return Tr("postup musí byť first-column, row:N, column:N alebo elimination, nie „%1“").arg(method);
+  }
+  if (match.captured(1) == QLatin1String("elimination")) {
+    read = {StepMethod::Kind::Elimination};
+  } else if (match.captured(2) == QLatin1String("row")) {
+    read = {StepMethod::Kind::Row, line};
+  } else if (match.captured(2) == QLatin1String("column") && line > 1) {
+    read = {StepMethod::Kind::Column, line};
+  }
+  return {};
+}
+
 QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, CalcOperation operation,
-                         StepsRequest& request) {
+                         StepsRequest& request, const QString& method) {
+  if (!steps && !method.isEmpty()) return Tr("voľba --method patrí k voľbe --steps");
   if (!steps)
     return depth.isEmpty() && cell.isEmpty() ? QString() : Tr("voľby --depth a --cell patria k voľbe --steps");
   request.wanted = true;
+  if (!method.isEmpty()) {
+    const QString trouble = ReadMethod(method, operation, request.method);
+    if (!trouble.isEmpty()) return trouble;
+  }
   if (operation.value == CalcValue::Rank) return Tr("postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC");
   if (!depth.isEmpty()) {
     bool number = false;
@@ -58,6 +85,14 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
   return {};
 }
 
+QString MethodLineTrouble(const StepsRequest& request, int n) {
+  if (!request.method.AlongLine() || request.method.line <= n) return {};
+  const bool row = request.method.kind == StepMethod::Kind::Row;
+  return (row ? Tr("matica %2 × %2 nemá %1. riadok") : Tr("matica %2 × %2 nemá %1. stĺpec"))
+      .arg(request.method.line)
+      .arg(n);
+}
+
 QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                   const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble,
                   const ShownForm& form) {
@@ -66,7 +101,7 @@ QString StepsText(const StepsRequest& request, CalcOperation operation, const QL
   const StepRequest value{
       hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode,
                 operation.value == CalcValue::Result ? std::optional(operation.operation) : std::nullopt, form}),
-      ValueOf(operation), request.row, request.col};
+      ValueOf(operation), request.row, request.col, request.method};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
   if (!steps) {
     trouble = Tr("bunka %1,%2 nie je vo výsledku").arg(request.row).arg(request.col);

@@ -2,6 +2,7 @@
 
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
+#include "MethodSteps.h"
 #include "OperationList.h"
 #include "ShownForms.h"
 #include "StepParts.h"
@@ -19,11 +20,15 @@ std::unique_ptr<Step> StripSteps(const StepRequest& r) {
     ExactWork work(r);
     const ExactInverse& inverse = work.Inverse(false);
     if (reciprocal && inverse.determinant.IsZero()) return nullptr;
+    if (!reciprocal) {
+      if (auto steps = ExactDeterminantStepsBy(name, work, r.method, r.places, r.form)) return steps;
+    }
     return ExactStepsOf(name, reciprocal ? *inverse.reciprocal : inverse.determinant, r.places, r.form);
   }
   HandDeterminant determinant(r);
   if (!reciprocal) {
-    return HandStepsOf(name, [&](Step& step) { AddDeterminantSteps(step, determinant.Matrix(), r.places); });
+    return HandStepsOf(name,
+                       [&](Step& step) { AddDeterminantStepsBy(step, determinant.Matrix(), r.places, r.method); });
   }
   return HandStepsOverDeterminant(name, determinant, [&](Step& step) {
     determinant.AddLine(step);

@@ -6,6 +6,7 @@
 #include "Grid.h"
 #include "MatrixCalculation.h"
 #include "Step.h"
+#include "StepMethod.h"
 
 namespace zorvel {
 
@@ -16,11 +17,13 @@ enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Differen
 
 // One shown value: the recalculation's input (the matrices at the sizes the
 // user set, the places, the mode; its operation is read for Result alone),
-// which value, and for a result its cell (row and column, counted from 1).
+// which value, and for a result its cell (row and column, counted from 1);
+// and how a determinant's or an inverse's steps are worked out.
 struct StepRequest : CalculationInput {
   StepValue value = StepValue::Determinant;
   int row = 1;
   int col = 1;
+  StepMethod method = {};
 };
 
 // The steps of the value, the first level worked out: the root's text names

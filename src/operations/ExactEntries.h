@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ExactComplex.h"
+#include "ExactMatrix.h"
 #include "ShownForm.h"
 
 namespace zorvel {
@@ -13,5 +14,9 @@ namespace zorvel {
 // (fractions) in a step line. Every such entry is written here.
 enum class EntryUse { Result, Step };
 std::string WriteExactEntry(const ExactComplex& value, int places, EntryUse use, const ShownForm& form = {});
+
+// The value over one common denominator, as the steps write it and as the
+// exact steps of a shown value end (ExactStepsOf).
+ExactValue ExactValueOfEntry(const ExactComplex& value);
 
 }  // namespace zorvel

@@ -4,6 +4,7 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "MatrixCalculation.h"
+#include "MethodSteps.h"
 #include "NumberText.h"
 #include "OperationDescription.h"
 #include "StepParts.h"
@@ -55,6 +56,14 @@ class Inverse final : public OperationDescription {
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
     if (InverseRefusal(r.size1, false) || !CellIn(r, r.size1)) return nullptr;
     const bool adjugate = r.value == StepValue::Adjugate;
+    // The adjugate is made of cofactors whatever the method. By elimination
+    // the inverse comes from [A | E], and ends in the cell the cofactors give.
+    if (!adjugate && r.method.kind == StepMethod::Kind::Elimination) {
+      StepRequest own = r;
+      own.method = {};
+      std::unique_ptr<Step> shown = Steps(own);
+      return shown ? GaussJordanInverseSteps(r, *shown) : nullptr;
+    }
     const std::string name = ElementName(adjugate ? "adj" : "inv", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
       ExactWork work(r);

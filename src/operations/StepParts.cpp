@@ -2,6 +2,7 @@
 
 #include "ComplexText.h"
 #include "ExactSteps.h"
+#include "MethodSteps.h"
 #include "OperationList.h"
 #include "ShownForms.h"
 
@@ -31,7 +32,7 @@ const std::string& HandDeterminant::Text() {
   return *text_;
 }
 
-void HandDeterminant::AddLine(Step& step) { step.Add("det = " + Text(), DeterminantOpener(a_, places_)); }
+void HandDeterminant::AddLine(Step& step) { step.Add("det = " + Text(), DeterminantOpenerBy(a_, places_, method_)); }
 
 std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<void(Step&)>& add) {
   auto root = std::make_unique<Step>(name);
@@ -57,12 +58,14 @@ std::unique_ptr<Step> HandStepsOverDeterminant(const std::string& name, HandDete
 std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places,
                                    const ShownForm& form) {
   auto root = std::make_unique<Step>(name);
-  AddExactSteps(*root, name, value, places);
-  // In another form of results the steps end in the text written in it.
-  if (!form.IsDefault() && !value.notANumber) {
-    root->Add(WriteShown(form, places, value.re, value.im, value.denominator));
-  }
+  AddExactEnding(*root, name, value, places, form);
   return root;
+}
+
+void AddExactEnding(Step& step, const std::string& name, const ExactValue& value, int places, const ShownForm& form) {
+  AddExactSteps(step, name, value, places);
+  // In another form of results the steps end in the text written in it.
+  if (!form.IsDefault() && !value.notANumber) step.Add(WriteShown(form, places, value.re, value.im, value.denominator));
 }
 
 const ExactValue& ExactCellOf(const std::vector<ExactValue>& values, int cols, const StepRequest& request) {

@@ -28,15 +28,16 @@ const std::string& DataCell(const Grid& grid, int row, int col);
 class HandDeterminant {
  public:
   explicit HandDeterminant(const StepRequest& request)
-      : a_(WholeMatrix(*request.matrix1, request.size1.rows)), places_(request.places) {}
+      : a_(WholeMatrix(*request.matrix1, request.size1.rows)), places_(request.places), method_(request.method) {}
   [[nodiscard]] const SubMatrix& Matrix() const { return a_; }
   const std::string& Text();
-  // "det = ..." opening into its expansion.
+  // "det = ..." opening into its steps by the request's method.
   void AddLine(Step& step);
 
  private:
   SubMatrix a_;
   int places_;
+  StepMethod method_;
   std::optional<std::string> text_;
 };
 
@@ -52,6 +53,10 @@ std::unique_ptr<Step> HandStepsOverDeterminant(const std::string& name, HandDete
 // The exact steps of a value: its exact value, then the shown text (and in
 // another form of results, the text written in it).
 std::unique_ptr<Step> ExactStepsOf(const std::string& name, const ExactValue& value, int places, const ShownForm& form);
+
+// The same ending added to `step`: "name = " the exact value, the shown
+// text, and in another form of results the text written in it.
+void AddExactEnding(Step& step, const std::string& name, const ExactValue& value, int places, const ShownForm& form);
 
 // Value (row, col) of a result held row by row with `cols` columns.
 const ExactValue& ExactCellOf(const std::vector<ExactValue>& values, int cols, const StepRequest& request);
