@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,6 +23,7 @@
 #include "SpinEdit.h"
 #include "Splitter.h"
 #include "StepsCopy.h"
+#include "StepsMethodChoice.h"
 #include "StepsModel.h"
 #include "StringGrid.h"
 #include "TMain.h"
@@ -62,6 +64,8 @@ StepsPanel::StepsPanel(TMain& window) : window_(window) {
   title_->setTextFormat(Qt::PlainText);
   title_->setIndent(4);
   pane_->Layout().Add(title_, Align::Top, title_->sizeHint().height() + 4);
+  method_ = new StepsMethodChoice(pane_, [this] { Refresh(); });
+  pane_->Layout().Add(method_->Box(), Align::Top, method_->Box()->sizeHint().height());
   tree_ = new QTreeView(pane_);
   tree_->setObjectName(QStringLiteral("StepsTree"));
   tree_->setAccessibleName(tr("Postup výpočtu"));
@@ -252,15 +256,26 @@ void StepsPanel::Refresh() {
       break;
   }
   std::unique_ptr<Step> steps;
+  const CalculationInput input = window_.CalculationInputs();
+  // The method is chosen for the determinant's values and the inverse.
+  const bool methods =
+      (value == StepValue::Determinant || value == StepValue::Reciprocal || value == StepValue::Inverse) &&
+      input.size1.rows == input.size1.cols;
+  if (methods) {
+    method_->Offer(*input.matrix1, input.size1.rows);
+  } else {
+    method_->Hide();
+  }
   if (value) {
-    const StepRequest request{window_.CalculationInputs(), *value, std::max(1, row_), std::max(1, col_)};
+    const StepRequest request{input, *value, std::max(1, row_), std::max(1, col_), method_->Chosen()};
     try {
       steps = ComputationSteps(request);
     } catch (const std::exception&) {
       steps.reset();  // the window reports the error itself
     }
   }
-  const bool same = source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_;
+  const bool same =
+      source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_ && method_->Chosen() == shownMethod_;
   const QList<QList<int>> expanded = same ? ExpandedPaths() : QList<QList<int>>();
   const QModelIndex current = tree_->currentIndex();
   const QList<int> currentPath = [&current] {
@@ -274,6 +289,7 @@ void StepsPanel::Refresh() {
   shownSource_ = source_;
   shownRow_ = row_;
   shownCol_ = col_;
+  shownMethod_ = method_->Chosen();
   ExpandPaths(expanded);
   tree_->resizeColumnToContents(0);
   // The cursor stays on its line, or goes to the result.

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "StepMethod.h"
+
 class QAction;
 class QLabel;
 class QModelIndex;
@@ -18,6 +20,7 @@ namespace zorvel {
 class Panel;
 class Splitter;
 class StepsCopy;
+class StepsMethodChoice;
 class StepsModel;
 class StringGrid;
 class TMain;
@@ -80,6 +83,7 @@ class StepsPanel : public QObject {
   StepsModel* model_;
   StepsCopy* copy_ = nullptr;
   QToolButton* button_ = nullptr;
+  StepsMethodChoice* method_ = nullptr;
   Source source_ = Source::None;
   int row_ = 0;
   int col_ = 0;
@@ -88,6 +92,7 @@ class StepsPanel : public QObject {
   Source shownSource_ = Source::None;
   int shownRow_ = 0;
   int shownCol_ = 0;
+  StepMethod shownMethod_;
   bool grown_ = false;  // the window has been made larger for the pane
 };
 

@@ -110,6 +110,33 @@ class StepsPanelTest : public QObject {
     QVERIFY(!pane->isHidden());
   }
 
+  // The method list: shown for the determinant and the inverse, the line
+  // with the most zeros first; a choice works the steps out anew.
+  void theMethodListRebuildsTheDeterminantsSteps() {
+    const auto window = OpenWindow();
+    TypeMatrix(Pole(*window, "Pole1"), {{"2", "1", "3"}, {"1", "3", "0"}, {"0", "1", "0"}});
+    ChooseFromMenu(Label(*window, "Determinant1"), QStringLiteral("Ukáž postup"));
+    auto* methods = Find<QComboBox>(*window, "ComboBoxPostup");
+    QVERIFY(methods->isVisible());
+    QCOMPARE(methods->count(), 1 + 3 + 2 + 1);
+    QCOMPARE(methods->itemText(0), QStringLiteral("rozvoj podľa 1. stĺpca"));
+    QCOMPARE(methods->itemText(1), QStringLiteral("rozvoj podľa 3. riadku"));
+    QCOMPARE(methods->itemText(2), QStringLiteral("rozvoj podľa 3. stĺpca"));
+    methods->setCurrentIndex(1);
+    StepsPanel& steps = window->Steps();
+    QCOMPARE(steps.OpenStepLines().first().second.left(6), QStringLiteral("a(3, 1"));
+    methods->setCurrentIndex(methods->count() - 1);
+    QCOMPARE(methods->currentText(), QStringLiteral("elimináciou"));
+    QCOMPARE(steps.OpenStepLines().first().second, QStringLiteral("R₂ := R₂ − 0,5·R₁"));
+    QCOMPARE(steps.OpenStepLines().last().second, Value(*window, "Determinant1"));
+    ChooseOperation(*window, 1);  // the sum's cells have no method
+    StringGrid* pole5 = Pole(*window, "Pole5");
+    pole5->setCurrentIndex(pole5->model()->index(0, 0));
+    ChooseFromMenu(pole5, QStringLiteral("Ukáž postup"));
+    QCOMPARE(steps.StepsTitle(), QStringLiteral("c(1, 1)"));
+    QVERIFY(methods->isHidden());
+  }
+
   // Ctrl+A and Ctrl+C copy every line, indented as the tree; the menu copies
   // all the open lines as text, LaTeX and Markdown.
   void theLinesAreCopiedAsAListCopiesThem() {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+#include "Grid.h"
+#include "StepMethod.h"
+
+class QComboBox;
+class QWidget;
+
+namespace zorvel {
+
+// The steps pane's choice of how a determinant's or an inverse's steps are
+// worked out ("rozvoj podľa 1. stĺpca", the rows and columns with the most
+// zeros first, "elimináciou"): a drop-down list, `ComboBoxPostup`, offered
+// afresh for the current matrix 1 and hidden for the other values.
+class StepsMethodChoice : public QObject {
+  Q_OBJECT
+
+ public:
+  // `changed` runs when the user chooses another method.
+  StepsMethodChoice(QWidget* parent, std::function<void()> changed);
+
+  [[nodiscard]] QComboBox* Box() const { return box_; }
+  // Shows the methods for the n x n matrix in `grid`'s data cells, keeping
+  // the chosen one where it is still offered.
+  void Offer(const Grid& grid, int n);
+  void Hide();
+  // The chosen method; the first column while the list is hidden.
+  [[nodiscard]] StepMethod Chosen() const;
+
+ private:
+  [[nodiscard]] QString Label(StepMethod method) const;
+
+  QComboBox* box_;
+  std::vector<StepMethod> offered_;
+  StepMethod chosen_;
+  std::function<void()> changed_;
+};
+
+}  // namespace zorvel
