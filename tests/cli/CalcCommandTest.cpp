@@ -99,6 +99,30 @@ class CalcCommandTest : public QObject {
                                                kHelpHint;
     QTest::newRow("steps of no cell") << QStringList{"sum", "--steps", "--cell", "3,1", "a.tsv", "b.csv"} << square
                                       << square << 2 << text("zorvel-calc: bunka 3,1 nie je vo výsledku\n") + kHelpHint;
+    QTest::newRow("method unknown") << QStringList{"det", "--steps", "--method", "diagonal", "a.tsv"} << square
+                                    << Matrix{} << 2
+                                    << text(
+                                           "zorvel-calc: postup musí byť first-column, row:N, column:N alebo "
+                                           "elimination, nie „diagonal“\n") +
+                                           kHelpHint;
+    QTest::newRow("method row 0") << QStringList{"det", "--steps", "--method=row:0", "a.tsv"} << square << Matrix{} << 2
+                                  << text(
+                                         "zorvel-calc: postup musí byť first-column, row:N, column:N alebo "
+                                         "elimination, nie „row:0“\n") +
+                                         kHelpHint;
+    QTest::newRow("method column past the matrix")
+        << QStringList{"inverse", "--steps", "--cell", "1,1", "--method", "column:3", "a.tsv"} << square << Matrix{}
+        << 2 << text("zorvel-calc: matica 2 × 2 nemá 3. stĺpec\n") + kHelpHint;
+    QTest::newRow("method without steps")
+        << QStringList{"det", "--method", "elimination", "a.tsv"} << square << Matrix{} << 2
+        << text("zorvel-calc: voľba --method patrí k voľbe --steps\n") + kHelpHint;
+    QTest::newRow("method of a sum") << QStringList{"sum",      "--steps", "--cell", "1,1",
+                                                    "--method", "row:1",   "a.tsv",  "b.csv"}
+                                     << square << square << 2
+                                     << text(
+                                            "zorvel-calc: postup podľa --method sa dá zvoliť len pre det, reciprocal "
+                                            "a inverse\n") +
+                                            kHelpHint;
     QTest::newRow("standard input twice") << QStringList{"sum", "-", "-"} << square << Matrix{} << 2
                                           << text("zorvel-calc: štandardný vstup sa dá prečítať len raz\n") + kHelpHint;
   }
@@ -221,6 +245,35 @@ class CalcCommandTest : public QObject {
         RunCalcInProcess({"product", "--steps", "--cell", "1,2", files.Path("a.tsv"), files.Path("a.tsv")});
     QCOMPARE(cell.out.split(u'\n', Qt::SkipEmptyParts).last(),
              RunCalcInProcess({"product", files.Path("a.tsv"), files.Path("a.tsv")}).out.split(u'\t').at(1));
+  }
+
+  // Every method's steps end in the determinant det prints (here the
+  // methods agree to the digit), each begun as its method begins.
+  void theMethodChoosesHowTheStepsWorkItOut_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("first column") << "first-column"
+                                  << "a(1, 1) = 2;";
+    QTest::newRow("column 1 is the first") << "column:1"
+                                           << "a(1, 1) = 2;";
+    QTest::newRow("row 3") << "row:3"
+                           << "a(3, 1) = 0;";
+    QTest::newRow("column 4") << "column:4"
+                              << "a(1, 4) = i;";
+    QTest::newRow("elimination") << "elimination" << QString::fromUtf8("R₂ := R₂ − 0,5·R₁");
+  }
+  void theMethodChoosesHowTheStepsWorkItOut() {
+    QFETCH(QString, method);
+    QFETCH(QString, first);
+    MatrixFiles files;
+    const QString a =
+        files.Write("a.tsv", {{"2", "1", "0", "i"}, {"1", "1", "0", "0"}, {"0", "2", "1", "1"}, {"1", "0", "0", "3"}});
+    const CalcRun steps = RunCalcInProcess({"det", "--steps", "--method", method, a});
+    QCOMPARE(steps.status, 0);
+    const QStringList lines = steps.out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.first().startsWith(first), qPrintable(lines.first()));
+    QCOMPARE(lines.last() + u'\n', RunCalcInProcess({"det", a}).out);
+    QVERIFY(!steps.out.contains(QString::fromUtf8("iným postupom")));
   }
 
   // The built program, with matrices on a pipe: "-" for A or for B.

@@ -9,6 +9,7 @@
 #include "ComputationSteps.h"
 #include "MatrixCalculation.h"
 #include "OperationList.h"
+#include "StepMethod.h"
 
 namespace zorvel {
 namespace {
@@ -68,10 +69,15 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
       const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation, form};
       MatrixCalculation calculation(input);
       StepRequest request{input, StepValue::Determinant};
-      if (one.value == StepValue::Adjugate) {  // the strip, once per round
-        EXPECT_EQ(LastLine(request), calculation.Determinant().shown);
-        request.value = StepValue::Reciprocal;
-        EXPECT_EQ(LastLine(request), calculation.Reciprocal());
+      if (one.value == StepValue::Adjugate) {  // the strip, once per round, by every method
+        for (const StepMethod method : OfferedMethods(a, n)) {
+          request.method = method;
+          request.value = StepValue::Determinant;
+          EXPECT_EQ(LastLine(request), calculation.Determinant().shown) << static_cast<int>(method.kind);
+          request.value = StepValue::Reciprocal;
+          EXPECT_EQ(LastLine(request), calculation.Reciprocal()) << static_cast<int>(method.kind);
+        }
+        request.method = {};
       }
       request.value = one.value;
       if (calculation.Refusal(one.operation)) {
@@ -85,17 +91,27 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
       } else {
         calculation.FillResult(one.operation, shown);
       }
-      for (int row = 1; row < shown.RowCount(); ++row) {
-        for (int col = 1; col < shown.ColCount(); ++col) {
-          request.row = row;
-          request.col = col;
-          ++compared;
-          EXPECT_EQ(LastLine(request), shown.Cells(col, row))
-              << static_cast<int>(one.value) << " at " << row << ", " << col;
-        }
+      // The inverse by every kind of method; the other values have none.
+      std::vector<StepMethod> methods{StepMethod{}};
+      if (one.value == StepValue::Inverse) {
+        methods.push_back({StepMethod::Kind::Row, n});
+        methods.push_back({StepMethod::Kind::Elimination});
       }
-      request.row = shown.RowCount();  // past the result
-      EXPECT_EQ(LastLine(request), std::nullopt);
+      for (const StepMethod method : methods) {
+        request.method = method;
+        for (int row = 1; row < shown.RowCount(); ++row) {
+          for (int col = 1; col < shown.ColCount(); ++col) {
+            request.row = row;
+            request.col = col;
+            ++compared;
+            EXPECT_EQ(LastLine(request), shown.Cells(col, row)) << static_cast<int>(one.value) << " at " << row << ", "
+                                                                << col << " by " << static_cast<int>(method.kind);
+          }
+        }
+        request.row = shown.RowCount();  // past the result
+        EXPECT_EQ(LastLine(request), std::nullopt);
+      }
+      request.method = {};
     }
   }
   EXPECT_GT(compared, 1000);  // most values are shown
@@ -168,6 +184,12 @@ TEST(ComputationSteps, OpenBranchesEndInTheTextsTheirLinesShow) {
     StepRequest request{{&a, {5, 5}, &b, {5, 1}, 3, CalculationMode::Hand, std::nullopt, {}}, value, row, 1};
     const std::unique_ptr<Step> steps = ComputationSteps(request);
     ASSERT_TRUE(steps);
+    ExpectBranchesEndInTheirTexts(*steps);
+  }
+  for (const StepMethod method : {StepMethod{StepMethod::Kind::Row, 3}, StepMethod{StepMethod::Kind::Column, 5}}) {
+    StepRequest request{
+        {&a, {5, 5}, &b, {5, 1}, 3, CalculationMode::Hand, std::nullopt, {}}, StepValue::Determinant, 1, 1, method};
+    const std::unique_ptr<Step> steps = ComputationSteps(request);
     ExpectBranchesEndInTheirTexts(*steps);
   }
 }
