@@ -76,7 +76,10 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
     if (!number || request.depth < 1) return Tr("hĺbka postupu musí byť kladné celé číslo, nie „%1“").arg(depth);
   }
   const bool oneValue = operation.OneValue();
-  if (cell.isEmpty()) return oneValue ? QString() : Tr("postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC");
+  const bool system = operation.value == CalcValue::Result && operation.operation == Operation::Solve;
+  if (cell.isEmpty() && system) request.whole = true;
+  if (cell.isEmpty())
+    return oneValue || system ? QString() : Tr("postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC");
   static const QRegularExpression kCell(QStringLiteral("^\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"));
   const QRegularExpressionMatch match = kCell.match(cell);
   if (!match.hasMatch()) return Tr("bunka sa zadáva ako RIADOK,STĹPEC, nie „%1“").arg(cell);
@@ -101,8 +104,18 @@ QString StepsText(const StepsRequest& request, CalcOperation operation, const QL
   const StepRequest value{
       hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode,
                 operation.value == CalcValue::Result ? std::optional(operation.operation) : std::nullopt, form}),
-      ValueOf(operation), request.row, request.col, request.method};
+      ValueOf(operation),
+      request.row,
+      request.col,
+      request.method,
+      request.whole};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
+  if (!steps && request.whole) {
+    trouble =
+        Tr("postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým "
+           "determinantom, bez --exact); postup jednej bunky ukáže --cell RIADOK,STĹPEC");
+    return {};
+  }
   if (!steps) {
     trouble = Tr("bunka %1,%2 nie je vo výsledku").arg(request.row).arg(request.col);
     return {};

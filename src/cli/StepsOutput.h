@@ -16,6 +16,7 @@ struct StepsRequest {
   int row = 1;
   int col = 1;
   StepMethod method;
+  bool whole = false;  // a system's whole steps: solve without --cell
 };
 
 // Reads the four options (`depth`, `cell` and `method` empty when not

@@ -18,12 +18,14 @@ enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Differen
 // One shown value: the recalculation's input (the matrices at the sizes the
 // user set, the places, the mode; its operation is read for Result alone),
 // which value, and for a result its cell (row and column, counted from 1);
-// and how a determinant's or an inverse's steps are worked out.
+// how a determinant's or an inverse's steps are worked out; and whether the
+// steps are of the whole result at once (a system by Cramer's rule alone).
 struct StepRequest : CalculationInput {
   StepValue value = StepValue::Determinant;
   int row = 1;
   int col = 1;
   StepMethod method = {};
+  bool whole = false;
 };
 
 // The steps of the value, the first level worked out: the root's text names

@@ -6,6 +6,7 @@
 #include "CalculationMessages.h"
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
+#include "CramerSystemSteps.h"
 #include "ExactEntries.h"
 #include "ExactGrids.h"
 #include "MatrixCalculation.h"
@@ -82,6 +83,9 @@ class Solve final : public OperationDescription {
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
     MatrixCalculation calculation(r);
     if (Refusal(calculation)) return nullptr;
+    if (r.whole) {  // one determinant for every unknown: Cramer's rule by hand
+      return ByCramer(calculation) && calculation.Hand() ? CramerSystemSteps(r) : nullptr;
+    }
     if (!ByCramer(calculation)) return EliminationSteps(calculation, r);
     if (!CellIn(r, {r.size1.rows, r.size2.cols})) return nullptr;
     const std::string name = ElementName("x", r.row, r.col);

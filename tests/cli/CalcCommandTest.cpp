@@ -276,6 +276,23 @@ class CalcCommandTest : public QObject {
     QVERIFY(!steps.out.contains(QString::fromUtf8("iným postupom")));
   }
 
+  // Without --cell, Cramer's rule shows the determinant once, then each
+  // unknown's determinant and quotient, as solve prints the unknown.
+  void theWholeSystemShowsTheDeterminantOnce() {
+    MatrixFiles files;
+    const QString a = files.Write("a.tsv", {{"2", "1"}, {"1", "3"}});
+    const QString b = files.Write("b.tsv", {{"1"}, {"2"}});
+    const CalcRun steps = RunCalcInProcess({"solve", "--steps", a, b});
+    QCOMPARE(steps.status, 0);
+    const QStringList lines = steps.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 2 * 2);
+    QCOMPARE(lines.first(), QStringLiteral("det = 5"));
+    const QStringList x = RunCalcInProcess({"solve", a, b}).out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines[2].startsWith(QStringLiteral("x(1, 1) = ")) && lines[2].endsWith(u' ' + x[0]), qPrintable(lines[2]));
+    QVERIFY2(lines[4].startsWith(QStringLiteral("x(2, 1) = ")) && lines[4].endsWith(u' ' + x[1]), qPrintable(lines[4]));
+    QCOMPARE(RunCalcInProcess({"solve", "--steps", "--exact", a, b}).status, 2);  // elimination: one cell at a time
+  }
+
   // The built program, with matrices on a pipe: "-" for A or for B.
   void theProgramReadsAPipe_data() {
     QTest::addColumn<QStringList>("arguments");
