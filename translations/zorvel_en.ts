@@ -83,6 +83,14 @@
         <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
         <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
     </message>
+    <message>
+        <source>iným postupom</source>
+        <translation>by another method</translation>
+    </message>
+    <message>
+        <source>zobrazený výsledok</source>
+        <translation>shown result</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -628,6 +636,44 @@ Form of results:
         <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
         <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
     </message>
+    <message>
+        <source>
+Postup determinantu a inverznej matice (s --steps):
+  --method P   first-column (rozvoj podľa 1. stĺpca, predvolene), row:N alebo
+               column:N (rozvoj podľa N. riadku či stĺpca) alebo elimination
+               (elimináciou: trojuholníkový tvar, inverzná z [A | E])
+</source>
+        <translation>
+Steps of a determinant and of an inverse (with --steps):
+  --method M   first-column (expansion along column 1, the default), row:N or
+               column:N (expansion along row or column N) or elimination
+               (triangular form; the inverse from [A | E])
+</translation>
+    </message>
+    <message>
+        <source>postup podľa --method sa dá zvoliť len pre det, reciprocal a inverse</source>
+        <translation>a method (--method) can be chosen only for det, reciprocal and inverse</translation>
+    </message>
+    <message>
+        <source>postup musí byť first-column, row:N, column:N alebo elimination, nie „%1“</source>
+        <translation>the method must be first-column, row:N, column:N or elimination, not “%1”</translation>
+    </message>
+    <message>
+        <source>voľba --method patrí k voľbe --steps</source>
+        <translation>the option --method belongs to the option --steps</translation>
+    </message>
+    <message>
+        <source>matica %2 × %2 nemá %1. riadok</source>
+        <translation>a %2 × %2 matrix has no row %1</translation>
+    </message>
+    <message>
+        <source>matica %2 × %2 nemá %1. stĺpec</source>
+        <translation>a %2 × %2 matrix has no column %1</translation>
+    </message>
+    <message>
+        <source>postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým determinantom, bez --exact); postup jednej bunky ukáže --cell RIADOK,STĹPEC</source>
+        <translation>the steps of the whole system can be shown only for Cramer&apos;s rule (a square system with a non-zero determinant, without --exact); --cell ROW,COL shows the steps of one cell</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
@@ -778,6 +824,29 @@ Form of results:
     <message>
         <source>Kopírovať celý postup ako Markdown</source>
         <translation>Copy all steps as Markdown</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::StepsMethodChoice</name>
+    <message>
+        <source>Postup</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>rozvoj podľa 1. stĺpca</source>
+        <translation>expansion along column 1</translation>
+    </message>
+    <message>
+        <source>rozvoj podľa %1. riadku</source>
+        <translation>expansion along row %1</translation>
+    </message>
+    <message>
+        <source>rozvoj podľa %1. stĺpca</source>
+        <translation>expansion along column %1</translation>
+    </message>
+    <message>
+        <source>elimináciou</source>
+        <translation>by elimination</translation>
     </message>
 </context>
 <context>

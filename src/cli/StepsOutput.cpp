@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "CalcTexts.h"
 #include "ComputationSteps.h"
 #include "CoreTexts.h"
 #include "Cp1250.h"
@@ -11,8 +12,6 @@
 
 namespace zorvel {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 StepValue ValueOf(CalcOperation operation) {
   switch (operation.value) {

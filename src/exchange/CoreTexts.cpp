@@ -30,6 +30,9 @@ namespace {
     QT_TRANSLATE_NOOP("CoreTexts", "neúplný zlomok"),
     QT_TRANSLATE_NOOP("CoreTexts", "i aj j v jednom čísle"),
     QT_TRANSLATE_NOOP("CoreTexts", "má viac číslic, ako sa dá pri počítaní ako na papieri prečítať"),
+    // The words of a step line whose method rounded to other digits.
+    QT_TRANSLATE_NOOP("CoreTexts", "iným postupom"),
+    QT_TRANSLATE_NOOP("CoreTexts", "zobrazený výsledok"),
     // Messages with numbers, translated as patterns.
     QT_TRANSLATE_NOOP("CoreTexts", "Sústava nemá riešenie: h(A) = %1, h(A|B) = %2."),
     QT_TRANSLATE_NOOP("CoreTexts", "Hodnosť matice %1: %2"),
@@ -67,6 +70,15 @@ QString ShownValueText(std::string_view text) { return ShownValueText(FromCp1250
 QString ShownValueText(QString text) {
   const QString message = FromCp1250(kTooLargeNumber);
   if (text.contains(message)) text.replace(message, ShownCoreText(kTooLargeNumber));
+  // "iným postupom: ...; zobrazený výsledok: ...": the words in the window's
+  // language, the numbers as they are.
+  static const QString kOtherMethod = QStringLiteral("iným postupom: ");
+  static const QString kShownResult = QStringLiteral("; zobrazený výsledok: ");
+  if (text.startsWith(kOtherMethod) && text.contains(kShownResult)) {
+    text.replace(kShownResult, QStringLiteral("; ") + QCoreApplication::translate("CoreTexts", "zobrazený výsledok") +
+                                   QStringLiteral(": "));
+    text.replace(0, kOtherMethod.size() - 2, QCoreApplication::translate("CoreTexts", "iným postupom"));
+  }
   return text;
 }
 

@@ -358,6 +358,12 @@ class CalcCommandTest : public QObject {
                "zorvel-calc: standard input: row 2, column 1: “1kk” is read as 1\n"
                "zorvel-calc: the result holds a number too large to write: “Number too large”\n"
                "zorvel-calc: numbers above 2147483647 cannot be written when computing by hand; use --exact\n");
+    QTest::newRow("english steps options")  // the steps' messages are translated too
+        << QStringList{"det", "--lang", "en", "--steps", "--method", "row:3", "-"} << QByteArray("1\t2\n3\t4\n") << 2
+        << QByteArray()
+        << QString::fromUtf8(
+               "zorvel-calc: a 2 × 2 matrix has no row 3\nTry “zorvel-calc --help” for more information.\n")
+               .toUtf8();
     QTest::newRow("not text") << QStringList{"det", "-"}
                               << QByteArray(
                                      "1\0"
