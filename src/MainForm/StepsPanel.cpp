@@ -257,17 +257,9 @@ void StepsPanel::Refresh() {
   }
   std::unique_ptr<Step> steps;
   const CalculationInput input = window_.CalculationInputs();
-  // The method is chosen for the determinant's values and the inverse.
-  const bool methods =
-      (value == StepValue::Determinant || value == StepValue::Reciprocal || value == StepValue::Inverse) &&
-      input.size1.rows == input.size1.cols;
-  if (methods) {
-    method_->Offer(*input.matrix1, input.size1.rows);
-  } else {
-    method_->Hide();
-  }
+  const StepMethod method = OfferMethods(value, input);
   if (value) {
-    const StepRequest request{input, *value, std::max(1, row_), std::max(1, col_), method_->Chosen()};
+    const StepRequest request{input, *value, std::max(1, row_), std::max(1, col_), method};
     try {
       steps = ComputationSteps(request);
     } catch (const std::exception&) {
@@ -301,6 +293,18 @@ void StepsPanel::Refresh() {
   }
   if (!line.isValid()) line = model_->index(model_->rowCount() - 1, 0);
   tree_->setCurrentIndex(line);
+}
+
+// The method is chosen for the determinant's values and the inverse, and
+// offered for the matrix as it is now.
+StepMethod StepsPanel::OfferMethods(std::optional<StepValue> value, const CalculationInput& input) {
+  const bool methods = value == StepValue::Determinant || value == StepValue::Reciprocal || value == StepValue::Inverse;
+  if (methods && input.size1.rows == input.size1.cols) {
+    method_->Offer(*input.matrix1, input.size1.rows);
+  } else {
+    method_->Hide();
+  }
+  return method_->Chosen();
 }
 
 QString StepsPanel::StepsTitle() const {

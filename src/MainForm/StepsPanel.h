@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "ComputationSteps.h"
 #include "StepMethod.h"
 
 class QAction;
@@ -72,6 +73,7 @@ class StepsPanel : public QObject {
   void FollowGrid(StringGrid* pole);
   void ChooseSourceToOpen();
   void Refresh();
+  StepMethod OfferMethods(std::optional<StepValue> value, const CalculationInput& input);
   [[nodiscard]] QList<QList<int>> ExpandedPaths() const;
   void ExpandPaths(const QList<QList<int>>& paths);
 

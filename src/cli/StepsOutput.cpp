@@ -65,7 +65,7 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
     return depth.isEmpty() && cell.isEmpty() ? QString() : Tr("voľby --depth a --cell patria k voľbe --steps");
   request.wanted = true;
   if (!method.isEmpty()) {
-    const QString trouble = ReadMethod(method, operation, request.method);
+    QString trouble = ReadMethod(method, operation, request.method);
     if (!trouble.isEmpty()) return trouble;
   }
   if (operation.value == CalcValue::Rank) return Tr("postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC");

@@ -15,7 +15,7 @@ namespace {
 template <class Value, class Entry>
 std::vector<Value> WithUnitBeside(int n, Entry entry, const Value& zero, const Value& one) {
   std::vector<Value> cells;
-  cells.reserve(static_cast<std::size_t>(2 * n * n));
+  cells.reserve(2 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) cells.push_back(entry(r, c));
     for (int c = 0; c < n; ++c) cells.push_back(c == r ? one : zero);
