@@ -848,6 +848,10 @@ Steps of a determinant and of an inverse (with --steps):
         <source>elimináciou</source>
         <translation>by elimination</translation>
     </message>
+    <message>
+        <source>celá sústava naraz</source>
+        <translation>the whole system at once</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::StepsPanel</name>

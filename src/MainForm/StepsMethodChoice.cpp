@@ -1,5 +1,6 @@
 #include "StepsMethodChoice.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
 
@@ -10,10 +11,14 @@
 namespace zorvel {
 
 StepsMethodChoice::StepsMethodChoice(QWidget* parent, std::function<void()> changed)
-    : QObject(parent), box_(new QComboBox(parent)), changed_(std::move(changed)) {
+    : QObject(parent), box_(new QComboBox(parent)), whole_(new QCheckBox(parent)), changed_(std::move(changed)) {
   box_->setObjectName(QStringLiteral("ComboBoxPostup"));
   box_->setAccessibleName(tr("Postup"));
   box_->hide();
+  whole_->setObjectName(QStringLiteral("CheckBoxSustava"));
+  whole_->setText(tr("celá sústava naraz"));
+  whole_->hide();
+  connect(whole_, &QCheckBox::toggled, this, Guarded([this] { changed_(); }));
   connect(box_, &QComboBox::currentIndexChanged, this, Guarded([this](int index) {
             if (index < 0 || static_cast<std::size_t>(index) >= offered_.size()) return;
             chosen_ = offered_[static_cast<std::size_t>(index)];
@@ -45,6 +50,10 @@ void StepsMethodChoice::Offer(const Grid& grid, int n) {
 }
 
 void StepsMethodChoice::Hide() { box_->hide(); }
+
+void StepsMethodChoice::OfferWhole(bool offered) { whole_->setVisible(offered); }
+
+bool StepsMethodChoice::Whole() const { return !whole_->isHidden() && whole_->isChecked(); }
 
 StepMethod StepsMethodChoice::Chosen() const { return box_->isHidden() ? StepMethod{} : chosen_; }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
@@ -66,6 +67,7 @@ StepsPanel::StepsPanel(TMain& window) : window_(window) {
   pane_->Layout().Add(title_, Align::Top, title_->sizeHint().height() + 4);
   method_ = new StepsMethodChoice(pane_, [this] { Refresh(); });
   pane_->Layout().Add(method_->Box(), Align::Top, method_->Box()->sizeHint().height());
+  pane_->Layout().Add(method_->WholeBox(), Align::Top, method_->WholeBox()->sizeHint().height());
   tree_ = new QTreeView(pane_);
   tree_->setObjectName(QStringLiteral("StepsTree"));
   tree_->setAccessibleName(tr("Postup výpočtu"));
@@ -258,16 +260,9 @@ void StepsPanel::Refresh() {
   std::unique_ptr<Step> steps;
   const CalculationInput input = window_.CalculationInputs();
   const StepMethod method = OfferMethods(value, input);
-  if (value) {
-    const StepRequest request{input, *value, std::max(1, row_), std::max(1, col_), method};
-    try {
-      steps = ComputationSteps(request);
-    } catch (const std::exception&) {
-      steps.reset();  // the window reports the error itself
-    }
-  }
-  const bool same =
-      source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_ && method_->Chosen() == shownMethod_;
+  if (value) steps = StepsOf({input, *value, std::max(1, row_), std::max(1, col_), method, method_->Whole()});
+  const bool same = source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_ &&
+                    method_->Chosen() == shownMethod_ && method_->Whole() == shownWhole_;
   const QList<QList<int>> expanded = same ? ExpandedPaths() : QList<QList<int>>();
   const QModelIndex current = tree_->currentIndex();
   const QList<int> currentPath = [&current] {
@@ -282,6 +277,7 @@ void StepsPanel::Refresh() {
   shownRow_ = row_;
   shownCol_ = col_;
   shownMethod_ = method_->Chosen();
+  shownWhole_ = method_->Whole();
   ExpandPaths(expanded);
   tree_->resizeColumnToContents(0);
   // The cursor stays on its line, or goes to the result.
@@ -296,7 +292,7 @@ void StepsPanel::Refresh() {
 }
 
 // The method is chosen for the determinant's values and the inverse, and
-// offered for the matrix as it is now.
+// offered for the matrix as it is now; a system may be shown whole.
 StepMethod StepsPanel::OfferMethods(std::optional<StepValue> value, const CalculationInput& input) {
   const bool methods = value == StepValue::Determinant || value == StepValue::Reciprocal || value == StepValue::Inverse;
   if (methods && input.size1.rows == input.size1.cols) {
@@ -304,7 +300,21 @@ StepMethod StepsPanel::OfferMethods(std::optional<StepValue> value, const Calcul
   } else {
     method_->Hide();
   }
+  method_->OfferWhole(value == StepValue::Result && window_.ChosenOperation() == Operation::Solve);
   return method_->Chosen();
+}
+
+// The steps asked for; a system that has no whole steps (it is not solved
+// by Cramer's rule) shows its cell's.
+std::unique_ptr<Step> StepsPanel::StepsOf(StepRequest request) {
+  try {
+    std::unique_ptr<Step> steps = ComputationSteps(request);
+    if (steps || !request.whole) return steps;
+    request.whole = false;
+    return ComputationSteps(request);
+  } catch (const std::exception&) {
+    return nullptr;  // the window reports the error itself
+  }
 }
 
 QString StepsPanel::StepsTitle() const {

@@ -74,6 +74,7 @@ class StepsPanel : public QObject {
   void ChooseSourceToOpen();
   void Refresh();
   StepMethod OfferMethods(std::optional<StepValue> value, const CalculationInput& input);
+  static std::unique_ptr<Step> StepsOf(StepRequest request);
   [[nodiscard]] QList<QList<int>> ExpandedPaths() const;
   void ExpandPaths(const QList<QList<int>>& paths);
 
@@ -95,6 +96,7 @@ class StepsPanel : public QObject {
   int shownRow_ = 0;
   int shownCol_ = 0;
   StepMethod shownMethod_;
+  bool shownWhole_ = false;
   bool grown_ = false;  // the window has been made larger for the pane
 };
 

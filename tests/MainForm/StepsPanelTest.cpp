@@ -3,6 +3,7 @@
 // steps when the matrix changes (keeping open branches open), the arrow keys
 // open the tree, and every line's accessible name is its text.
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -135,6 +136,14 @@ class StepsPanelTest : public QObject {
     ChooseFromMenu(pole5, QStringLiteral("Ukáž postup"));
     QCOMPARE(steps.StepsTitle(), QStringLiteral("c(1, 1)"));
     QVERIFY(methods->isHidden());
+    ChooseOperation(*window, 4);  // a system by Cramer's rule: its cell, or the whole system
+    ChooseFromMenu(pole5, QStringLiteral("Ukáž postup"));
+    auto* whole = Find<QCheckBox>(*window, "CheckBoxSustava");
+    QVERIFY(whole->isVisible());
+    QCOMPARE(steps.StepsTitle(), QStringLiteral("x(1, 1)"));
+    whole->setChecked(true);
+    QCOMPARE(steps.StepsTitle(), QStringLiteral("X"));
+    QCOMPARE(steps.OpenStepLines().first().second, QStringLiteral("det = 3"));
   }
 
   // Ctrl+A and Ctrl+C copy every line, indented as the tree; the menu copies
