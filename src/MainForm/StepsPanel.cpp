@@ -14,6 +14,7 @@
 #include "ComputationSteps.h"
 #include "ElidedLabel.h"
 #include "HandlerGuard.h"
+#include "KeptCalculation.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
@@ -207,10 +208,14 @@ void StepsPanel::Refresh() {
       break;
   }
   std::unique_ptr<Step> steps;
-  if (value) {
-    const StepRequest request{window_.CalculationInputs(), *value, std::max(1, row_), std::max(1, col_)};
+  const bool working = window_.Working();
+  if (value && !working && Shown(*value)) {
+    // Exactly, the values come from the results shown, worked out once.
+    KeptCalculation* const shown = window_.ShownExactResults();
+    const StepRequest request{shown != nullptr ? shown->Input() : window_.CalculationInputs(), *value,
+                              std::max(1, row_), std::max(1, col_)};
     try {
-      steps = ComputationSteps(request);
+      steps = ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
     } catch (const std::exception&) {
       steps.reset();  // the window reports the error itself
     }
@@ -223,8 +228,9 @@ void StepsPanel::Refresh() {
     for (QModelIndex at = current; at.isValid(); at = at.parent()) path.prepend(at.row());
     return path;
   }();
-  title_->setText(steps ? tr("Postup výpočtu: %1").arg(QString::fromLatin1(steps->Text()))
-                        : tr("Postup výpočtu: tento výsledok sa teraz neukazuje"));
+  title_->setText(steps     ? tr("Postup výpočtu: %1").arg(QString::fromLatin1(steps->Text()))
+                  : working ? tr("Postup výpočtu: Počítam…")
+                            : tr("Postup výpočtu: tento výsledok sa teraz neukazuje"));
   model_->SetSteps(std::move(steps));
   shownSource_ = source_;
   shownRow_ = row_;
@@ -240,6 +246,21 @@ void StepsPanel::Refresh() {
   }
   if (!line.isValid()) line = model_->index(model_->rowCount() - 1, 0);
   tree_->setCurrentIndex(line);
+}
+
+// Whether the window shows the value now: after a failed recalculation it
+// shows the error in its place, and the steps of a value not shown would
+// read as if it held.
+bool StepsPanel::Shown(StepValue value) const {
+  switch (value) {
+    case StepValue::Determinant: return !window_.Panel5->isHidden() && !window_.Determinant1->FullText().isEmpty();
+    case StepValue::Reciprocal:
+      return !window_.Panel5->isHidden() && !window_.Determinant11->isHidden() &&
+             !window_.Determinant11->FullText().isEmpty();
+    case StepValue::Adjugate:
+    case StepValue::Inverse: return !window_.PanelInverzna->isHidden();
+    default: return !window_.PanelVypocet->isHidden();
+  }
 }
 
 QString StepsPanel::StepsTitle() const {

@@ -5,6 +5,8 @@
 #include <QPair>
 #include <QString>
 
+#include "ComputationSteps.h"
+
 class QAction;
 class QLabel;
 class QModelIndex;
@@ -60,6 +62,7 @@ class StepsPanel : public QObject {
   void FollowGrid(StringGrid* pole);
   void ChooseSourceToOpen();
   void Refresh();
+  [[nodiscard]] bool Shown(StepValue value) const;
   [[nodiscard]] QList<QList<int>> ExpandedPaths() const;
   void ExpandPaths(const QList<QList<int>>& paths);
 

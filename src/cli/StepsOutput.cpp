@@ -1,7 +1,12 @@
 #include "StepsOutput.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocale>
 #include <QRegularExpression>
+
+#include <cstdint>
+#include <limits>
 
 #include "ComputationSteps.h"
 #include "Cp1250.h"
@@ -26,15 +31,46 @@ StepValue ValueOf(CalcOperation operation) {
   return StepValue::Determinant;
 }
 
-void Print(Step& step, int level, int depth, const QRegularExpression* decimalComma, QString& out) {
-  for (std::size_t i = 0; i < step.Count(); ++i) {
-    Step& line = step.Line(i);
-    QString text = FromCp1250(line.Text());
-    if (decimalComma != nullptr) text.replace(*decimalComma, QStringLiteral("."));
-    out += QString(2 * qsizetype{level}, u' ') + text + u'\n';
-    if (level + 1 < depth && line.CanOpen()) Print(line, level + 1, depth, decimalComma, out);
+// Writes the lines and lets them go; false once the output has failed.
+class LineWriter {
+ public:
+  LineWriter(QTextStream& out, const QRegularExpression* decimalComma) : out_(out), decimalComma_(decimalComma) {
+    sinceFlush_.start();
   }
-}
+
+  bool Print(Step& step, int level, int depth) {
+    for (std::size_t i = 0; i < step.Count(); ++i) {
+      Step& line = step.Line(i);
+      QString text = FromCp1250(line.Text());
+      if (decimalComma_ != nullptr) text.replace(*decimalComma_, QStringLiteral("."));
+      out_ << QString(2 * qsizetype{level}, u' ') << text << u'\n';
+      if (!Flushed()) return false;
+      if (level + 1 < depth && line.CanOpen() && !Print(line, level + 1, depth)) return false;
+      line.Release();
+    }
+    return true;
+  }
+
+  bool Finish() {
+    out_.flush();
+    return out_.status() == QTextStream::Ok;
+  }
+
+ private:
+  // The first line and then a few times a second, so that a reader sees
+  // lines as they come and a closed output is noticed soon.
+  bool Flushed() {
+    constexpr qint64 kFlushMilliseconds = 50;
+    if (written_++ > 0 && sinceFlush_.elapsed() < kFlushMilliseconds) return true;
+    sinceFlush_.restart();
+    return Finish();
+  }
+
+  QTextStream& out_;
+  const QRegularExpression* decimalComma_;
+  QElapsedTimer sinceFlush_;
+  std::uint64_t written_ = 0;
+};
 
 }  // namespace
 
@@ -53,28 +89,41 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
   static const QRegularExpression kCell(QStringLiteral("^\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"));
   const QRegularExpressionMatch match = kCell.match(cell);
   if (!match.hasMatch()) return Tr("bunka sa zadáva ako RIADOK,STĹPEC, nie „%1“").arg(cell);
-  request.row = match.captured(1).toInt();
-  request.col = match.captured(2).toInt();
+  // A number too large for an int is outside every result, and is named
+  // as it was typed.
+  bool fits = false;
+  request.row = match.captured(1).toInt(&fits);
+  if (!fits) request.row = std::numeric_limits<int>::max();
+  request.col = match.captured(2).toInt(&fits);
+  if (!fits) request.col = std::numeric_limits<int>::max();
+  request.typedRow = match.captured(1);
+  request.typedCol = match.captured(2);
   return {};
 }
 
-QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble) {
+StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
+                    const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
+                    QTextStream& err) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   const StepRequest value{{&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt},
                           ValueOf(operation),
                           request.row,
                           request.col};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
-  if (!steps) {
-    trouble = Tr("bunka %1,%2 nie je vo výsledku").arg(request.row).arg(request.col);
-    return {};
+  if (!steps) return StepsEnd::NotInResult;
+  constexpr std::uint64_t kManyLines = 1'000'000;
+  const std::uint64_t lines = steps->LinesBelow(request.depth);
+  if (lines > kManyLines) {
+    err << Tr("zorvel-calc: postup do hĺbky %1 má %2 riadkov\n")
+               .arg(request.depth)
+               .arg(QLocale(QLocale::Slovak).toString(static_cast<qulonglong>(lines)));
+    err.flush();
   }
   // A decimal comma is followed by a digit, the comma between indices by a space.
   static const QRegularExpression kDecimalComma(QStringLiteral(",(?=\\d)"));
-  QString out;
-  Print(*steps, 0, request.depth, point ? &kDecimalComma : nullptr, out);
-  return out;
+  LineWriter writer(out, point ? &kDecimalComma : nullptr);
+  if (!writer.Print(*steps, 0, request.depth) || !writer.Finish()) return StepsEnd::OutputFailed;
+  return StepsEnd::Written;
 }
 
 }  // namespace zorvel

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 #include "CalcOperations.h"
 
@@ -14,6 +15,9 @@ struct StepsRequest {
   int depth = 1;  // levels printed: 1 is the first level alone
   int row = 1;
   int col = 1;
+  // The cell's row and column as typed, for the messages that name it.
+  QString typedRow = QStringLiteral("1");
+  QString typedCol = QStringLiteral("1");
 };
 
 // Reads the three options (`depth` and `cell` empty when not given) for the
@@ -21,11 +25,21 @@ struct StepsRequest {
 QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, CalcOperation operation,
                          StepsRequest& request);
 
-// The steps of the operation's value (the determinant, its reciprocal or the
-// result's cell), one line each, every level below the first indented by
-// two more spaces; with `point` every decimal comma is a point. `trouble`
-// says why there are none (a cell outside the result).
-QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble);
+// How a writing of the steps ended.
+enum class StepsEnd {
+  Written,
+  NotInResult,   // the cell is outside the result
+  OutputFailed,  // the output stopped taking lines (a closed pipe, a full disk)
+};
+
+// Writes the steps of the operation's value (the determinant, its reciprocal
+// or the result's cell) to `out` as they are worked out, one line each, every
+// level below the first indented by two more spaces; with `point` every
+// decimal comma is a point. The lines are let go once written, so memory
+// does not grow with their number, and flushed often, so the first come at
+// once. Before a writing of more than a million lines, `err` says how many.
+StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
+                    const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
+                    QTextStream& err);
 
 }  // namespace zorvel

@@ -1,5 +1,7 @@
 #include "MatrixCalculation.h"
 
+#include <utility>
+
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "ExactGrids.h"
@@ -8,10 +10,11 @@
 
 namespace zorvel {
 
-// The exact mode's work: each matrix read once, matrix 1 eliminated once.
+// The exact mode's work: each matrix read once, matrix 1 eliminated once,
+// each result worked out and rounded once, however often it is asked for.
 class MatrixCalculation::Exact {
  public:
-  explicit Exact(const CalculationInput& input) : input_(input) {}
+  Exact(const CalculationInput& input, const std::stop_token& stop) : input_(input), stop_(stop) {}
 
   const ExactMatrix& Matrix1() {
     if (!matrix1_) matrix1_ = ReadExactMatrix(*input_.matrix1, input_.size1.rows, input_.size1.cols);
@@ -24,22 +27,57 @@ class MatrixCalculation::Exact {
   // The determinant, and with `withInverse` the adjugate and the inverse.
   const ExactInverse& Inverse(bool withInverse) {
     if (!inverse_ || (withInverse && !withInverse_)) {
-      inverse_ = InvertExactly(Matrix1(), withInverse);
+      inverse_ = InvertExactly(Matrix1(), withInverse, stop_);
       withInverse_ = withInverse;
+      adjugateTexts_.reset();
+      inverseTexts_.reset();
     }
     return *inverse_;
   }
+  const std::vector<ExactValue>& Result(Operation operation) {
+    if (result_ && resultOf_ == operation) return *result_;
+    resultTexts_.reset();
+    resultOf_ = operation;
+    switch (operation) {
+      case Operation::Sum:
+      case Operation::Difference:
+        return result_.emplace(AddExactly(Matrix1(), Matrix2(), operation == Operation::Difference));
+      case Operation::Product: return result_.emplace(MultiplyExactly(Matrix1(), Matrix2()));
+      case Operation::Solve: {
+        std::optional<std::vector<ExactValue>> solution = SolveExactly(Matrix1(), Matrix2(), stop_);
+        return result_.emplace(solution ? std::move(*solution) : std::vector<ExactValue>());
+      }
+      case Operation::Inverse: break;
+    }
+    return result_.emplace(Inverse(true).inverse);
+  }
+  const std::vector<std::string>& AdjugateTexts() { return Texts(Inverse(true).adjugate, adjugateTexts_); }
+  const std::vector<std::string>& InverseTexts() { return Texts(Inverse(true).inverse, inverseTexts_); }
+  const std::vector<std::string>& ResultTexts(Operation operation) { return Texts(Result(operation), resultTexts_); }
 
  private:
+  const std::vector<std::string>& Texts(const std::vector<ExactValue>& values,
+                                        std::optional<std::vector<std::string>>& kept) {
+    if (!kept) kept = WriteExactTexts(values, input_.places, stop_);
+    return *kept;
+  }
+
   const CalculationInput& input_;
+  const std::stop_token& stop_;
   std::optional<ExactMatrix> matrix1_;
   std::optional<ExactMatrix> matrix2_;
   std::optional<ExactInverse> inverse_;
   bool withInverse_ = false;
+  std::optional<std::vector<ExactValue>> result_;
+  Operation resultOf_ = Operation::Sum;
+  std::optional<std::vector<std::string>> adjugateTexts_;
+  std::optional<std::vector<std::string>> inverseTexts_;
+  std::optional<std::vector<std::string>> resultTexts_;
 };
 
-MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer)
-    : input_(input), minors_(minors), cramer_(cramer) {}
+MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer,
+                                     std::stop_token stop)
+    : input_(input), minors_(minors), cramer_(cramer), stop_(std::move(stop)) {}
 
 MatrixCalculation::~MatrixCalculation() = default;
 
@@ -49,7 +87,7 @@ MinorDeterminants* MatrixCalculation::HandMinors() {
 }
 
 MatrixCalculation::Exact& MatrixCalculation::ExactWork() {
-  if (!exact_) exact_ = std::make_unique<Exact>(input_);
+  if (!exact_) exact_ = std::make_unique<Exact>(input_, stop_);
   return *exact_;
 }
 
@@ -69,10 +107,11 @@ const ShownDeterminant& MatrixCalculation::Determinant() {
 }
 
 std::optional<std::string> MatrixCalculation::Reciprocal() {
+  if (reciprocal_) return *reciprocal_;
   const ShownDeterminant& determinant = Determinant();
-  if (determinant.zero) return std::nullopt;
-  if (Hand()) return ComplexDiv("1", determinant.text, input_.places).str();
-  return WriteExact(input_.places, *ExactWork().Inverse(false).reciprocal);
+  if (determinant.zero) return reciprocal_.emplace();
+  if (Hand()) return reciprocal_.emplace(ComplexDiv("1", determinant.text, input_.places).str());
+  return reciprocal_.emplace(WriteExact(input_.places, *ExactWork().Inverse(false).reciprocal));
 }
 
 std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
@@ -98,11 +137,10 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
     zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
     return;
   }
-  const ExactInverse& exact = ExactWork().Inverse(true);
   CopyGrid(matrix1, adjugate, false);
-  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate);
+  WriteTextCells(ExactWork().AdjugateTexts(), n, n, adjugate);
   ShapeAsInverse(matrix1, adjugate, inverse);
-  WriteExactCells(exact.inverse, n, n, input_.places, inverse);
+  WriteTextCells(ExactWork().InverseTexts(), n, n, inverse);
 }
 
 void MatrixCalculation::FillResult(Operation operation, Grid& result) {
@@ -120,8 +158,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
         return;
       }
       CopyGrid(matrix1, result, false);
-      WriteExactCells(AddExactly(ExactWork().Matrix1(), ExactWork().Matrix2(), subtract), size1.rows, size1.cols,
-                      places, result);
+      WriteTextCells(ExactWork().ResultTexts(operation), size1.rows, size1.cols, result);
       return;
     }
     case Operation::Product:
@@ -130,8 +167,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);
-      WriteExactCells(MultiplyExactly(ExactWork().Matrix1(), ExactWork().Matrix2()), size1.rows, size2.cols, places,
-                      result);
+      WriteTextCells(ExactWork().ResultTexts(operation), size1.rows, size2.cols, result);
       return;
     case Operation::Solve: {
       if (Hand()) {
@@ -140,13 +176,34 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
       }
       ShapeAsProduct(matrix1, matrix2, result);
       // The refusal has made sure that matrix 1 is not singular.
-      const std::optional<std::vector<ExactValue>> solution =
-          SolveExactly(ExactWork().Matrix1(), ExactWork().Matrix2());
-      if (solution) WriteExactCells(*solution, size1.rows, size2.cols, places, result);
+      const std::vector<std::string>& solution = ExactWork().ResultTexts(operation);
+      if (!solution.empty()) WriteTextCells(solution, size1.rows, size2.cols, result);
       return;
     }
     case Operation::Inverse: break;  // FillInverse
   }
+}
+
+void MatrixCalculation::WorkOutShown() {
+  // What the window asks for, in its order: the strip of a square matrix 1,
+  // then the chosen result unless it is refused.
+  if (!DeterminantRefusal(input_.size1)) Reciprocal();
+  if (!input_.operation || Refusal(*input_.operation)) return;
+  if (Hand()) return;  // by hand the results are written as they are shown
+  if (*input_.operation == Operation::Inverse) {
+    ExactWork().AdjugateTexts();
+    ExactWork().InverseTexts();
+  } else {
+    ExactWork().ResultTexts(*input_.operation);
+  }
+}
+
+const ExactInverse& MatrixCalculation::ExactInverseOfMatrix1(bool withInverse) {
+  return ExactWork().Inverse(withInverse);
+}
+
+const std::vector<ExactValue>& MatrixCalculation::ExactResult(Operation operation) {
+  return ExactWork().Result(operation);
 }
 
 }  // namespace zorvel

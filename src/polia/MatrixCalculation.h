@@ -2,12 +2,15 @@
 
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "ExactMatrix.h"
 #include "Grid.h"
 #include "MatrixCalculations.h"
 
@@ -41,9 +44,10 @@ class MatrixCalculation {
   // By hand, `minors` holds matrix 1's minors for its present cells and the
   // places, and `cramer` the minors of Cramer's rule from the last solution
   // (both kept by the caller from one recalculation to the next); without
-  // them everything is computed here.
+  // them everything is computed here. Once `stop` is asked, long exact work
+  // stops with CalculationCancelled (Cancel.h).
   explicit MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors = nullptr,
-                             CramerMinors* cramer = nullptr);
+                             CramerMinors* cramer = nullptr, std::stop_token stop = {});
   ~MatrixCalculation();
   MatrixCalculation(const MatrixCalculation&) = delete;
   MatrixCalculation& operator=(const MatrixCalculation&) = delete;
@@ -61,6 +65,18 @@ class MatrixCalculation {
   // The sum, difference, product or solution.
   void FillResult(Operation operation, Grid& result);
 
+  // Works out now everything the window shows for this input (the strip,
+  // the refusal, the chosen result), so that showing it later computes
+  // nothing.
+  void WorkOutShown();
+
+  // The exact mode's values before rounding, for the steps: worked out once
+  // and shared with the results shown.
+  const ExactInverse& ExactInverseOfMatrix1(bool withInverse);
+  // The sum, difference, product or solution, row by row; the solution only
+  // when matrix 1 is not singular.
+  const std::vector<ExactValue>& ExactResult(Operation operation);
+
  private:
   class Exact;
   [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
@@ -70,8 +86,10 @@ class MatrixCalculation {
   CalculationInput input_;
   MinorDeterminants* minors_;
   CramerMinors* cramer_;
+  std::stop_token stop_;
   std::optional<MinorDeterminants> ownMinors_;
   std::optional<ShownDeterminant> determinant_;
+  std::optional<std::optional<std::string>> reciprocal_;
   std::unique_ptr<Exact> exact_;
 };
 

@@ -6,7 +6,6 @@
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "DeterminantSteps.h"
-#include "ExactGrids.h"
 #include "ExactSteps.h"
 #include "NumberText.h"
 #include "StepTexts.h"
@@ -82,8 +81,12 @@ class HandSteps {
         Step probe("");
         AddCofactor(probe, a_, r_.row, r_.col, places);
         const std::string adjugate = probe.Line(probe.Count() - 1).Text();
+        // The cofactor's three lines, the first opening into its minor.
+        const int minorSize = a_.Size() - 1;
         step.Add(ElementName("adj", r_.row, r_.col) + " = " + adjugate,
-                 [a = a_, row = r_.row, col = r_.col, places](Step& s) { AddCofactor(s, a, row, col, places); });
+                 [a = a_, row = r_.row, col = r_.col, places](Step& s) { AddCofactor(s, a, row, col, places); })
+            .SetLinesBelow(
+                [minorSize](int levels) { return minorSize == 0 ? 1 : 3 + DeterminantLines(minorSize, levels - 1); });
         AddDeterminantLine(step);
         const ShortText entry = ComplexDiv(adjugate, DeterminantText(), places);
         step.Add(Operand(adjugate) + " / " + Operand(DeterminantText()) + " = " + entry.str());
@@ -112,7 +115,7 @@ class HandSteps {
     return grid.Cells(grid.FixedCols() + col - 1, grid.FixedRows() + row - 1);
   }
 
-  void AddDeterminantLine(Step& step) { step.Add("det = " + DeterminantText(), DeterminantOpener(a_, r_.places)); }
+  void AddDeterminantLine(Step& step) { zorvel::AddDeterminantLine(step, "det = " + DeterminantText(), a_, r_.places); }
 
   // Adjugate entry (row, col): the cofactor of element (col, row), the sign
   // times the minor's determinant.
@@ -124,7 +127,7 @@ class HandSteps {
     const SubMatrix minor = a.Without(col, row);
     const std::string minorText = zorvel::DeterminantText(minor, places);
     const std::string minorName = ElementName("M", col, row);
-    step.Add(minorName + " = " + minorText, DeterminantOpener(minor, places));
+    zorvel::AddDeterminantLine(step, minorName + " = " + minorText, minor, places);
     const bool negative = (row + col) % 2 != 0;
     const ShortText cofactor = ComplexMul(RealToDigits(PowerOf(row + col, -1)), minorText, places);
     step.Add("(-1)^" + std::to_string(row + col) + std::string(kTimes) + minorName + " = " + SignFactor(negative) +
@@ -164,7 +167,7 @@ class HandSteps {
     line += ElementName("b", 0, r_.col).replace(2, 1, ".");
     line += ") = ";
     line += numeratorText;
-    step.Add(std::move(line), DeterminantOpener(numerator, r_.places));
+    zorvel::AddDeterminantLine(step, std::move(line), numerator, r_.places);
     AddDeterminantLine(step);
     const ShortText x = ComplexDiv(numeratorText, DeterminantText(), r_.places);
     step.Add(Operand(numeratorText) + " / " + Operand(DeterminantText()) + " = " + x.str());
@@ -176,15 +179,14 @@ class HandSteps {
   std::optional<std::string> determinant_;
 };
 
-// Exactly: each value worked out on the cells' exact values.
+// Exactly: each value worked out on the cells' exact values, by the
+// recalculation's own work.
 class ExactWork {
  public:
-  explicit ExactWork(const StepRequest& r) : r_(r), a_(ReadExactMatrix(*r.matrix1, r.size1.rows, r.size1.cols)) {}
+  ExactWork(const StepRequest& r, MatrixCalculation* done)
+      : r_(r), calculation_(done != nullptr ? *done : own_.emplace(r)) {}
 
-  const ExactInverse& Inverse(bool withInverse) {
-    if (!inverse_ || (withInverse && inverse_->adjugate.empty())) inverse_ = InvertExactly(a_, withInverse);
-    return *inverse_;
-  }
+  const ExactInverse& Inverse(bool withInverse) { return calculation_.ExactInverseOfMatrix1(withInverse); }
 
   ExactValue Value() {
     const auto at = [this](const std::vector<ExactValue>& values, int cols) {
@@ -195,33 +197,30 @@ class ExactWork {
       case StepValue::Reciprocal: return *Inverse(false).reciprocal;
       case StepValue::Adjugate: return at(Inverse(true).adjugate, r_.size1.cols);
       case StepValue::Inverse: return at(Inverse(true).inverse, r_.size1.cols);
-      case StepValue::Sum:
-      case StepValue::Difference:
-        return at(AddExactly(a_, Matrix2(), r_.value == StepValue::Difference), r_.size1.cols);
-      case StepValue::Product: return at(MultiplyExactly(a_, Matrix2()), r_.size2.cols);
-      case StepValue::Solve: return at(*SolveExactly(a_, Matrix2()), r_.size2.cols);
+      case StepValue::Sum: return at(calculation_.ExactResult(Operation::Sum), r_.size1.cols);
+      case StepValue::Difference: return at(calculation_.ExactResult(Operation::Difference), r_.size1.cols);
+      case StepValue::Product: return at(calculation_.ExactResult(Operation::Product), r_.size2.cols);
+      case StepValue::Solve: return at(calculation_.ExactResult(Operation::Solve), r_.size2.cols);
     }
     return {};
   }
 
  private:
-  ExactMatrix Matrix2() const { return ReadExactMatrix(*r_.matrix2, r_.size2.rows, r_.size2.cols); }
-
   const StepRequest& r_;
-  ExactMatrix a_;
-  std::optional<ExactInverse> inverse_;
+  std::optional<MatrixCalculation> own_;
+  MatrixCalculation& calculation_;
 };
 
 }  // namespace
 
-std::unique_ptr<Step> ComputationSteps(const StepRequest& request) {
+std::unique_ptr<Step> ComputationSteps(const StepRequest& request, MatrixCalculation* done) {
   const std::optional<MatrixSize> size = ResultSize(request);
   if (!size || request.row < 1 || request.col < 1 || request.row > size->rows || request.col > size->cols) {
     return nullptr;
   }
   auto root = std::make_unique<Step>(Name(request));
   if (request.mode == CalculationMode::Exact) {
-    ExactWork work(request);
+    ExactWork work(request, done);
     if (NeedsNonZeroDeterminant(request.value) && work.Inverse(false).determinant.IsZero()) return nullptr;
     AddExactSteps(*root, Name(request), work.Value(), request.places);
     return root;
