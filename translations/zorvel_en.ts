@@ -417,6 +417,14 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <source>bunka %1,%2 nie je vo výsledku</source>
         <translation>cell %1,%2 is not in the result</translation>
     </message>
+    <message>
+        <source>postup do hĺbky %1 má %2 riadkov</source>
+        <translation>steps to depth %1 have %2 lines</translation>
+    </message>
+    <message>
+        <source>postup výpočtu (--steps) sa vypisuje len ako text, nie s --csv, --latex ani --markdown</source>
+        <translation>the steps (--steps) are written as text only, not with --csv, --latex or --markdown</translation>
+    </message>
 </context>
 <context>
     <name>zorvel::CalculationExport</name>
@@ -555,6 +563,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Postup výpočtu: tento výsledok sa teraz neukazuje</source>
         <translation>Steps: this result is not shown now</translation>
+    </message>
+    <message>
+        <source>Postup výpočtu: Počítam…</source>
+        <translation>Steps: computing…</translation>
     </message>
 </context>
 <context>
@@ -751,6 +763,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Zorvel 2,1</source>
         <translation>Zorvel 2.1</translation>
+    </message>
+    <message>
+        <source>Počítam…</source>
+        <translation>Computing…</translation>
     </message>
 </context>
 </TS>

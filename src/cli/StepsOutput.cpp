@@ -1,6 +1,5 @@
 #include "StepsOutput.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QRegularExpression>
@@ -8,14 +7,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "CalcTexts.h"
 #include "ComputationSteps.h"
 #include "Cp1250.h"
 #include "MatrixRows.h"
 
 namespace zorvel {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("zorvel-calc", text); }
 
 StepValue ValueOf(CalcOperation operation) {
   switch (operation) {
@@ -114,9 +112,11 @@ StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const 
   constexpr std::uint64_t kManyLines = 1'000'000;
   const std::uint64_t lines = steps->LinesBelow(request.depth);
   if (lines > kManyLines) {
-    err << Tr("zorvel-calc: postup do hĺbky %1 má %2 riadkov\n")
+    err << QStringLiteral("zorvel-calc: ")
+        << Tr("postup do hĺbky %1 má %2 riadkov")
                .arg(request.depth)
-               .arg(QLocale(QLocale::Slovak).toString(static_cast<qulonglong>(lines)));
+               .arg(QLocale(QLocale::Slovak).toString(static_cast<qulonglong>(lines)))
+        << u'\n';
     err.flush();
   }
   // A decimal comma is followed by a digit, the comma between indices by a space.
