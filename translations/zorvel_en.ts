@@ -127,8 +127,12 @@
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>Súbor „%1“ sa nedá uložiť: v dočasnom priečinku „%2“ sa nedá pripraviť.</source>
-        <translation>The file “%1” cannot be saved: it cannot be prepared in the temporary folder “%2”.</translation>
+        <source>Súbor „%1“ sa nedá uložiť: v priečinku „%2“ sa nedá pripraviť.</source>
+        <translation>The file “%1” cannot be saved: it cannot be prepared in the folder “%2”.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ sa nedá uložiť: na disku nie je miesto.</source>
+        <translation>The file “%1” cannot be saved: there is no space left on the disk.</translation>
     </message>
 </context>
 <context>
@@ -152,6 +156,10 @@
     <message>
         <source>Súbor s maticou 2.</source>
         <translation>A file holding matrix 2.</translation>
+    </message>
+    <message>
+        <source>otvoria sa najviac dva súbory, jeden do každej matice; daných je %1</source>
+        <translation>at most two files are opened, one into each matrix; %1 are given</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,14 @@ Language StartLanguage(const QStringList& arguments) {
   return PreferredLanguage();
 }
 
+QString StartArgumentsRefusal(const QCommandLineParser& parser) {
+  const qsizetype files = parser.positionalArguments().size();
+  if (files <= 2) return {};
+  return QStringLiteral("zorvel: ") +
+         QCoreApplication::translate("Startup", "otvoria sa najviac dva súbory, jeden do každej matice; daných je %1")
+             .arg(files);
+}
+
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {
   auto main = CreateMain();
   if (!parser.isSet(kFresh)) RunGuarded([&] { RestoreSession(*main, settings); });

@@ -3,7 +3,10 @@
 #include <QCommandLineParser>
 #include <QSettings>
 
+#include <cstdio>
+
 #include "Dialogs.h"
+#include "ScratchCopies.h"
 #include "Session.h"
 #include "Startup.h"
 
@@ -14,9 +17,17 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   zorvel::AddStartOptions(parser);
   parser.process(application);
+  if (const QString refused = zorvel::StartArgumentsRefusal(parser); !refused.isEmpty()) {
+    std::fprintf(stderr, "%s\n", qPrintable(refused));
+    return 2;
+  }
   // The last session comes back here rather than in CreateMain, so that a
   // window made anywhere else starts as the program always has.
   const auto session = zorvel::UserSessionSettings();
+  // What a run killed while saving left behind, beside the files it knows of.
+  zorvel::ClearOldSessionScratch();
+  zorvel::ClearScratchBeside(session->fileName());
+  for (const QString& file : parser.positionalArguments()) zorvel::ClearScratchBeside(file);
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
   zorvel::OpenStartFiles(*main, parser);

@@ -161,6 +161,10 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
                                ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
                                : Texts::tr("chýba oprávnenie na zápis do priečinka"));
   }
+  // The scratch copy beside the target holds the whole matrix: only the
+  // user may read it. The target gets the permissions it would have had.
+  const QFileDevice::Permissions wanted = file.permissions();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   // A write that takes only part of the bytes says no reason; the next one
   // for the rest does. A failure leaves the target as it was and the
   // temporary file is removed.
@@ -170,6 +174,7 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
     done += written;
   }
   if (!file.flush() || !file.commit()) return SaveError(path, WriteFailure(file));
+  QFile::setPermissions(path, wanted);
   return {};
 }
 
