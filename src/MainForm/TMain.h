@@ -10,6 +10,7 @@
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "KeptCalculation.h"
 #include "MatrixCalculation.h"
 
 class QCheckBox;
@@ -309,6 +310,8 @@ class TMain : public QWidget {
   int workedCount_ = 0;
   // The input the results shown (or being worked out) belong to; exactly,
   // with its results.
+  std::optional<CalculationStamp> shownStamp_;
+  // Exactly, the input copied with its results.
   std::shared_ptr<KeptCalculation> shownInput_;
   std::unique_ptr<BackgroundCalculation> background_;
   // Which strip values the running recalculation has written: after an error

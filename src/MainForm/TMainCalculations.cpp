@@ -92,7 +92,9 @@ void TMain::Vypocty() {
   ++recalculationCount_;
   const CalculationInput input = CalculationInputs();
   // A key that changes nothing (an arrow, Shift or Ctrl alone) costs nothing.
-  if (shownInput_ && SameCalculationInput(shownInput_->Input(), input)) return;
+  const CalculationStamp stamp = StampOf(input);
+  if (shownStamp_ == stamp) return;
+  shownStamp_ = stamp;
   ++workedCount_;
   background_->Cancel();
   if (input.mode == CalculationMode::Exact) {
@@ -106,7 +108,7 @@ void TMain::Vypocty() {
     ShowResults(shownInput_->Results());
     return;
   }
-  shownInput_ = std::make_shared<KeptCalculation>(input);  // what the next input is compared with
+  shownInput_.reset();
   // By hand, the kept determinants of matrix 1's minors follow its cells
   // here, once per recalculation; the strip and the inverse both read them.
   MinorDeterminants* minors = nullptr;
@@ -121,11 +123,11 @@ void TMain::Vypocty() {
 bool TMain::Working() const { return background_->Running(); }
 
 KeptCalculation* TMain::ShownExactResults() const {
-  if (!shownInput_ || Working() || shownInput_->Input().mode != CalculationMode::Exact) return nullptr;
+  if (!shownInput_ || Working()) return nullptr;
   return shownInput_.get();
 }
 
-void TMain::ForgetShownInput() { shownInput_.reset(); }
+void TMain::ForgetShownInput() { shownStamp_.reset(); }
 
 void TMain::ShowResults(MatrixCalculation& calculation) {
   ClearUpperVectorState();  // after painting, before the arithmetic

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <stop_token>
 
 #include "Grid.h"
@@ -7,9 +9,19 @@
 
 namespace zorvel {
 
-// Whether two inputs would give the same results: the same sizes, places,
-// mode and operation, and the same texts in both matrices' grids.
-bool SameCalculationInput(const CalculationInput& a, const CalculationInput& b);
+// What an input is, in a few numbers: two inputs with the same stamp give
+// the same results (the grids' stamps, the sizes, places, mode and
+// operation).
+struct CalculationStamp {
+  std::uint64_t matrix1 = 0;
+  std::uint64_t matrix2 = 0;
+  int rows1 = 0, cols1 = 0, rows2 = 0, cols2 = 0;
+  int places = 0;
+  CalculationMode mode = CalculationMode::Hand;
+  std::optional<Operation> operation;
+  bool operator==(const CalculationStamp&) const = default;
+};
+CalculationStamp StampOf(const CalculationInput& input);
 
 // One recalculation's input, copied away from the window's grids, with its
 // results: it can be worked out on another thread while the grids change,
