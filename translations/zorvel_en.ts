@@ -123,6 +123,14 @@
         <translation>The window’s state cannot be kept for the next start.
 %1</translation>
     </message>
+    <message>
+        <source>Uložený stav okna zo „%1“ sa nedal prečítať celý.</source>
+        <translation>The window’s state kept in “%1” could not be read whole.</translation>
+    </message>
+    <message>
+        <source>Uložený stav okna sa nedal prečítať celý; poškodený súbor je odložený ako „%1“.</source>
+        <translation>The window’s kept state could not be read whole; the damaged file is set aside as “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>

@@ -67,8 +67,16 @@ void StatusLine::Refresh() {
     if (const std::optional<QString> value = model.ReadAs(cell)) {
       tail_ = tr(" — čítané ako %1", "after a cell's text: the value the text is read as").arg(*value);
     }
+    notice_.clear();  // said; the cell is what the line reads out now
+  } else {
+    text_ = notice_;
   }
   Show();
+}
+
+void StatusLine::ShowNotice(const QString& notice) {
+  notice_ = notice;
+  Refresh();
 }
 
 void StatusLine::Show() {

@@ -24,6 +24,9 @@ class StatusLine : public QLabel {
   void Follow(const QList<StringGrid*>& grids);
   // Reads the current cell again (its text may have changed).
   void Refresh();
+  // A word from the start-up (the kept session could not be read), shown
+  // until the user goes into a grid.
+  void ShowNotice(const QString& notice);
 
   [[nodiscard]] QSize sizeHint() const override;
   [[nodiscard]] QSize minimumSizeHint() const override;
@@ -41,6 +44,7 @@ class StatusLine : public QLabel {
   QString lead_;
   QString text_;
   QString tail_;
+  QString notice_;
 };
 
 }  // namespace zorvel

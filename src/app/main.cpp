@@ -9,6 +9,8 @@
 #include "ScratchCopies.h"
 #include "Session.h"
 #include "Startup.h"
+#include "StatusLine.h"
+#include "TMain.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -28,8 +30,10 @@ int main(int argc, char* argv[]) {
   zorvel::ClearOldSessionScratch();
   zorvel::ClearScratchBeside(session->fileName());
   for (const QString& file : parser.positionalArguments()) zorvel::ClearScratchBeside(file);
+  const QString damaged = zorvel::SetAsideDamagedSession(*session);
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
+  if (!damaged.isEmpty()) main->StatusLine1->ShowNotice(damaged);
   zorvel::OpenStartFiles(*main, parser);
   const int status = QApplication::exec();
   // Said even though the window is gone: what it showed is not there next time.
