@@ -41,6 +41,9 @@ InputScalars ReadScalars(const TMain& window) {
   scalars.operation = inputs.operation->currentIndex();
   scalars.places = inputs.places->Value();
   scalars.exact = inputs.exact->isChecked();
+  scalars.form = inputs.form->currentIndex();
+  scalars.unit = inputs.unit->currentIndex();
+  scalars.significant = inputs.significant->isChecked();
   return scalars;
 }
 
@@ -109,6 +112,10 @@ void ShowInput(TMain& window, const InputScalars& scalars,
   inputs.places->SetValueQuietly(scalars.places);
   window.ShowPlacesSentence();
   inputs.exact->setChecked(scalars.exact);  // by program: runs no handler
+  inputs.form->setCurrentIndex(scalars.form);
+  inputs.unit->setCurrentIndex(scalars.unit);
+  inputs.significant->setChecked(scalars.significant);
+  window.ShowPlacesSentence();
   window.Vypocty();
 }
 

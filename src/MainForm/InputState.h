@@ -17,6 +17,11 @@ struct InputScalars {
   int operation = -1;
   int places = 0;
   bool exact = false;
+  // The form of results: the index of ComboBoxTvar and of ComboBoxJednotka,
+  // and significant digits.
+  int form = 0;
+  int unit = 0;
+  bool significant = false;
   bool operator==(const InputScalars&) const = default;
 };
 

@@ -35,6 +35,9 @@ const std::array<QString, 2> kCellKeys = {QStringLiteral("matrix1/cells"), QStri
 const QString kOperationKey = QStringLiteral("calculation/operation");
 const QString kPlacesKey = QStringLiteral("calculation/places");
 const QString kExactKey = QStringLiteral("calculation/exact");
+const QString kFormKey = QStringLiteral("calculation/form");
+const QString kUnitKey = QStringLiteral("calculation/unit");
+const QString kSignificantKey = QStringLiteral("calculation/significant");
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kWidthsGroup = QStringLiteral("columnWidths/");
 
@@ -122,7 +125,11 @@ QStringList AlwaysWrittenKeys() {
   return keys;
 }
 
-bool KnownKey(const QString& key) { return AlwaysWrittenKeys().contains(key) || key.startsWith(kWidthsGroup); }
+// Later keys too, which a file kept by an earlier version does not have.
+bool KnownKey(const QString& key) {
+  return AlwaysWrittenKeys().contains(key) || key == kFormKey || key == kUnitKey || key == kSignificantKey ||
+         key.startsWith(kWidthsGroup);
+}
 
 bool Damaged(const QString& path, const QSettings& settings) {
   QFile file(path);
@@ -177,6 +184,9 @@ QString KeepSession(const TMain& window, const QString& path) {
     settings.setValue(kOperationKey, scalars.operation);
     settings.setValue(kPlacesKey, scalars.places);
     settings.setValue(kExactKey, scalars.exact);
+    settings.setValue(kFormKey, scalars.form);
+    settings.setValue(kUnitKey, scalars.unit);
+    settings.setValue(kSignificantKey, scalars.significant);
     settings.setValue(kGeometryKey, window.saveGeometry());
     for (const StringGrid* pole : window.Grids()) {
       QStringList widths;
@@ -205,6 +215,15 @@ void RestoreSession(TMain& window, const QSettings& settings) {
   }
   if (const auto places = FieldSetting(settings, kPlacesKey, *inputs.places)) scalars.places = *places;
   if (const auto exact = BoolSetting(settings, kExactKey)) scalars.exact = *exact;
+  if (const std::optional<qlonglong> form = IntSetting(settings, kFormKey);
+      form && *form >= 0 && *form < inputs.form->count()) {
+    scalars.form = static_cast<int>(*form);
+  }
+  if (const std::optional<qlonglong> unit = IntSetting(settings, kUnitKey);
+      unit && *unit >= 0 && *unit < inputs.unit->count()) {
+    scalars.unit = static_cast<int>(*unit);
+  }
+  if (const auto significant = BoolSetting(settings, kSignificantKey)) scalars.significant = *significant;
   const QList<QStringList> matrix1 = CellSetting(settings, kCellKeys[0], scalars.sizes[0], scalars.sizes[1]);
   const QList<QStringList> matrix2 = CellSetting(settings, kCellKeys[1], scalars.sizes[2], scalars.sizes[3]);
   window.restoreGeometry(settings.value(kGeometryKey).toByteArray());  // checks what it reads

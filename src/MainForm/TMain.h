@@ -10,6 +10,7 @@
 #include "CalculationKinds.h"
 #include "CramerMinors.h"
 #include "Determinant.h"
+#include "HandGrids.h"
 #include "KeptCalculation.h"
 #include "MatrixCalculation.h"
 
@@ -122,6 +123,7 @@ class TMain : public QWidget {
   void Pole2MouseUp();
   void Timer1Timer();
   void PresneClick();  // the exact mode turned on or off
+  void FormChange();   // the form of results, its unit or its digits changed
 
   // The clipboard and Delete in an input grid: paste a tab-separated block
   // from the current cell on, growing the matrix as far as its limits, or
@@ -175,6 +177,9 @@ class TMain : public QWidget {
     QComboBox* operation;
     SpinEdit* places;
     QCheckBox* exact;
+    QComboBox* form;
+    QComboBox* unit;
+    QCheckBox* significant;
     // The matrix whose grid is `pole` (Pole1 or Pole2).
     [[nodiscard]] const MatrixInput& Of(const StringGrid* pole) const;
   };
@@ -187,6 +192,9 @@ class TMain : public QWidget {
   // The operation chosen in ComboBox1, if any, and the mode of CheckBoxPresne.
   [[nodiscard]] std::optional<Operation> ChosenOperation() const;
   [[nodiscard]] CalculationMode Mode() const;
+  // The form of results chosen in ComboBoxTvar, ComboBoxJednotka and
+  // CheckBoxPlatne (significant digits only in the exact mode).
+  [[nodiscard]] ShownForm ChosenForm() const;
 
  signals:
   // After every run of Vypocty, a failed one too: what it shows is final.
@@ -200,6 +208,7 @@ class TMain : public QWidget {
   void BuildMatrix2Block();
   void BuildCalculationArea(AlignLayout& client);
   void BuildCalculationBar();
+  void BuildFormChoice(int left);
   void BuildInverseView();
   void BuildInverseFraction();
   void BuildResultView();
@@ -251,7 +260,11 @@ class TMain : public QWidget {
   QComboBox* ComboBox1;
   QLabel* Label21;
   SpinEdit* DesM;
-  QCheckBox* CheckBoxPresne;  // "Presne": compute exactly, round only the results
+  QCheckBox* CheckBoxPresne = nullptr;    // "Presne": compute exactly, round only the results
+  QLabel* LabelTvar = nullptr;            // "Tvar výsledkov:"
+  QComboBox* ComboBoxTvar = nullptr;      // a+bi, r∠φ°, zlomky
+  QComboBox* ComboBoxJednotka = nullptr;  // i or j
+  QCheckBox* CheckBoxPlatne = nullptr;    // significant digits in place of places (exact mode)
   QToolButton* ButtonHore;
   QToolButton* SpeedButton2;
   Panel* PanelInverzna;
@@ -302,6 +315,8 @@ class TMain : public QWidget {
   // The determinants of matrix 1 and its minors, shared by the strip and the
   // inverse, and kept from one recalculation to the next.
   std::optional<MinorDeterminants> matrix1Minors_;
+  // Matrix 1 and 2 as the hand arithmetic reads cells written in other forms.
+  mutable HandReadingGrids handGrids_;
   // The determinants of Cramer's rule for the solution, kept the same way.
   CramerMinors cramerMinors_;
   // The running recalculation's results, worked out as they are asked for.

@@ -68,12 +68,19 @@ const TMain::MatrixInput& TMain::InputControls::Of(const StringGrid* pole) const
 }
 
 TMain::InputControls TMain::Inputs() const {
-  return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}}, ComboBox1, DesM, CheckBoxPresne};
+  return {{{{Pole1, SpinEdit1, SpinEdit2}, {Pole2, SpinEdit3, SpinEdit4}}},
+          ComboBox1,
+          DesM,
+          CheckBoxPresne,
+          ComboBoxTvar,
+          ComboBoxJednotka,
+          CheckBoxPlatne};
 }
 
 CalculationInput TMain::CalculationInputs() const {
   const auto& [one, two] = Inputs().matrices;
-  return {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation()};
+  return handGrids_.For({&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(),
+                         ChosenOperation(), ChosenForm()});
 }
 
 std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, Pole4, Pole5}; }
@@ -84,17 +91,30 @@ std::optional<Operation> TMain::ChosenOperation() const {
   return static_cast<Operation>(index);
 }
 
+ShownForm TMain::ChosenForm() const {
+  ShownForm form;
+  const int index = ComboBoxTvar->currentIndex();
+  if (index == 1) form.form = NumberForm::Polar;
+  if (index == 2 && Mode() == CalculationMode::Exact) form.form = NumberForm::Fraction;
+  if (ComboBoxJednotka->currentIndex() == 1) form.unit = ImaginaryUnit::J;
+  form.significant = CheckBoxPlatne->isChecked() && Mode() == CalculationMode::Exact;
+  return form;
+}
+
 CalculationMode TMain::Mode() const {
   return CheckBoxPresne->isChecked() ? CalculationMode::Exact : CalculationMode::Hand;
 }
 
 void TMain::Vypocty() {
   ++recalculationCount_;
-  const CalculationInput input = CalculationInputs();
   // A key that changes nothing (an arrow, Shift or Ctrl alone) costs nothing.
-  const CalculationStamp stamp = StampOf(input);
+  const auto& [one, two] = Inputs().matrices;
+  const CalculationStamp stamp = StampOf(
+      {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation(), ChosenForm()},
+      one.pole->grid(), two.pole->grid());
   if (shownStamp_ == stamp) return;
   shownStamp_ = stamp;
+  const CalculationInput input = CalculationInputs();
   ++workedCount_;
   background_->Cancel();
   if (input.mode == CalculationMode::Exact) {
@@ -113,7 +133,7 @@ void TMain::Vypocty() {
   // here, once per recalculation; the strip and the inverse both read them.
   MinorDeterminants* minors = nullptr;
   if (IsDeterminantGrid(Pole1->grid())) {
-    UpToDate(matrix1Minors_, Pole1->grid(), Places());
+    UpToDate(matrix1Minors_, *input.matrix1, Places());
     minors = &*matrix1Minors_;
   }
   MatrixCalculation calculation(input, minors, &cramerMinors_);
@@ -210,7 +230,7 @@ void TMain::Vypocet1() {
   Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
   if (Panel5->isHidden()) return;  // the old texts stay, unseen
 
-  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().text));
+  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().shown));
   Determinant3->SetFullText(Determinant1->FullText());
   stripWritten_.determinant = true;
   const std::optional<std::string> reciprocal = calculation_->Reciprocal();

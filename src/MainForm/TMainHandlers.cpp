@@ -114,6 +114,11 @@ void TMain::ButtonHoreClick() {
 
 void TMain::PresneClick() { Vypocty(); }
 
+void TMain::FormChange() {
+  ShowPlacesSentence();
+  Vypocty();
+}
+
 void TMain::DesMChange() {
   const std::int64_t places = TextToInt(ToCp1250(DesM->Text()));
   DesM->SetValue(static_cast<int>(places));  // clamps to 2..9; a changed text runs this again, nested

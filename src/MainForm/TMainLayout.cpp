@@ -141,7 +141,12 @@ QString PlacesLead() { return TMain::tr("Zaokrúhľovať na"); }
 // "Zaokrúhľovať na 3 desatinné miesta", "... 5 desatinných miest": Slovak
 // numerals from five on take the genitive plural (a language may use one
 // ending for both).
-QString PlacesSentence(int places) {
+QString PlacesSentence(int places, bool significant = false) {
+  if (significant) {
+    const QString digits = places >= 2 && places <= 4 ? TMain::tr("platné číslice", "after 2 to 4")
+                                                      : TMain::tr("platných číslic", "after 5 to 9");
+    return PlacesLead() + kSpacesUnderDesM + digits;
+  }
   const QString ending = places >= 2 && places <= 4 ? TMain::tr("desatinné miesta", "after 2 to 4")
                                                     : TMain::tr("desatinných miest", "after 5 to 9");
   return PlacesLead() + kSpacesUnderDesM + ending;
@@ -150,7 +155,9 @@ QString PlacesSentence(int places) {
 }  // namespace
 
 void TMain::ShowPlacesSentence() {
-  Label21->setText(PlacesSentence(DesM->Value()));
+  // The same field counts significant digits when the form asks for them.
+  const bool significant = CheckBoxPlatne != nullptr && ChosenForm().significant;  // built after the sentence
+  Label21->setText(PlacesSentence(DesM->Value(), significant));
   Label21->adjustSize();
 }
 
@@ -307,6 +314,29 @@ void TMain::BuildCalculationBar() {
                               tr("Skopírovať inverznú maticu do matice 2"), kCopyUpKeys);
   SpeedButton2 = NewSpeedButton(GroupBox3, "SpeedButton2", AboutIcon(), {32, 30}, {afterExact + 44, 7},
                                 tr("O programe"), kAboutKeys);
+  BuildFormChoice(SpeedButton2->geometry().right() + 12);
+}
+
+// "Tvar výsledkov": rectangular, polar or fractions, the unit i or j, and
+// significant digits in place of places, from `left` on.
+void TMain::BuildFormChoice(int left) {
+  LabelTvar = NewLabel(GroupBox3, "LabelTvar", tr("Tvar výsledkov:"), {left, 16});
+  ComboBoxTvar = Named(new QComboBox(GroupBox3), "ComboBoxTvar");
+  ComboBoxTvar->addItems({QStringLiteral("a+bi"), QStringLiteral("r∠φ°"), tr("zlomky")});
+  ComboBoxTvar->setToolTip(tr("Tvar výsledkov; zlomky len pri presnom počítaní"));
+  ComboBoxTvar->setGeometry(LabelTvar->geometry().right() + 6, 13, ComboBoxTvar->minimumSizeHint().width(), 21);
+  ComboBoxJednotka = Named(new QComboBox(GroupBox3), "ComboBoxJednotka");
+  ComboBoxJednotka->addItems({QStringLiteral("i"), QStringLiteral("j")});
+  ComboBoxJednotka->setToolTip(tr("Imaginárna jednotka"));
+  ComboBoxJednotka->setGeometry(ComboBoxTvar->geometry().right() + 6, 13, ComboBoxJednotka->minimumSizeHint().width(),
+                                21);
+  CheckBoxPlatne = Named(new QCheckBox(tr("platné číslice"), GroupBox3), "CheckBoxPlatne");
+  CheckBoxPlatne->setToolTip(tr("Pri presnom počítaní zaokrúhliť na platné číslice namiesto desatinných miest"));
+  CheckBoxPlatne->adjustSize();
+  CheckBoxPlatne->move(ComboBoxJednotka->geometry().right() + 8, 14);
+  // Significant digits count only exactly: the choice waits for "Presne".
+  CheckBoxPlatne->setEnabled(CheckBoxPresne->isChecked());
+  connect(CheckBoxPresne, &QCheckBox::toggled, CheckBoxPlatne, &QWidget::setEnabled);
 }
 
 // The inverse: 1 over the determinant, "*", the adjugate, "=", the inverse.
@@ -406,8 +436,9 @@ void TMain::NameForScreenReaders() {
 }
 
 void TMain::SetTabOrder() {
-  QWidget* const order[] = {SpinEdit1, SpinEdit2, Pole1, SpinEdit3,      SpinEdit4, Pole2, Pole3,
-                            Pole4,     ComboBox1, DesM,  CheckBoxPresne, Pole5,     Button};
+  QWidget* const order[] = {
+      SpinEdit1, SpinEdit2, Pole1,          SpinEdit3,    SpinEdit4,        Pole2,          Pole3, Pole4,
+      ComboBox1, DesM,      CheckBoxPresne, ComboBoxTvar, ComboBoxJednotka, CheckBoxPlatne, Pole5, Button};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -434,6 +465,10 @@ void TMain::ConnectHandlers() {
   // A choice made by the user; setting the index by program runs nothing.
   connect(ComboBox1, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { ComboBox1Change(); })));
   connect(CheckBoxPresne, &QCheckBox::clicked, this, Guarded(Recorded(*history_, [this] { PresneClick(); })));
+  for (QComboBox* form : {ComboBoxTvar, ComboBoxJednotka}) {
+    connect(form, &QComboBox::activated, this, Guarded(Recorded(*history_, [this] { FormChange(); })));
+  }
+  connect(CheckBoxPlatne, &QCheckBox::clicked, this, Guarded(Recorded(*history_, [this] { FormChange(); })));
   for (StringGrid* input : {Pole1, Pole2}) {
     connect(input, &StringGrid::keyReleased, this, Guarded([this] { InputGridKeyUp(); }));
   }

@@ -26,52 +26,60 @@ namespace {
 constexpr char kProgram[] = "zorvel-calc";
 
 QString HelpText() {
-  return Tr(
-      "Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
-      "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
-      "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
-      "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
-      "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
-      "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
-      "\n"
-      "Operácie:\n"
-      "  det          determinant matice A\n"
-      "  reciprocal   1/determinant matice A\n"
-      "  adjugate     adjungovaná matica k matici A\n"
-      "  inverse      inverzná matica k matici A\n"
-      "  sum          súčet matíc A + B\n"
-      "  difference   rozdiel matíc A - B\n"
-      "  product      súčin matíc A × B\n"
-      "  solve        riešenie sústavy A · X = B\n"
-      "\n"
-      "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
-      "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
-      "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
-      "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
-      "Windows-1250, ako ich píšu tabuľkové procesory.\n"
-      "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
-      "\n"
-      "Voľby:\n"
-      "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
-      "  --exact      počíta presne a zaokrúhli iba výsledky\n"
-      "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
-      "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
-      "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
-      "  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov\n"
-      "  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale\n"
-      "               skončí s kódom 1 bez výsledku\n"
-      "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
-      "               používateľa\n"
-      "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
-      "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
-      "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
-      "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
-      "  -h, --help   vypíše túto pomoc a skončí\n"
-      "  --version    vypíše verziu a skončí\n"
-      "\n"
-      "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať\n"
-      "(alebo s --strict bunka neprečítaná celá),\n"
-      "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n");
+  return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
+            "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
+            "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
+            "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
+            "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
+            "Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.\n"
+            "\n"
+            "Operácie:\n"
+            "  det          determinant matice A\n"
+            "  reciprocal   1/determinant matice A\n"
+            "  adjugate     adjungovaná matica k matici A\n"
+            "  inverse      inverzná matica k matici A\n"
+            "  sum          súčet matíc A + B\n"
+            "  difference   rozdiel matíc A - B\n"
+            "  product      súčin matíc A × B\n"
+            "  solve        riešenie sústavy A · X = B\n"
+            "\n"
+            "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
+            "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
+            "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
+            "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
+            "Windows-1250, ako ich píšu tabuľkové procesory.\n"
+            "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
+            "\n"
+            "Voľby:\n"
+            "  --places N   počet desatinných miest, 2 až 9 (predvolene 3)\n"
+            "  --exact      počíta presne a zaokrúhli iba výsledky\n"
+            "  --point      vypíše čísla s desatinnou bodkou namiesto čiarky\n"
+            "  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)\n"
+            "  --markdown   vypíše výsledok ako tabuľku v Markdowne\n"
+            "  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov\n"
+            "  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale\n"
+            "               skončí s kódom 1 bez výsledku\n"
+            "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
+            "               používateľa\n"
+            "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
+            "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
+            "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
+            "  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1\n"
+            "  -h, --help   vypíše túto pomoc a skončí\n"
+            "  --version    vypíše verziu a skončí\n"
+            "\n"
+            "Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať\n"
+            "(alebo s --strict bunka neprečítaná celá),\n"
+            "2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.\n") +
+         Tr("\n"
+            "Čísla aj tak, ako ich píšu inžinieri a študenti: 1/3  (3-2i)/(1+i)  230∠30°  230<30\n"
+            "1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5\n"
+            "\n"
+            "Tvar výsledkov:\n"
+            "  --form F     rect (a+bi, predvolene), polar (r∠φ°) alebo fraction\n"
+            "               (zlomky, len s --exact)\n"
+            "  --unit U     imaginárna jednotka i (predvolene) alebo j (pred číslom: 3+j4)\n"
+            "  --significant N  s --exact N platných číslic (2 až 9) namiesto miest\n");
 }
 
 // How the result is written: tab- or ";"-separated rows, LaTeX or Markdown.
@@ -84,6 +92,7 @@ struct CalcRequest {
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
   ResultForm form = ResultForm::Tabs;
+  ShownForm shown;
   bool strict = false;  // a cell not read whole refuses the run
   StepsRequest steps;
   QStringList files;
@@ -106,6 +115,35 @@ EarlyEnd Trouble(const QString& message) {
 // A calculation that cannot be done, and why.
 EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
 
+// The form of results: --form, --unit and --significant (exact mode only,
+// in place of --places); empty, or why they cannot be.
+QString ReadFormOptions(const QString& form, const QString& unit, const QString& significant, CalcRequest& request) {
+  const bool exact = request.mode == CalculationMode::Exact;
+  if (form == QLatin1String("polar")) {
+    request.shown.form = NumberForm::Polar;
+  } else if (form == QLatin1String("fraction")) {
+    if (!exact) return Tr("zlomky (--form fraction) sa dajú len s voľbou --exact");
+    request.shown.form = NumberForm::Fraction;
+  } else if (!form.isEmpty() && form != QLatin1String("rect")) {
+    return Tr("tvar výsledkov musí byť rect, polar alebo fraction, nie „%1“").arg(form);
+  }
+  if (unit == QLatin1String("j")) {
+    request.shown.unit = ImaginaryUnit::J;
+  } else if (!unit.isEmpty() && unit != QLatin1String("i")) {
+    return Tr("imaginárna jednotka musí byť i alebo j, nie „%1“").arg(unit);
+  }
+  if (significant.isEmpty()) return {};
+  if (!exact) return Tr("platné číslice (--significant) sa dajú len s voľbou --exact");
+  bool number = false;
+  const int digits = significant.toInt(&number);
+  if (!number || digits < 2 || digits > 9) {
+    return Tr("počet platných číslic musí byť od 2 do 9, nie „%1“").arg(significant);
+  }
+  request.places = digits;
+  request.shown.significant = true;
+  return {};
+}
+
 // Understands the command line, or says how the run ends.
 std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -122,7 +160,11 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption steps(QStringLiteral("steps"));
   const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("N"));
   const QCommandLineOption cell(QStringLiteral("cell"), QString(), QStringLiteral("ROW,COL"));
-  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell});
+  const QCommandLineOption form(QStringLiteral("form"), QString(), QStringLiteral("rect|polar|fraction"));
+  const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("i|j"));
+  const QCommandLineOption significant(QStringLiteral("significant"), QString(), QStringLiteral("N"));
+  parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell, form,
+                     unit, significant});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -171,6 +213,10 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   if (parser.isSet(steps) && request.form != ResultForm::Tabs) {
     return Trouble(Tr("postup výpočtu (--steps) sa vypisuje len ako text, nie s --csv, --latex ani --markdown"));
   }
+  const QString formTrouble =
+      ReadFormOptions(parser.value(form), parser.value(unit),
+                      parser.isSet(significant) ? parser.value(significant) : QString(), request);
+  if (!formTrouble.isEmpty()) return Trouble(formTrouble);
   const QString stepsTrouble =
       ReadStepsOptions(parser.isSet(steps), parser.value(depth), parser.value(cell), request.operation, request.steps);
   if (!stepsTrouble.isEmpty()) return Trouble(stepsTrouble);
@@ -305,7 +351,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   CalcResult result;
   try {
-    result = Calculate(request.operation, matrices[0], matrices[1], request.places, request.mode);
+    result = Calculate(request.operation, matrices[0], matrices[1], request.places, request.mode, request.shown);
   } catch (const FloatError& error) {
     return finish(Refusal(FloatErrorText(error)));
   }
@@ -313,7 +359,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   if (request.steps.wanted) {
     switch (WriteSteps(request.steps, request.operation, matrices[0], matrices[1], request.places, request.mode,
-                       request.point, out, err)) {
+                       request.point, out, err, request.shown)) {
       case StepsEnd::Written: return finish({kCalcDone, {}, {}});
       case StepsEnd::NotInResult:
         return finish(

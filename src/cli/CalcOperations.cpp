@@ -9,6 +9,7 @@
 #include "CoreTexts.h"
 #include "Cp1250.h"
 #include "Determinant.h"
+#include "HandGrids.h"
 #include "MatrixCalculation.h"
 #include "MatrixRows.h"
 
@@ -40,7 +41,7 @@ CalcResult DeterminantStrip(MatrixCalculation& calculation, MatrixSize size, boo
                 .arg(size.rows)
                 .arg(size.cols)};
   }
-  if (!reciprocal) return OneCell(calculation.Determinant().text);
+  if (!reciprocal) return OneCell(calculation.Determinant().shown);
   const std::optional<std::string> inverted = calculation.Reciprocal();
   if (!inverted) return {{}, Tr("Determinant matice je rovný nule, prevrátená hodnota neexistuje.")};
   return OneCell(*inverted);
@@ -85,12 +86,13 @@ int OperandCount(CalcOperation operation) {
 }
 
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
-                     int places, CalculationMode mode) {
+                     int places, CalculationMode mode, const ShownForm& form) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   const MatrixSize size1 = MatrixSizeOf(matrix1), size2 = MatrixSizeOf(matrix2);
   const bool inverseView = operation == CalcOperation::Adjugate || operation == CalcOperation::Inverse;
-  MatrixCalculation calculation(
-      {&grid1, size1, &grid2, size2, places, mode, inverseView ? std::optional(Operation::Inverse) : std::nullopt});
+  HandReadingGrids hand;
+  MatrixCalculation calculation(hand.For({&grid1, size1, &grid2, size2, places, mode,
+                                          inverseView ? std::optional(Operation::Inverse) : std::nullopt, form}));
   switch (operation) {
     case CalcOperation::Determinant: return DeterminantStrip(calculation, size1, false);
     case CalcOperation::Reciprocal: return DeterminantStrip(calculation, size1, true);

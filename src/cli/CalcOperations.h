@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "CalculationKinds.h"
+#include "ShownForm.h"
 
 namespace zorvel {
 
@@ -30,6 +31,6 @@ struct CalcResult {
 // only for two operands) at `places`, by hand or exactly. A floating-point
 // error of the arithmetic propagates as FloatError.
 CalcResult Calculate(CalcOperation operation, const QList<QStringList>& matrix1, const QList<QStringList>& matrix2,
-                     int places, CalculationMode mode);
+                     int places, CalculationMode mode, const ShownForm& form = {});
 
 }  // namespace zorvel

@@ -1,41 +1,31 @@
 #include "CalcWarnings.h"
 
 #include "CalcTexts.h"
+#include "CellDescription.h"
+#include "CellReading.h"
 #include "ComplexText.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "FloatError.h"
 #include "Messages.h"
 
 namespace zorvel {
-namespace {
-
-// The value as the window's tooltip writes it, or the error that reading it
-// would end in.
-QString ReadAs(const std::string& text, int places) {
-  try {
-    const Complex value = ReadComplex(text).value;
-    return FromCp1250(FormatComplex(places, value.re, value.im).view());
-  } catch (const FloatError& error) {
-    return FromCp1250(error.what());
-  }
-}
-
-}  // namespace
-
 QStringList CellsNotReadWhole(const QList<QStringList>& rows, const QString& source, int places) {
   QStringList warnings;
   for (qsizetype r = 0; r < rows.size(); ++r) {
     for (qsizetype c = 0; c < rows[r].size(); ++c) {
       const std::string text = ToCp1250(rows[r][c]);
-      bool whole = false;
-      try {
-        whole = ReadComplex(text).whole;
-      } catch (const FloatError&) {
+      const CellReading reading = ReadCell(text);
+      if (reading.whole) continue;
+      const QString row = QString::number(r + 1);
+      const QString col = QString::number(c + 1);
+      if (reading.miss == CellMiss::TooManyDigits) {
+        warnings << Said(Tr("%1: riadok %2, stĺpec %3: „%4“ sa nedá prečítať: %5")
+                             .arg(source, row, col, rows[r][c], ShownCoreText(MissReason(reading.miss))));
+      } else {
+        warnings << Said(Tr("%1: riadok %2, stĺpec %3: „%4“ sa číta ako %5")
+                             .arg(source, row, col, rows[r][c], CellReadAs(text, places).value_or(QString())));
       }
-      if (whole) continue;
-      warnings << Said(
-          Tr("%1: riadok %2, stĺpec %3: „%4“ sa číta ako %5")
-              .arg(source, QString::number(r + 1), QString::number(c + 1), rows[r][c], ReadAs(text, places)));
     }
   }
   return warnings;

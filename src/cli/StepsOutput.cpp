@@ -10,6 +10,7 @@
 #include "CalcTexts.h"
 #include "ComputationSteps.h"
 #include "Cp1250.h"
+#include "HandGrids.h"
 #include "MatrixRows.h"
 
 namespace zorvel {
@@ -101,12 +102,12 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 
 StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                     const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
-                    QTextStream& err) {
+                    QTextStream& err, const ShownForm& form) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
-  const StepRequest value{{&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt},
-                          ValueOf(operation),
-                          request.row,
-                          request.col};
+  HandReadingGrids hand;
+  const StepRequest value{
+      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt, form}),
+      ValueOf(operation), request.row, request.col};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
   if (!steps) return StepsEnd::NotInResult;
   constexpr std::uint64_t kManyLines = 1'000'000;

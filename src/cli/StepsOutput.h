@@ -38,8 +38,9 @@ enum class StepsEnd {
 // decimal comma is a point. The lines are let go once written, so memory
 // does not grow with their number, and flushed often, so the first come at
 // once. Before a writing of more than a million lines, `err` says how many.
+// Results are in the form `form`.
 StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                     const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
-                    QTextStream& err);
+                    QTextStream& err, const ShownForm& form = {});
 
 }  // namespace zorvel

@@ -21,6 +21,11 @@ namespace {
     QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 1 nie je štvorcová."),
     QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 2 nemá toľko riadkov ako matica 1."),
     QT_TRANSLATE_NOOP("CoreTexts", "Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule."),
+    QT_TRANSLATE_NOOP("CoreTexts", "delenie nulou"),
+    QT_TRANSLATE_NOOP("CoreTexts", "neúplný polárny tvar"),
+    QT_TRANSLATE_NOOP("CoreTexts", "neúplný zlomok"),
+    QT_TRANSLATE_NOOP("CoreTexts", "i aj j v jednom čísle"),
+    QT_TRANSLATE_NOOP("CoreTexts", "má viac číslic, ako sa dá pri počítaní ako na papieri prečítať"),
 };
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
+
+#include "ExtraCharacters.h"
 
 namespace zorvel {
 namespace {
@@ -32,21 +35,90 @@ qsizetype CodePoints(const QString& text) {
   return count;
 }
 
-}  // namespace
+// The characters the core keeps in bytes that the code page leaves unassigned.
+struct ExtraCharacter {
+  char byte;
+  char16_t unicode;
+};
+constexpr std::array<ExtraCharacter, 3> kExtra{
+    {{kAngleSign, u'\u2220'}, {kGreekMu, u'\u03BC'}, {kNarrowNoBreakSpace, u'\u202F'}}};
 
-QString FromCp1250(std::string_view bytes) {
-  // Cell texts are mostly numbers: skip the codec for plain ASCII.
-  if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+bool IsExtraByte(char c) {
+  return std::any_of(kExtra.begin(), kExtra.end(), [c](const ExtraCharacter& e) { return e.byte == c; });
+}
+
+QString DecodeCp1250(std::string_view bytes) {
   thread_local QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
   if (!decoder.isValid()) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
   return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+// A lone surrogate is no character: it becomes the replacement character, as
+// every other character the code page cannot write becomes "?" after it.
+QString WithoutLoneSurrogates(const QString& text) {
+  QString out = text;
+  for (qsizetype i = 0; i < out.size(); ++i) {
+    const QChar c = out.at(i);
+    if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate()) {
+      ++i;
+    } else if (c.isSurrogate()) {
+      out[i] = QChar::ReplacementCharacter;
+    }
+  }
+  return out;
+}
+
+std::string EncodeCp1250(const QString& text);
+
+}  // namespace
+
+QString FromCp1250(std::string_view bytes) {
+  // Cell texts are mostly numbers: skip the codec for plain ASCII.
+  if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (std::none_of(bytes.begin(), bytes.end(), IsExtraByte)) return DecodeCp1250(bytes);
+  QString text;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= bytes.size(); ++i) {
+    if (i < bytes.size() && !IsExtraByte(bytes[i])) continue;
+    text += DecodeCp1250(bytes.substr(start, i - start));
+    if (i < bytes.size()) {
+      const auto extra =
+          std::find_if(kExtra.begin(), kExtra.end(), [&](const ExtraCharacter& e) { return e.byte == bytes[i]; });
+      text += QChar(extra->unicode);
+    }
+    start = i + 1;
+  }
+  return text;
+}
+
 std::string ToCp1250(const QString& text) {
-  if (IsAscii(text)) {
-    const QByteArray latin = text.toLatin1();
+  const auto isExtra = [](QChar c) {
+    return std::any_of(kExtra.begin(), kExtra.end(), [c](const ExtraCharacter& e) { return e.unicode == c.unicode(); });
+  };
+  if (std::none_of(text.begin(), text.end(), isExtra)) return EncodeCp1250(text);
+  std::string bytes;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && !isExtra(text.at(i))) continue;
+    bytes += EncodeCp1250(text.mid(start, i - start));
+    if (i < text.size()) {
+      const auto extra = std::find_if(kExtra.begin(), kExtra.end(),
+                                      [&](const ExtraCharacter& e) { return e.unicode == text.at(i).unicode(); });
+      bytes += extra->byte;
+    }
+    start = i + 1;
+  }
+  return bytes;
+}
+
+namespace {
+
+std::string EncodeCp1250(const QString& source) {
+  if (IsAscii(source)) {
+    const QByteArray latin = source.toLatin1();
     return {latin.constData(), static_cast<std::size_t>(latin.size())};
   }
+  const QString text = WithoutLoneSurrogates(source);
   thread_local QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
   QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
   std::string result(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -65,5 +137,7 @@ std::string ToCp1250(const QString& text) {
   }
   return result;
 }
+
+}  // namespace
 
 }  // namespace zorvel

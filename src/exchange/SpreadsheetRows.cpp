@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CellReading.h"
 #include "ComplexText.h"
 #include "Cp1250.h"
 
@@ -37,7 +38,13 @@ void JoinDigitGroups(QList<QStringList>& rows) {
   }
 }
 
-bool ReadsWholeAsNumber(const QString& cell) { return !cell.trimmed().isEmpty() && ReadComplex(ToCp1250(cell)).whole; }
+// In every form a cell is read in ("230∠30°" and "1/3" are numbers); never
+// an error, whatever the cell holds.
+bool ReadsWholeAsNumber(const QString& cell) {
+  if (cell.trimmed().isEmpty()) return false;
+  const CellReading reading = ReadCell(ToCp1250(cell));
+  return reading.whole && !reading.error;
+}
 
 bool LooksLikeHeader(const QList<QStringList>& rows) {
   if (rows.size() < 2 || Blank(rows[0]) || Blank(rows[1])) return false;

@@ -1,7 +1,9 @@
 #include "ExactGrids.h"
 
 #include "Cancel.h"
-#include "ExactReading.h"
+#include "CellReading.h"
+#include "ExactWriting.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -10,23 +12,28 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
   matrix.cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
-      matrix.cells.push_back(ReadExact(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r)).value);
+      CellReading cell = ReadCell(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r), true);
+      if (cell.error) ThrowFloatError(*cell.error);
+      matrix.cells.push_back(std::move(cell.exact));
     }
   }
   return matrix;
 }
 
-void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid) {
-  WriteTextCells(WriteExactTexts(values, places), rows, cols, grid);
+void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
+                     const ShownForm& form) {
+  WriteTextCells(WriteExactTexts(values, places, form), rows, cols, grid);
 }
 
-std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places,
+std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places, const ShownForm& form,
                                          const std::stop_token& stop) {
   std::vector<std::string> texts;
   texts.reserve(values.size());
   for (const ExactValue& value : values) {
     StopIfAsked(stop);
-    texts.push_back(WriteExact(places, value));
+    texts.push_back(form.IsDefault() || value.notANumber
+                        ? WriteExact(places, value)
+                        : WriteShown(form, places, value.re, value.im, value.denominator));
   }
   return texts;
 }
@@ -38,6 +45,14 @@ void WriteTextCells(const std::vector<std::string>& texts, int rows, int cols, G
                     texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]);
     }
   }
+}
+
+ExactComplex ExactComplexOf(const ExactValue& value) {
+  if (value.notANumber) return {0, 0, true};
+  ExactComplex complex{mpq_class(value.re, value.denominator), mpq_class(value.im, value.denominator)};
+  complex.re.canonicalize();
+  complex.im.canonicalize();
+  return complex;
 }
 
 }  // namespace zorvel

@@ -3,9 +3,20 @@
 #include <utility>
 
 namespace zorvel {
-CalculationStamp StampOf(const CalculationInput& input) {
-  return {input.matrix1->Stamp(), input.matrix2->Stamp(), input.size1.rows, input.size1.cols, input.size2.rows,
-          input.size2.cols,       input.places,           input.mode,       input.operation};
+
+CalculationStamp StampOf(const CalculationInput& input, const Grid& matrix1, const Grid& matrix2) {
+  CalculationStamp stamp;
+  stamp.matrix1 = matrix1.Stamp();
+  stamp.matrix2 = matrix2.Stamp();
+  stamp.rows1 = input.size1.rows;
+  stamp.cols1 = input.size1.cols;
+  stamp.rows2 = input.size2.rows;
+  stamp.cols2 = input.size2.cols;
+  stamp.places = input.places;
+  stamp.mode = input.mode;
+  stamp.operation = input.operation;
+  stamp.form = input.form;
+  return stamp;
 }
 
 KeptCalculation::KeptCalculation(const CalculationInput& input, std::stop_token stop)

@@ -10,8 +10,8 @@
 namespace zorvel {
 
 // What an input is, in a few numbers: two inputs with the same stamp give
-// the same results (the grids' stamps, the sizes, places, mode and
-// operation).
+// the same results (the grids' stamps, the sizes, places, mode, operation
+// and form of results).
 struct CalculationStamp {
   std::uint64_t matrix1 = 0;
   std::uint64_t matrix2 = 0;
@@ -19,9 +19,12 @@ struct CalculationStamp {
   int places = 0;
   CalculationMode mode = CalculationMode::Hand;
   std::optional<Operation> operation;
+  ShownForm form;
   bool operator==(const CalculationStamp&) const = default;
 };
-CalculationStamp StampOf(const CalculationInput& input);
+// The stamp of `input` as read from the grids `matrix1` and `matrix2` (the
+// user's own, which the input may hold rewritten copies of).
+CalculationStamp StampOf(const CalculationInput& input, const Grid& matrix1, const Grid& matrix2);
 
 // One recalculation's input, copied away from the window's grids, with its
 // results: it can be worked out on another thread while the grids change,

@@ -7,6 +7,7 @@
 #include "ExactGrids.h"
 #include "ExactMatrix.h"
 #include "GridOps.h"
+#include "ShownForms.h"
 
 namespace zorvel {
 
@@ -58,7 +59,7 @@ class MatrixCalculation::Exact {
  private:
   const std::vector<std::string>& Texts(const std::vector<ExactValue>& values,
                                         std::optional<std::vector<std::string>>& kept) {
-    if (!kept) kept = WriteExactTexts(values, input_.places, stop_);
+    if (!kept) kept = WriteExactTexts(values, input_.places, input_.form, stop_);
     return *kept;
   }
 
@@ -95,23 +96,40 @@ const ShownDeterminant& MatrixCalculation::Determinant() {
   if (determinant_) return *determinant_;
   if (!IsDeterminantGrid(*input_.matrix1)) {
     const std::string text = GridDeterminant(*input_.matrix1, input_.places);  // shows why it cannot
-    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text)});
+    return determinant_.emplace(ShownDeterminant{text, IsZeroComplex(text), text});
   }
   if (Hand()) {
     std::string text = HandMinors()->Whole();
     const bool zero = IsZeroComplex(text);
-    return determinant_.emplace(ShownDeterminant{std::move(text), zero});
+    std::string shown = ShownHandText(input_.form, input_.places, text);
+    return determinant_.emplace(ShownDeterminant{std::move(text), zero, std::move(shown)});
   }
   const ExactValue& value = ExactWork().Inverse(input_.operation == Operation::Inverse).determinant;
-  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero()});
+  return determinant_.emplace(ShownDeterminant{WriteExact(input_.places, value), value.IsZero(),
+                                               WriteShown(input_.form, input_.places, ExactComplexOf(value))});
+}
+
+void MatrixCalculation::ShowInForm(Grid& grid, int rows, int cols) const {
+  if (input_.form.IsDefault()) return;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      const int col = grid.FixedCols() + c;
+      const int row = grid.FixedRows() + r;
+      grid.SetCells(col, row, ShownHandText(input_.form, input_.places, grid.Cells(col, row)));
+    }
+  }
 }
 
 std::optional<std::string> MatrixCalculation::Reciprocal() {
   if (reciprocal_) return *reciprocal_;
   const ShownDeterminant& determinant = Determinant();
   if (determinant.zero) return reciprocal_.emplace();
-  if (Hand()) return reciprocal_.emplace(ComplexDiv("1", determinant.text, input_.places).str());
-  return reciprocal_.emplace(WriteExact(input_.places, *ExactWork().Inverse(false).reciprocal));
+  if (Hand()) {
+    return reciprocal_.emplace(
+        ShownHandText(input_.form, input_.places, ComplexDiv("1", determinant.text, input_.places).view()));
+  }
+  return reciprocal_.emplace(
+      WriteShown(input_.form, input_.places, ExactComplexOf(*ExactWork().Inverse(false).reciprocal)));
 }
 
 std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
@@ -135,6 +153,8 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
   if (Hand()) {
     FillAdjugate(matrix1, n, HandMinors(), input_.places, adjugate);
     zorvel::FillInverse(matrix1, adjugate, Determinant().text, n, input_.places, inverse);
+    ShowInForm(adjugate, n, n);
+    ShowInForm(inverse, n, n);
     return;
   }
   CopyGrid(matrix1, adjugate, false);
@@ -155,6 +175,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
       const bool subtract = operation == Operation::Difference;
       if (Hand()) {
         FillElementWise(matrix1, matrix2, size1, subtract ? ElementWise::Difference : ElementWise::Sum, places, result);
+        ShowInForm(result, size1.rows, size1.cols);
         return;
       }
       CopyGrid(matrix1, result, false);
@@ -164,6 +185,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
     case Operation::Product:
       if (Hand()) {
         FillProduct(matrix1, matrix2, places, result);
+        ShowInForm(result, size1.rows, size2.cols);
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);
@@ -172,6 +194,7 @@ void MatrixCalculation::FillResult(Operation operation, Grid& result) {
     case Operation::Solve: {
       if (Hand()) {
         FillSolution(matrix1, matrix2, size1.rows, size2.cols, Determinant().text, places, cramer_, result);
+        ShowInForm(result, size1.rows, size2.cols);
         return;
       }
       ShapeAsProduct(matrix1, matrix2, result);

@@ -13,6 +13,7 @@
 #include "ExactMatrix.h"
 #include "Grid.h"
 #include "MatrixCalculations.h"
+#include "ShownForm.h"
 
 namespace zorvel {
 
@@ -28,6 +29,8 @@ struct CalculationInput {
   // The operation whose result is wanted, if any: the exact inverse is
   // worked out with the determinant when it will be shown.
   std::optional<Operation> operation;
+  // The form in which every shown result is written.
+  ShownForm form = {};
 };
 
 // Matrix 1's determinant as shown, and whether it counts as zero: by hand
@@ -35,6 +38,8 @@ struct CalculationInput {
 struct ShownDeterminant {
   std::string text;
   bool zero = true;
+  // The text in the form of results (the text itself in the default form).
+  std::string shown;
 };
 
 // One recalculation's results in the chosen mode, for the window and the
@@ -55,7 +60,8 @@ class MatrixCalculation {
   // Matrix 1's determinant; a grid that cannot have one shows why and
   // gives "0".
   const ShownDeterminant& Determinant();
-  // 1 / determinant, nothing when the determinant counts as zero.
+  // 1 / determinant in the form of results, nothing when the determinant
+  // counts as zero.
   std::optional<std::string> Reciprocal();
 
   // Why the operation's result cannot be shown, or nothing when it can.
@@ -81,6 +87,9 @@ class MatrixCalculation {
   class Exact;
   [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
   MinorDeterminants* HandMinors();
+  // By hand, the rectangular texts of a result grid rewritten in the form of
+  // results.
+  void ShowInForm(Grid& grid, int rows, int cols) const;
   Exact& ExactWork();
 
   CalculationInput input_;

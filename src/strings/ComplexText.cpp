@@ -75,11 +75,33 @@ Complex ParsePiece(std::string_view s, std::size_t begin, std::size_t end, Stopp
 // to the sink, if any.
 double ReadNumber(std::string_view text, StoppedFlag stopped, TermSink* sink, bool imaginary) {
   bool here = false;
-  const double value = TextToReal(text, stopped != nullptr ? &here : nullptr);
+  double value = 0.0;
+  if (sink == nullptr) {
+    value = TextToReal(text, stopped != nullptr ? &here : nullptr);
+  } else {
+    // A sink reads the number its own way: a number the hand reading cannot
+    // hold (too many digits, or beyond the double range) is the sink's to judge.
+    try {
+      value = TextToReal(text, &here);
+    } catch (const FloatError&) {
+      here = ScanReal(text).stopped;
+      sink->NotReadByHand();
+    }
+  }
   if (here) *stopped = true;
-  // Only a number within the range that the reading accepts reaches the sink.
   if (sink != nullptr) sink->Term(text, imaginary);
   return value;
+}
+
+// Whether a term's digits read as zero; for a sink, a number the hand reading
+// cannot hold is not zero.
+bool ReadsAsZero(std::string_view s, const TermSink* sink) {
+  if (sink == nullptr) return TextToReal(s) == 0.0;
+  try {
+    return TextToReal(s) == 0.0;
+  } catch (const FloatError&) {
+    return false;
+  }
 }
 
 // One imaginary term: every "I" goes, and a term without a digit of its own
@@ -90,8 +112,8 @@ double ImaginaryTerm(std::string_view term, StoppedFlag stopped, TermSink* sink)
   const std::string_view sign = TrimControls(s);
   const bool unitAlone = sign.empty() || sign == "+" || sign == "-";
   const bool noZero = s.find('0') == npos;
-  if (TextToReal(s) == 0.0 && noZero && s.find('-') != npos) s = "-1" + s.substr(1);
-  if (TextToReal(s) == 0.0 && noZero) s.insert(0, 1, '1');
+  if (ReadsAsZero(s, sink) && noZero && s.find('-') != npos) s = "-1" + s.substr(1);
+  if (ReadsAsZero(s, sink) && noZero) s.insert(0, 1, '1');
   return ReadNumber(s, unitAlone ? nullptr : stopped, sink, true);
 }
 

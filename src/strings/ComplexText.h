@@ -34,6 +34,10 @@ ComplexReading ReadComplex(std::string_view text);
 class TermSink {
  public:
   virtual void Term(std::string_view number, bool imaginary) = 0;
+  // Told, before its Term, of a number that the hand reading cannot hold
+  // (too many digits, or beyond the double range): with a sink the reading
+  // goes on instead of failing, and the sink decides.
+  virtual void NotReadByHand() {}
 
  protected:
   ~TermSink() = default;

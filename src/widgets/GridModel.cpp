@@ -1,8 +1,7 @@
 #include "GridModel.h"
 
-#include "ComplexText.h"
+#include "CellDescription.h"
 #include "Cp1250.h"
-#include "FloatError.h"
 #include "MatrixText.h"
 #include "TextFit.h"
 #include "WarningColour.h"
@@ -65,10 +64,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole: return FromCp1250(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
     case Qt::ToolTipRole: {
-      const int col = GridCol(index.column());
-      const int row = GridRow(index.row());
-      const std::string& text = grid_.Cells(col, row);
-      if (!ReadWhole(col, row)) return PlainToolTip(tr("Čítané ako %1").arg(ReadAsValue(text)));
+      const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
+      // A cell read in another form, or only in part, says how it is read.
+      if (const std::optional<QString> value = ReadAs(index)) {
+        return PlainToolTip(tr("Čítané ako %1").arg(*value));
+      }
       // Columns are narrow and results long: hovering shows the whole text.
       return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
     }
@@ -132,31 +132,17 @@ bool GridModel::ReadWhole(int col, int row) const {
   const quint64 key = CellKey(col, row);
   const auto cached = readWhole_.constFind(key);
   if (cached != readWhole_.constEnd()) return *cached;
-  bool whole = true;
-  try {
-    whole = ReadComplex(grid_.Cells(col, row)).whole;
-  } catch (const FloatError&) {
-    whole = false;  // too large to read at all: the recalculation says so too
-  }
+  const bool whole = !CellMarked(grid_.Cells(col, row));
   readWhole_.insert(key, whole);
   return whole;
 }
 
 std::optional<QString> GridModel::ReadAs(const QModelIndex& index) const {
-  if (!index.isValid()) return std::nullopt;
+  if (!index.isValid() || !markingPlaces_) return std::nullopt;
   const int col = GridCol(index.column());
   const int row = GridRow(index.row());
-  if (ReadWhole(col, row)) return std::nullopt;
-  return ReadAsValue(grid_.Cells(col, row));
-}
-
-QString GridModel::ReadAsValue(const std::string& text) const {
-  try {
-    const Complex read = ReadComplex(text).value;
-    return FromCp1250(FormatComplex(markingPlaces_(), read.re, read.im));
-  } catch (const FloatError& error) {
-    return FromCp1250(error.what());
-  }
+  if (row < grid_.FixedRows() || col < grid_.FixedCols()) return std::nullopt;
+  return CellReadAs(grid_.Cells(col, row), markingPlaces_());
 }
 
 void GridModel::CellChanged(int col, int row) {

@@ -37,8 +37,9 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   // is read as, written at `places()` decimal places, which its accessible
   // description says too. Display only.
   void MarkCellsNotReadWhole(std::function<int()> places);
-  // For a marked cell, the value its text is read as ("47" for "4,7k"), as
-  // its tooltip and accessible description give it; nothing for another.
+  // For a marked cell or one read in another form, the value its text is
+  // read as ("199,186+115i" for "230∠30°", "1 (delenie nulou)" for "1/0"),
+  // as its tooltip and accessible description give it; nothing for another.
   [[nodiscard]] std::optional<QString> ReadAs(const QModelIndex& index) const;
 
   // Row 0 / column 0 of the grid is shown as the header.
@@ -88,7 +89,6 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   // The cell's marking: whether its text is read whole (cached per cell until
   // the cell changes), and the tooltip of a marked cell.
   [[nodiscard]] bool ReadWhole(int col, int row) const;
-  [[nodiscard]] QString ReadAsValue(const std::string& text) const;
 
   Grid grid_;
   bool editable_ = false;

@@ -4,6 +4,8 @@
 // cell holds and how it is read.
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -39,6 +41,25 @@ class ReadingResultsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The form of results reaches every shown value: the strip and the grid.
+  void resultsTakeTheChosenForm() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 1, 1);
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "3+4j");
+    QCOMPARE(Value(*window, "Determinant1"), QStringLiteral("3+4i"));
+    QTest::keyClick(Find<QComboBox>(*window, "ComboBoxTvar"), Qt::Key_Down);
+    QCOMPARE(Value(*window, "Determinant1"), QString::fromUtf8("5∠53,13°"));
+    QCOMPARE(Value(*window, "Determinant11"), QString::fromUtf8("0,2∠-53,13°"));
+    QTest::keyClick(Find<QComboBox>(*window, "ComboBoxTvar"), Qt::Key_Up);
+    QTest::keyClick(Find<QComboBox>(*window, "ComboBoxJednotka"), Qt::Key_Down);
+    QCOMPARE(Value(*window, "Determinant11"), QStringLiteral("0,12-j0,16"));
+    QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPresne"), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPlatne"), Qt::LeftButton);
+    QVERIFY(Label(*window, "Label21")->text().contains(QString::fromUtf8("platné číslice")));
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "4,7k");
+    QCOMPARE(Value(*window, "Determinant11"), QStringLiteral("2,13E-4"));
+  }
+
   void columnsFitTheirTextsAfterEachCalculation() {
     const auto window = OpenWindow();
     StringGrid* pole1 = Pole(*window, "Pole1");
@@ -102,14 +123,14 @@ class ReadingResultsTest : public QObject {
   void theStatusLineAndScreenReadersSayWhatACellHolds() {
     const auto window = OpenWindow();
     StringGrid* pole1 = Pole(*window, "Pole1");
-    TypeCell(pole1, 2, 2, "4,7k");
+    TypeCell(pole1, 2, 2, "4,7k");  // read in another form: the line says how
     TypeCell(pole1, 1, 1, "26-5i");
     QTest::keyClick(pole1, Qt::Key_Down);  // Enter went on to (1, 2); the keyboard moves on
-    const QString line = QStringLiteral("Matica 1, riadok 2, stĺpec 2: 4,7k — čítané ako 47");
+    const QString line = QStringLiteral("Matica 1, riadok 2, stĺpec 2: 4,7k — čítané ako 4700");
     QCOMPARE(Label(*window, "StatusLine1")->text(), line);
     QCOMPARE(QAccessible::queryAccessibleInterface(Label(*window, "StatusLine1"))->text(QAccessible::Name), line);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(pole1);
-    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), QStringLiteral("Čítané ako 47"));
+    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Description), QStringLiteral("Čítané ako 4700"));
     SetSize(*window, 1, 1, 1);
     QCOMPARE(QAccessible::queryAccessibleInterface(Label(*window, "Determinant1"))->text(QAccessible::Name),
              QStringLiteral("Determinant: 26-5i"));

@@ -119,13 +119,13 @@ class SessionTest : public QObject {
     KeepASession(path);
     {
       QSettings newer(path, QSettings::IniFormat);
-      newer.setValue("calculation/form", "polar");
+      newer.setValue("calculation/theme", "dark");
       newer.setValue("future/list", QStringList{"a", "b"});
     }
     const auto window = OpenWindow();
     QCOMPARE(KeepSession(*window, path), QString());
     const QSettings kept(path, QSettings::IniFormat);
-    QCOMPARE(kept.value("calculation/form").toString(), QStringLiteral("polar"));
+    QCOMPARE(kept.value("calculation/theme").toString(), QStringLiteral("dark"));
     QCOMPARE(kept.value("future/list").toStringList(), QStringList({"a", "b"}));
     QCOMPARE(kept.value("calculation/places").toInt(), 3);
   }

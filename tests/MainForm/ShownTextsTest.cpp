@@ -87,13 +87,14 @@ class ShownTextsTest : public QObject {
                              << "Čítané ako 0";
     QTest::newRow("a second separator") << "1,5.2"
                                         << "Čítané ako 15";
-    QTest::newRow("brackets") << "(1+i)"
-                              << "Čítané ako i";
-    QTest::newRow("j for i") << "2+3j"
-                             << "Čítané ako 2";
-    QTest::newRow("a fraction") << "1/2"
-                                << "Čítané ako 1";
-    for (const char* whole : {"", "2", "-2,5", "2.5", "1E3", "i", "-i", "3i", "2+3i", "2-i", "-0,5+2,5i"}) {
+    QTest::newRow("i and j") << "2i+3j"
+                             << "Čítané ako 3+2i (i aj j v jednom čísle)";
+    QTest::newRow("a zero denominator") << "1/0"
+                                        << "Čítané ako 1 (delenie nulou)";
+    QTest::newRow("a doubled prefix") << "4,7kk"
+                                      << "Čítané ako 47";
+    for (const char* whole : {"", "2", "-2,5", "2.5", "1E3", "i", "-i", "3i", "2+3i", "2-i", "-0,5+2,5i", "2+3j", "1/2",
+                              "(1+i)/2", "4,7k", "1<90"}) {
       QTest::newRow(*whole != 0 ? whole : "empty") << whole << "";
     }
   }

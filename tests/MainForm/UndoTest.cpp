@@ -30,6 +30,9 @@ QStringList Snapshot(const TMain& window) {
     lines << Spin(window, name)->Text();
   lines << Find<QComboBox>(window, "ComboBox1")->currentText() << Label(window, "Label21")->text();
   lines << (Find<QCheckBox>(window, "CheckBoxPresne")->isChecked() ? "exact" : "by hand");
+  lines << Find<QComboBox>(window, "ComboBoxTvar")->currentText()
+        << Find<QComboBox>(window, "ComboBoxJednotka")->currentText();
+  lines << (Find<QCheckBox>(window, "CheckBoxPlatne")->isChecked() ? "significant" : "places");
   if (PanelNamed(window, "PanelVypocet")->isHidden()) {
     lines << PanelNamed(window, "Panel4")->Caption();  // covered while a result shows
   } else {
@@ -90,6 +93,9 @@ class UndoTest : public QObject {
         [&] { ChooseOperation(*window, 0); },
         [&] { TypeSpin(Spin(*window, "DesM"), "5"); },
         [&] { QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPresne"), Qt::LeftButton); },
+        [&] { QTest::keyClick(Find<QComboBox>(*window, "ComboBoxTvar"), Qt::Key_Down); },  // polar
+        [&] { QTest::keyClick(Find<QComboBox>(*window, "ComboBoxJednotka"), Qt::Key_Down); },
+        [&] { QTest::mouseClick(Find<QCheckBox>(*window, "CheckBoxPlatne"), Qt::LeftButton); },
     };
     for (const auto& action : actions) {
       action();

@@ -150,6 +150,41 @@ class CalcCommandTest : public QObject {
     QCOMPARE(run.status, 0);
   }
 
+  // An engineer's kilo-ohm circuit and a student's fractions, end to end. The
+  // digits were checked once against Python's fractions (exact) and mpmath
+  // at 60 digits (polar).
+  void readsAndWritesTheFormsEngineersAndStudentsUse_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Matrix>("a");
+    QTest::addColumn<Matrix>("b");
+    QTest::addColumn<QString>("out");
+    const Matrix circuit{{"1500+200j", "-1000", "0"}, {"-1000", "2200-300j", "-1,2k"}, {"0", "-1,2k", "1800+500j"}};
+    const Matrix source{{QString::fromUtf8("230∠30°")}, {"0"}, {"0"}};
+    const Matrix student{{"1/2", "1/3", "0"}, {"1/4", "1", "2/3"}, {"0", "1/5", "1"}};
+    QTest::newRow("currents, polar") << QStringList{"solve", "--exact", "--places", "4", "--form", "polar"} << circuit
+                                     << source
+                                     << QString::fromUtf8("0,2766∠19,1808°\n0,1894∠22,8596°\n0,1217∠7,3354°\n");
+    QTest::newRow("1/det, significant digits") << QStringList{"reciprocal", "--exact", "--significant", "4"} << circuit
+                                               << Matrix{} << "4,068E-10-1,699E-10i\n";
+    QTest::newRow("det, j") << QStringList{"det", "--exact", "--significant", "4", "--unit", "j"} << circuit << Matrix{}
+                            << "2,093E+9+j874000000\n";
+    QTest::newRow("inverse in fractions") << QStringList{"inverse", "--exact", "--form", "fraction"} << student
+                                          << Matrix{} << "52/21\t-20/21\t40/63\n-5/7\t10/7\t-20/21\n1/7\t-2/7\t25/21\n";
+  }
+  void readsAndWritesTheFormsEngineersAndStudentsUse() {
+    QFETCH(QStringList, options);
+    QFETCH(Matrix, a);
+    QFETCH(Matrix, b);
+    QFETCH(QString, out);
+    MatrixFiles files;
+    QStringList arguments = options << files.Write("a.tsv", a);
+    if (!b.isEmpty()) arguments << files.Write("b.tsv", b);
+    const CalcRun run = RunCalcInProcess(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, 0);
+  }
+
   void helpAndVersionAsGnuProgramsGiveThem() {
     const CalcRun help = RunCalcInProcess({"--help"});
     QVERIFY(help.out.startsWith(QString::fromUtf8("Použitie: zorvel-calc OPERÁCIA")));
@@ -220,8 +255,8 @@ class CalcCommandTest : public QObject {
         << QStringList{"det", "-"} << QByteArray("4\n") << 2 << QByteArray("/dev/full")
         << QByteArray("zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n");
     QTest::newRow("a cell not read whole, warned")
-        << QStringList{"det", "-"} << QByteArray("4,7k\n") << 0 << QByteArray("47\n")
-        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7k“ sa číta ako 47\n");
+        << QStringList{"det", "-"} << QByteArray("4,7kk\n") << 0 << QByteArray("47\n")
+        << QByteArray("zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „4,7kk“ sa číta ako 47\n");
     QTest::newRow("--strict refuses it") << QStringList{"det", "--strict", "-"} << QByteArray("x\n") << 1
                                          << QByteArray()
                                          << QByteArray(
@@ -234,10 +269,10 @@ class CalcCommandTest : public QObject {
                                            "zorvel-calc: štandardný vstup: prvý riadok vyzerá ako "
                                            "hlavička, vynechal som ho\n");
     QTest::newRow("english")
-        << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1k\t50000\n") << 0
+        << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1kk\t50000\n") << 0
         << QByteArray("Príliš veľké číslo\n")
         << QByteArray(
-               "zorvel-calc: standard input: row 2, column 1: “1k” is read as 1\n"
+               "zorvel-calc: standard input: row 2, column 1: “1kk” is read as 1\n"
                "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
     QByteArray tenByTen;
     for (int r = 0; r < 10; ++r)

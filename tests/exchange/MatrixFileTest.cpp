@@ -195,7 +195,7 @@ class MatrixFileTest : public QObject {
     QTest::newRow("numbers as a header are a row")
         << "a.csv" << QByteArray("1;2\n3;i\n") << Matrix{{"1", "2"}, {"3", "i"}} << false;
     QTest::newRow("a header over a misread row is a row")
-        << "a.csv" << QByteArray("x;y\n1;4,7k\n") << Matrix{{"x", "y"}, {"1", "4,7k"}} << false;
+        << "a.csv" << QByteArray("x;y\n1;4,7kk\n") << Matrix{{"x", "y"}, {"1", "4,7kk"}} << false;
     QTest::newRow("separator ending every line, blank lines")
         << "a.csv" << QByteArray("1;2;\n\n3;4;\n\n") << Matrix{{"1", "2"}, {""}, {"3", "4"}, {""}} << false;
     QTest::newRow("separator ending one line is a cell")

@@ -162,7 +162,7 @@ TEST(MatrixCalculation, ComputesEachOperationInEitherModeOrSaysWhyNot) {
     const Grid matrix1 = MatrixGrid(c.matrix1);
     const Grid matrix2 = MatrixGrid(c.matrix2);
     MatrixCalculation calculation(
-        {&matrix1, SizeOf(c.matrix1), &matrix2, SizeOf(c.matrix2), c.places, c.mode, c.operation});
+        {&matrix1, SizeOf(c.matrix1), &matrix2, SizeOf(c.matrix2), c.places, c.mode, c.operation, {}});
     const std::optional<std::string_view> refusal = calculation.Refusal(c.operation);
     EXPECT_EQ(refusal.value_or(""), c.refusal);
     if (refusal) continue;

@@ -58,7 +58,7 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
         {StepValue::Product, Operation::Product, &b},  {StepValue::Solve, Operation::Solve, &b}};
     for (const Case& one : cases) {
       const MatrixSize size2{n, one.matrix2->ColCount() - 1};
-      const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation};
+      const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation, {}};
       MatrixCalculation calculation(input);
       StepRequest request{input, StepValue::Determinant};
       if (one.value == StepValue::Adjugate) {  // the strip, once per round
@@ -115,7 +115,7 @@ TEST(ComputationSteps, OpenBranchesEndInTheTextsTheirLinesShow) {
   const Grid b = MatrixGrid(RandomRows(random, 5, 1));
   for (const StepValue value : {StepValue::Determinant, StepValue::Inverse, StepValue::Solve}) {
     const int row = value == StepValue::Determinant ? 1 : 2;
-    StepRequest request{{&a, {5, 5}, &b, {5, 1}, 3, CalculationMode::Hand, std::nullopt}, value, row, 1};
+    StepRequest request{{&a, {5, 5}, &b, {5, 1}, 3, CalculationMode::Hand, std::nullopt, {}}, value, row, 1};
     const std::unique_ptr<Step> steps = ComputationSteps(request);
     ASSERT_TRUE(steps);
     ExpectBranchesEndInTheirTexts(*steps);
