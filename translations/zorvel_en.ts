@@ -114,6 +114,14 @@
         <source>na disku nie je miesto</source>
         <translation>there is no space left on the disk</translation>
     </message>
+    <message>
+        <source>súbor je len na čítanie</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>disk je pripojený len na čítanie</source>
+        <translation>the disk is mounted read-only</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>

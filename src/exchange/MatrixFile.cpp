@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 
 #include <sys/stat.h>
@@ -107,6 +108,14 @@ QString ReadError(const QString& path, const QString& reason) {
   return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(ShownPath(path), reason);
 }
 
+// Why a save could not begin: the file itself, the disk, or the folder.
+QString OpenFailure(const QFileInfo& target, const QSaveFile& file) {
+  if (target.exists() && !target.isWritable()) return Texts::tr("súbor je len na čítanie");
+  if (QStorageInfo(target.absolutePath()).isReadOnly()) return Texts::tr("disk je pripojený len na čítanie");
+  if (!QFileInfo(target.absolutePath()).isWritable()) return Texts::tr("chýba oprávnenie na zápis do priečinka");
+  return Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString());
+}
+
 QString SaveError(const QString& path, const QString& reason) {
   return Texts::tr("Súbor „%1“ sa nedá uložiť: %2.").arg(ShownPath(path), reason);
 }
@@ -156,11 +165,7 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   // Unbuffered, so that every write reaches the disk here and is checked:
   // QSaveFile holds back a small write, and when it fails inside commit(),
   // commit() still renames the short file over the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
-                               ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
-                               : Texts::tr("chýba oprávnenie na zápis do priečinka"));
-  }
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveError(path, OpenFailure(info, file));
   // The scratch copy beside the target holds the whole matrix: only the
   // user may read it. The target gets the permissions it would have had.
   const QFileDevice::Permissions wanted = file.permissions();

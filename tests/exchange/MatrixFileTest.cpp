@@ -306,6 +306,24 @@ class MatrixFileTest : public QObject {
     if (folder.isEmpty()) QCOMPARE(Bytes(target), QByteArray("old\n"));
   }
 
+  // A save that cannot begin names the cause: the file, or the disk.
+  void aReadOnlyFileOrDiskIsNamed() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("m.tsv");
+    Write(target, "old\n");
+    if (geteuid() != 0) {
+      QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+      QCOMPARE(SaveMatrixFile(target, {{"1"}}),
+               QString::fromUtf8("Súbor „%1“ sa nedá uložiť: súbor je len na čítanie.").arg(target));
+      QSKIP("mounting a read-only file system takes root");
+    }
+    QCOMPARE(mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", MS_RDONLY, "size=64k"), 0);
+    const auto unmount = qScopeGuard([&dir] { umount(QFile::encodeName(dir.path()).constData()); });
+    QCOMPARE(
+        SaveMatrixFile(dir.filePath("n.tsv"), {{"1"}}),
+        QString::fromUtf8("Súbor „%1“ sa nedá uložiť: disk je pripojený len na čítanie.").arg(dir.filePath("n.tsv")));
+  }
+
   // On a full disk of its own, however the writes fail.
   void aSaveOntoAFullDiskKeepsTheOldFile_data() {
     QTest::addColumn<QString>("name");
