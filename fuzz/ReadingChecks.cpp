@@ -7,11 +7,13 @@
 
 #include <gmpxx.h>
 
+#include "CellReading.h"
 #include "ComplexText.h"
 #include "ExactReading.h"
 #include "ExactWriting.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
+#include "ShownForms.h"
 
 namespace zorvel::fuzz {
 namespace {
@@ -72,11 +74,13 @@ bool Decided(const mpq_class& exact, const mpq_class& bound, int places) {
 
 void CheckExactReading(std::string_view text, const Outcome<ComplexReading>& hand, int places) {
   const Outcome<ExactReading> exact = Compute([&] { return ReadExact(text); });
-  Check(exact.failed == hand.failed);
+  // Where the hand reading fails, the exact one fails alike, or reads a
+  // number with more digits than the hand reading holds.
   if (hand.failed) {
-    Check(exact.kind == hand.kind);
+    Check(exact.failed ? exact.kind == hand.kind : exact.value.notByHand);
     return;
   }
+  Check(!exact.failed && !exact.value.notByHand);
   Check(exact.value.whole == hand.value.whole);
   Check(exact.value.value.notANumber == IsNotANumber(hand.value.value));
   if (exact.value.value.notANumber) return;
@@ -98,6 +102,37 @@ void CheckExactReading(std::string_view text, const Outcome<ComplexReading>& han
   Check(written.re == handWritten.re && written.im == handWritten.im);
 }
 
+// The cell reading never fails; it keeps the program's own reading of every
+// text that reading reads whole; a text it reads in another form gives the
+// hand arithmetic a text that reads back as exactly its hand value; and the
+// exact value, written in every form of results, reads back whole.
+void CheckCellReading(std::string_view text, const Outcome<ComplexReading>& quick, int places) {
+  const Outcome<CellReading> cell = Compute([&] { return ReadCell(text, true); });
+  Check(!cell.failed);
+  const CellReading& reading = cell.value;
+  if (!quick.failed && quick.value.whole) {
+    Check(reading.form == CellForm::Today && reading.whole && reading.handText.empty());
+    Check(SameBits(reading.hand.re, quick.value.value.re) && SameBits(reading.hand.im, quick.value.value.im));
+  }
+  if (!quick.failed && !quick.value.whole && reading.form == CellForm::NotRead) {
+    Check(SameBits(reading.hand.re, quick.value.value.re) && SameBits(reading.hand.im, quick.value.value.im));
+  }
+  if (reading.form == CellForm::Today || reading.form == CellForm::NotRead || reading.error) return;
+  Check(reading.whole && !reading.handText.empty());
+  const Outcome<Complex> back = Compute([&] { return ParseComplex(reading.handText); });
+  Check(!back.failed && back.value.re == reading.hand.re && back.value.im == reading.hand.im);
+  // Written in a form, a value of sensible size reads back whole as a cell.
+  const mpq_class largest(mpz_class("1000000000000"));
+  if (abs(reading.exact.re) > largest || abs(reading.exact.im) > largest) return;
+  for (const ShownForm form : {ShownForm{NumberForm::Polar}, ShownForm{NumberForm::Fraction, ImaginaryUnit::J},
+                               ShownForm{NumberForm::Rectangular, ImaginaryUnit::I, true}}) {
+    const CellReading shown = ReadCell(WriteShown(form, places, reading.exact), true);
+    Check(shown.whole && !shown.error);
+    if (form.form == NumberForm::Fraction)
+      Check(shown.exact.re == reading.exact.re && shown.exact.im == reading.exact.im);
+  }
+}
+
 }  // namespace
 
 void CheckReadings(std::string_view text, int places) {
@@ -111,14 +146,22 @@ void CheckReadings(std::string_view text, int places) {
   }
 
   // The general way, which a sink hears, against the quick one.
+  // With a sink, a number the hand reading cannot hold is the sink's to
+  // judge: the reading goes on where the quick one fails.
   class Deaf final : public TermSink {
    public:
     void Term(std::string_view, bool) override {}
+    void NotReadByHand() override { told = true; }
+    bool told = false;
   } deaf;
   const Outcome<ComplexReading> general = Compute([&] { return ReadComplex(text, deaf); });
-  Check(general.failed == quick.failed);
-  Check(quick.failed ? general.kind == quick.kind : SameReading(general.value, quick.value));
+  if (quick.failed) {
+    Check(general.failed ? general.kind == quick.kind : deaf.told);
+  } else {
+    Check(!general.failed && !deaf.told && SameReading(general.value, quick.value));
+  }
   CheckExactReading(text, quick, places);
+  CheckCellReading(text, quick, places);
 }
 
 }  // namespace zorvel::fuzz

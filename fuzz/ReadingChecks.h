@@ -13,6 +13,10 @@ namespace zorvel::fuzz {
 // the hand reading's roundings allow of its value; where that leaves no
 // doubt about a digit at `places`, the exact mode writes the text as the
 // hand mode does (compared as the values the texts read back as).
+// The cell reading keeps all of that for the texts the program reads whole,
+// never fails, and reads its other forms to hand texts that read back as
+// their values, and to exact values that every form of results writes back
+// readably.
 void CheckReadings(std::string_view text, int places);
 
 }  // namespace zorvel::fuzz

@@ -195,15 +195,20 @@ class Session {
 
   void Paste(StringGrid* pole, int row, int col, std::string_view bytes) {
     const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QList<QStringList> block = FromTabSeparated(text);
-    CheckReader(text, block);
+    // The window reads numbers separated by blanks from a text that is not
+    // its own copy; whether the clipboard is its own does not change.
+    QApplication::clipboard()->setText(text);
+    const bool own = QApplication::clipboard()->ownsClipboard();
+    bool blanks = false;
+    QList<QStringList> block = FromPastedText(text, own, blanks);
+    if (!blanks) CheckReader(text, block);
     QString pasted = text;
     if (exact_) {
       for (QStringList& cells : block) {
         for (QString& cell : cells) cell.truncate(kExactCell);
       }
       pasted = ToTabSeparated(block);
-      block = FromTabSeparated(pasted);
+      block = FromPastedText(pasted, own, blanks);
     }
     const Grid otherBefore = (pole == w_.Pole1 ? w_.Pole2 : w_.Pole1)->grid();
     // The current cell, among the three rows and columns there are at first.

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(complex_text_fuzz determinant_fuzz clipboard_fuzz)
+targets=(complex_text_fuzz determinant_fuzz clipboard_fuzz file_reading_fuzz)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZORVEL_FUZZ=ON -DZORVEL_GUI=ON -DZORVEL_TESTS=OFF -DZORVEL_BENCH=OFF -DZORVEL_SANITIZE=address,undefined \

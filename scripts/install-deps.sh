@@ -11,6 +11,7 @@ program=(
   cmake g++ make pkg-config           # the build
   libgmp-dev                          # exact arithmetic (GMP and its C++ interface)
   libmpfr-dev                         # the exact parts of a polar cell (sine and cosine to 40 digits)
+  libquazip1-qt6-dev                  # spreadsheets' own files (.ods, .xlsx are ZIP archives)
   qt6-base-dev                        # the window (Qt 6 Widgets) and zorvel-calc (Qt 6 Core)
   qt6-tools-dev qt6-l10n-tools        # the English translation (Qt Linguist: lupdate, lrelease)
   qt6-translations-l10n               # Qt's own texts (the file dialog's buttons) in Slovak

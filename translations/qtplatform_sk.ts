@@ -2,8 +2,9 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sk_SK">
 <!-- The texts of the standard buttons (OK, Cancel, ...) of Qt's message boxes and file
-     dialogs in Slovak. Qt's own Slovak translation (qtbase_sk) lacks them, so
-     without these a Slovak dialog would offer "Cancel". -->
+     dialogs in Slovak, and the headings and options of a program's help
+     (QCommandLineParser). Qt's own Slovak translation (qtbase_sk) lacks them, so
+     without these a Slovak dialog would offer "Cancel" and the help mix languages. -->
 <context>
     <name>QPlatformTheme</name>
     <message>
@@ -77,6 +78,53 @@
     <message>
         <source>Restore Defaults</source>
         <translation>Obnoviť predvolené</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí pomoc k voľbám príkazového riadka.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zobrazí pomoc vrátane volieb knižnice Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí verziu programu.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Použitie: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Voľby:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenty:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[voľby]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznáma voľba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznáme voľby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Chýba hodnota za „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočakávaná hodnota za „%1“.</translation>
     </message>
 </context>
 </TS>

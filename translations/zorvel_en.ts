@@ -47,13 +47,37 @@
         <source>Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule.</source>
         <translation>The system has no unique solution because the determinant of matrix 1 is zero.</translation>
     </message>
+    <message>
+        <source>delenie nulou</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>neúplný polárny tvar</source>
+        <translation>an incomplete polar form</translation>
+    </message>
+    <message>
+        <source>neúplný zlomok</source>
+        <translation>an incomplete fraction</translation>
+    </message>
+    <message>
+        <source>i aj j v jednom čísle</source>
+        <translation>both i and j in one number</translation>
+    </message>
+    <message>
+        <source>má viac číslic, ako sa dá pri počítaní ako na papieri prečítať</source>
+        <translation>it has more digits than computing by hand can read</translation>
+    </message>
+    <message>
+        <source>Príliš veľké číslo</source>
+        <translation>Number too large</translation>
+    </message>
+    <message>
+        <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
+        <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
-    <message>
-        <source>je väčší ako 1 MiB, na maticu priveľký</source>
-        <translation>it is larger than 1 MiB, too large for a matrix</translation>
-    </message>
     <message>
         <source>nie je to text (obsahuje nulové bajty)</source>
         <translation>it is not text (it holds zero bytes)</translation>
@@ -122,6 +146,66 @@
         <source>disk je pripojený len na čítanie</source>
         <translation>the disk is mounted read-only</translation>
     </message>
+    <message>
+        <source>je väčší ako 32 MiB, na maticu priveľký</source>
+        <translation>it is larger than 32 MiB, too large for a matrix</translation>
+    </message>
+    <message>
+        <source>čiarkami</source>
+        <translation>commas</translation>
+    </message>
+    <message>
+        <source>tabulátormi</source>
+        <translation>tabs</translation>
+    </message>
+    <message>
+        <source>medzerami</source>
+        <translation>blanks</translation>
+    </message>
+    <message>
+        <source>súbor ODS sa nedá zostaviť</source>
+        <translation>the ODS file cannot be put together</translation>
+    </message>
+    <message>
+        <source>je to pomenovaná rúra (FIFO), nie obyčajný súbor</source>
+        <translation>it is a named pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>je to soket, nie obyčajný súbor</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>je to zariadenie, nie obyčajný súbor</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>nie je to obyčajný súbor</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>súbor je poškodený</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>je chránený heslom (zašifrovaný)</source>
+        <translation>it is protected by a password (encrypted)</translation>
+    </message>
+    <message>
+        <source>je na maticu priveľký</source>
+        <translation>it is too large for a matrix</translation>
+    </message>
+    <message>
+        <source>je chránený heslom (zašifrovaný) alebo je v starom formáte .xls</source>
+        <translation>it is protected by a password (encrypted) or in the old .xls format</translation>
+    </message>
+    <message>
+        <source>je to archív ZIP, ale nie tabuľka ODS ani XLSX</source>
+        <translation>it is a ZIP archive, but no ODS or XLSX spreadsheet</translation>
+    </message>
+    <message>
+        <source>nemá hárok číslo %1 (má ich %2)</source>
+        <translation>it has no sheet number %1 (it has %2)</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -166,8 +250,8 @@
         <translation>The window’s language: sk (Slovak) or en (English).</translation>
     </message>
     <message>
-        <source>Súbor s maticou 1 (.tsv alebo .csv).</source>
-        <translation>A file holding matrix 1 (.tsv or .csv).</translation>
+        <source>Súbor s maticou 1 (.tsv, .csv, .ods, .xlsx, čísla oddelené medzerami).</source>
+        <translation>A file holding matrix 1 (.tsv, .csv, .ods, .xlsx, numbers separated by blanks).</translation>
     </message>
     <message>
         <source>Súbor s maticou 2.</source>
@@ -176,6 +260,18 @@
     <message>
         <source>otvoria sa najviac dva súbory, jeden do každej matice; daných je %1</source>
         <translation>at most two files are opened, one into each matrix; %1 are given</translation>
+    </message>
+    <message>
+        <source>Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.</source>
+        <translation>The kept state of the window cannot be restored: the file “%1” cannot be read, %2.</translation>
+    </message>
+    <message>
+        <source>súbor1</source>
+        <translation>file1</translation>
+    </message>
+    <message>
+        <source>súbor2</source>
+        <translation>file2</translation>
     </message>
 </context>
 <context>
@@ -325,99 +421,6 @@
         <translation>Matrix 2</translation>
     </message>
     <message>
-        <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]
-                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]
-Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:
-každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,
-alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.
-Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.
-
-Operácie:
-  det          determinant matice A
-  reciprocal   1/determinant matice A
-  adjugate     adjungovaná matica k matici A
-  inverse      inverzná matica k matici A
-  sum          súčet matíc A + B
-  difference   rozdiel matíc A - B
-  product      súčin matíc A × B
-  solve        riešenie sústavy A · X = B
-
-A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv
-s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;
-- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).
-Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo
-Windows-1250, ako ich píšu tabuľkové procesory.
-Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i
-
-Voľby:
-  --places N   počet desatinných miest, 2 až 9 (predvolene 3)
-  --exact      počíta presne a zaokrúhli iba výsledky
-  --point      vypíše čísla s desatinnou bodkou namiesto čiarky
-  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)
-  --markdown   vypíše výsledok ako tabuľku v Markdowne
-  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov
-  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale
-               skončí s kódom 1 bez výsledku
-  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk
-               používateľa
-  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej
-               hodnoty alebo bunky výsledku (--cell), riadok po riadku
-  --depth N    koľko úrovní postupu vypísať (predvolene 1)
-  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1
-  -h, --help   vypíše túto pomoc a skončí
-  --version    vypíše verziu a skončí
-
-Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať
-(alebo s --strict bunka neprečítaná celá),
-2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.
-</source>
-        <translation>Usage: zorvel-calc OPERATION [--places N] [--exact] [--point] [--csv | --latex | --markdown]
-                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell ROW,COL]] A [B]
-Computes with matrices of complex numbers exactly as the window of Zorvel does:
-every intermediate result is rounded to the chosen number of decimal places,
-or with --exact computed exactly, with only the results rounded.
-Prints the result on standard output, cells separated by tabs.
-
-Operations:
-  det          determinant of matrix A
-  reciprocal   1/determinant of matrix A
-  adjugate     adjugate of matrix A
-  inverse      inverse of matrix A
-  sum          sum of matrices A + B
-  difference   difference of matrices A - B
-  product      product of matrices A × B
-  solve        solution of the system A · X = B
-
-A and B are files holding a matrix in UTF-8, one matrix row a line: .csv
-with cells separated by &quot;;&quot;, any other with cells separated by tabs;
-- reads standard input (CSV when its first line has a &quot;;&quot; and no tab).
-At most 20 rows and 10 columns. Files may also be in UTF-16 or
-Windows-1250, as spreadsheets write them.
-Numbers with a decimal comma or point: 2,5  -i  3-0,25i  1.5+2i
-
-Options:
-  --places N   number of decimal places, 2 to 9 (3 by default)
-  --exact      computes exactly and rounds only the results
-  --point      prints numbers with a decimal point instead of a comma
-  --latex      prints the result for LaTeX (a matrix as a pmatrix)
-  --markdown   prints the result as a Markdown table
-  --csv        prints rows with cells separated by &quot;;&quot; instead of tabs
-  --strict     a cell that is not read whole does not pass with a warning,
-               but ends with status 1 and no result
-  --lang LANG  sk (Slovak) or en (English); the user&apos;s language by default
-  --steps      prints the steps of the determinant, its reciprocal or a
-               cell of the result (--cell), a line each
-  --depth N    how many levels of the steps to print (1 by default)
-  --cell R,C   the cell of the result in row R and column C, counted from 1
-  -h, --help   prints this help and exits
-  --version    prints the version and exits
-
-Exit status: 0 result printed, 1 the calculation cannot be done
-(or with --strict a cell not read whole),
-2 a wrong command or a file that cannot be read.
-</translation>
-    </message>
-    <message>
         <source>--csv, --latex a --markdown sa nedajú spojiť</source>
         <translation>--csv, --latex and --markdown cannot be combined</translation>
     </message>
@@ -448,6 +451,183 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>postup výpočtu (--steps) sa vypisuje len ako text, nie s --csv, --latex ani --markdown</source>
         <translation>the steps (--steps) are written as text only, not with --csv, --latex or --markdown</translation>
+    </message>
+    <message>
+        <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]
+                   [--strict] [--lang sk|en] [--sheet N] [--steps [--depth N] [--cell RIADOK,STĹPEC]]
+                   A [B]
+Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:
+každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,
+alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.
+Výsledok vypíše na štandardný výstup, bunky oddelené tabulátormi.
+
+Operácie:
+  det          determinant matice A
+  reciprocal   1/determinant matice A
+  adjugate     adjungovaná matica k matici A
+  inverse      inverzná matica k matici A
+  sum          súčet matíc A + B
+  difference   rozdiel matíc A - B
+  product      súčin matíc A × B
+  solve        riešenie sústavy A · X = B
+
+A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv
+s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“
+alebo tabulátormi (podľa textu súboru), iné s tabulátormi, ako CSV, alebo
+čísla oddelené medzerami (ako ich píšu numerické programy), alebo tabuľka
+.ods či .xlsx (jej prvý hárok);
+- číta štandardný vstup rovnako.
+Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo
+Windows-1250, ako ich píšu tabuľkové procesory.
+Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i
+
+Voľby:
+  --places N   počet desatinných miest, 2 až 9 (predvolene 3)
+  --exact      počíta presne a zaokrúhli iba výsledky
+  --point      vypíše čísla s desatinnou bodkou namiesto čiarky
+  --latex      vypíše výsledok pre LaTeX (matica ako pmatrix)
+  --markdown   vypíše výsledok ako tabuľku v Markdowne
+  --csv        vypíše riadky s bunkami oddelenými „;“ namiesto tabulátorov
+  --strict     bunku, ktorá sa neprečíta celá, neprejde s varovaním, ale
+               skončí s kódom 1 bez výsledku
+  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk
+               používateľa
+  --sheet N    z tabuľky .ods alebo .xlsx číta hárok N (počítané od 1)
+  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej
+               hodnoty alebo bunky výsledku (--cell), riadok po riadku
+  --depth N    koľko úrovní postupu vypísať (predvolene 1)
+  --cell R,S   bunka výsledku v riadku R a stĺpci S, počítané od 1
+  -h, --help   vypíše túto pomoc a skončí
+  --version    vypíše verziu a skončí
+
+Návratový kód: 0 výsledok vypísaný, 1 výpočet sa nedá vykonať
+(alebo s --strict bunka neprečítaná celá),
+2 chybný príkaz alebo súbor, ktorý sa nedá prečítať.
+</source>
+        <translation>Usage: zorvel-calc OPERATION [--places N] [--exact] [--point] [--csv | --latex | --markdown]
+                   [--strict] [--lang sk|en] [--sheet N] [--steps [--depth N] [--cell ROW,COL]]
+                   A [B]
+Computes with matrices of complex numbers exactly as the window of Zorvel does:
+every intermediate result is rounded to the chosen number of decimal places,
+or with --exact computed exactly, with only the results rounded.
+Prints the result on standard output, cells separated by tabs.
+
+Operations:
+  det          determinant of matrix A
+  reciprocal   1/determinant of matrix A
+  adjugate     adjugate of matrix A
+  inverse      inverse of matrix A
+  sum          sum of matrices A + B
+  difference   difference of matrices A - B
+  product      product of matrices A × B
+  solve        solution of the system A · X = B
+
+A and B are files holding a matrix in UTF-8, one matrix row a line: .tsv
+with cells separated by tabs, .csv with cells separated by &quot;;&quot;, &quot;,&quot; or
+tabs (as the file&apos;s text shows), others with tabs, as CSV, or numbers
+separated by blanks (as numeric tools write them), or an .ods or .xlsx
+spreadsheet (its first sheet);
+- reads standard input the same way.
+At most 20 rows and 10 columns. Files may also be in UTF-16 or
+Windows-1250, as spreadsheets write them.
+Numbers with a decimal comma or point: 2,5  -i  3-0,25i  1.5+2i
+
+Options:
+  --places N   number of decimal places, 2 to 9 (3 by default)
+  --exact      computes exactly and rounds only the results
+  --point      prints numbers with a decimal point instead of a comma
+  --latex      prints the result for LaTeX (a matrix as a pmatrix)
+  --markdown   prints the result as a Markdown table
+  --csv        prints rows with cells separated by &quot;;&quot; instead of tabs
+  --strict     a cell that is not read whole does not pass with a warning,
+               but ends with status 1 and no result
+  --lang LANG  sk (Slovak) or en (English); the user&apos;s language by default
+  --sheet N    reads sheet N of an .ods or .xlsx spreadsheet (counted from 1)
+  --steps      prints the steps of the determinant, its reciprocal or a
+               cell of the result (--cell), a line each
+  --depth N    how many levels of the steps to print (1 by default)
+  --cell R,C   the cell of the result in row R and column C, counted from 1
+  -h, --help   prints this help and exits
+  --version    prints the version and exits
+
+Exit status: 0 result printed, 1 the calculation cannot be done
+(or with --strict a cell not read whole),
+2 a wrong command or a file that cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>číslo hárku musí byť celé číslo od 1, nie „%1“</source>
+        <translation>the sheet number must be a whole number from 1, not “%1”</translation>
+    </message>
+    <message>
+        <source>%1: %2 má %3 hárky; číta sa prvý, „%4“ (iný vyberie --sheet N)
+</source>
+        <translation>%1: %2 has %3 sheets; the first, “%4”, is read (--sheet N chooses another)
+</translation>
+    </message>
+    <message>
+        <source>%1: bunky %2 sú oddelené %3
+</source>
+        <translation>%1: the cells %2 are separated by %3
+</translation>
+    </message>
+    <message>
+        <source>%1: riadok %2, stĺpec %3: „%4“ sa nedá prečítať: %5</source>
+        <translation>%1: row %2, column %3: “%4” cannot be read: %5</translation>
+    </message>
+    <message>
+        <source> (presne na %1 platných číslic)</source>
+        <translation> (exactly to %1 significant digits)</translation>
+    </message>
+    <message>
+        <source>%1, stĺpce %2 až %3:</source>
+        <translation>%1, columns %2 to %3:</translation>
+    </message>
+    <message>
+        <source>
+Čísla aj tak, ako ich píšu inžinieri a študenti: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Tvar výsledkov:
+  --form F     rect (a+bi, predvolene), polar (r∠φ°) alebo fraction
+               (zlomky, len s --exact)
+  --unit U     imaginárna jednotka i (predvolene) alebo j (pred číslom: 3+j4)
+  --significant N  s --exact N platných číslic (2 až 9) namiesto miest
+</source>
+        <translation>
+Numbers as engineers and students write them too: 1/3  (3-2i)/(1+i)  230∠30°  230&lt;30
+1∠0,5rad  1500+200j  -j  4,7k  2,2µ  10m  1M  1 234,5
+
+Form of results:
+  --form F     rect (a+bi, the default), polar (r∠φ°) or fraction
+               (fractions, only with --exact)
+  --unit U     imaginary unit i (the default) or j (before the number: 3+j4)
+  --significant N  with --exact, N significant digits (2 to 9) instead of places
+</translation>
+    </message>
+    <message>
+        <source>zlomky (--form fraction) sa dajú len s voľbou --exact</source>
+        <translation>fractions (--form fraction) need --exact</translation>
+    </message>
+    <message>
+        <source>tvar výsledkov musí byť rect, polar alebo fraction, nie „%1“</source>
+        <translation>the form of results must be rect, polar or fraction, not “%1”</translation>
+    </message>
+    <message>
+        <source>imaginárna jednotka musí byť i alebo j, nie „%1“</source>
+        <translation>the imaginary unit must be i or j, not “%1”</translation>
+    </message>
+    <message>
+        <source>platné číslice (--significant) sa dajú len s voľbou --exact</source>
+        <translation>significant digits (--significant) need --exact</translation>
+    </message>
+    <message>
+        <source>počet platných číslic musí byť od 2 do 9, nie „%1“</source>
+        <translation>the number of significant digits must be 2 to 9, not “%1”</translation>
+    </message>
+    <message>
+        <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
+        <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
     </message>
 </context>
 <context>
@@ -501,14 +681,6 @@ Exit status: 0 result printed, 1 the calculation cannot be done
 <context>
     <name>zorvel::MatrixFileActions</name>
     <message>
-        <source>Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)</source>
-        <translation>Matrices (*.tsv *.csv);;Tab-separated text (*.tsv);;CSV with semicolons (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)</source>
-        <translation>Tab-separated text (*.tsv);;CSV with semicolons (*.csv)</translation>
-    </message>
-    <message>
         <source>Otvoriť maticu…</source>
         <translation>Open matrix…</translation>
     </message>
@@ -549,8 +721,24 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <translation>Tabs and line breaks in cells of the file “%1” were replaced by spaces.</translation>
     </message>
     <message>
-        <source>Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.</source>
-        <translation>The first row of the file looks like a header and was left out.</translation>
+        <source>Matice (*.tsv *.csv *.ods *.xlsx *.txt *.dat);;Text oddelený tabulátormi (*.tsv);;CSV (*.csv);;Tabuľka (*.ods *.xlsx);;Čísla oddelené medzerami (*.txt *.dat);;Všetky súbory (*)</source>
+        <translation>Matrices (*.tsv *.csv *.ods *.xlsx *.txt *.dat);;Tab-separated text (*.tsv);;CSV (*.csv);;Spreadsheet (*.ods *.xlsx);;Numbers separated by blanks (*.txt *.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Tabuľka OpenDocument (*.ods)</source>
+        <translation>Tab-separated text (*.tsv);;CSV with semicolons (*.csv);;OpenDocument spreadsheet (*.ods)</translation>
+    </message>
+    <message>
+        <source>Hárok zo súboru „%1“:</source>
+        <translation>Sheet of the file “%1”:</translation>
+    </message>
+    <message>
+        <source>Bunky v súbore „%1“ sú oddelené %2.</source>
+        <translation>The cells in the file “%1” are separated by %2.</translation>
+    </message>
+    <message>
+        <source>Prvý riadok súboru vyzerá ako hlavička, vynechal som ho. Krok späť (Ctrl+Z) ho vráti do matice.</source>
+        <translation>The first row of the file looks like a header and was left out. One step back (Ctrl+Z) puts it into the matrix.</translation>
     </message>
 </context>
 <context>
@@ -568,6 +756,29 @@ Exit status: 0 result printed, 1 the calculation cannot be done
         <source> — čítané ako %1</source>
         <comment>after a cell&apos;s text: the value the text is read as</comment>
         <translation> — read as %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorvel::StepsCopy</name>
+    <message>
+        <source>Kopírovať vybrané riadky</source>
+        <translation>Copy selected lines</translation>
+    </message>
+    <message>
+        <source>Vybrať všetko</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako text</source>
+        <translation>Copy all steps as text</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako LaTeX</source>
+        <translation>Copy all steps as LaTeX</translation>
+    </message>
+    <message>
+        <source>Kopírovať celý postup ako Markdown</source>
+        <translation>Copy all steps as Markdown</translation>
     </message>
 </context>
 <context>
@@ -591,6 +802,10 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Postup výpočtu: Počítam…</source>
         <translation>Steps: computing…</translation>
+    </message>
+    <message>
+        <source>Kopírovať</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -791,6 +1006,52 @@ Exit status: 0 result printed, 1 the calculation cannot be done
     <message>
         <source>Počítam…</source>
         <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>Čísla vo vloženom texte sú oddelené medzerami.</source>
+        <translation>The numbers of the pasted text are separated by blanks.</translation>
+    </message>
+    <message>
+        <source>F1: o programe
+F3 alebo „Ukáž postup“: panel Postup výpočtu
+Ctrl+S: uložiť výpočet</source>
+        <translation>F1: about
+F3 or “Show steps”: the Steps pane
+Ctrl+S: save the calculation</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <comment>after 2 to 4</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>platných číslic</source>
+        <comment>after 5 to 9</comment>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov:</source>
+        <translation>Form of results:</translation>
+    </message>
+    <message>
+        <source>zlomky</source>
+        <translation>fractions</translation>
+    </message>
+    <message>
+        <source>Tvar výsledkov; zlomky len pri presnom počítaní</source>
+        <translation>Form of results; fractions only when computing exactly</translation>
+    </message>
+    <message>
+        <source>Imaginárna jednotka</source>
+        <translation>Imaginary unit</translation>
+    </message>
+    <message>
+        <source>platné číslice</source>
+        <translation>significant digits</translation>
+    </message>
+    <message>
+        <source>Pri presnom počítaní zaokrúhliť na platné číslice namiesto desatinných miest</source>
+        <translation>When computing exactly, round to significant digits instead of decimal places</translation>
     </message>
 </context>
 </TS>

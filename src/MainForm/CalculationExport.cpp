@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -29,6 +30,11 @@ QByteArray PdfOf(const QString& html) {
   writer.setTitle(QStringLiteral("Zorvel"));
   writer.setCreator(QStringLiteral("Zorvel"));
   QTextDocument document;
+  // A font with the tall brackets' pieces, small enough for ten columns of
+  // nine places in blocks on the page.
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPointSize(9);
+  document.setDefaultFont(font);
   document.setHtml(html);
   document.print(&writer);
   return bytes;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ColumnFit.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "HandlerGuard.h"
@@ -39,6 +40,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
   TMain::ShowSize(pole, true, rowsEdit->Value());
   TMain::ShowSize(pole, false, colsEdit->Value());
 
+  if (block.replacesMatrix) window.Columns().MatrixReplaced(pole);  // its hand widths were for the old one
   Grid& grid = pole->grid();
   for (int r = top; r <= lastRow; ++r) {
     const QStringList& cells = block.rows[r - top];
@@ -56,7 +58,7 @@ void PutIntoMatrix(TMain& window, StringGrid* pole, MatrixBlock block) {
     cuts << block.leftOutMessage(rowsEdit->MaxValue(), colsEdit->MaxValue(), std::max(rowsLeftOut, 0),
                                  std::max(colsLeftOut, 0));
   }
-  if (textsCut) cuts << block.cutMessage;
+  if (textsCut && !block.cutMessage.isEmpty()) cuts << block.cutMessage;
   if (!block.notice.isEmpty()) cuts << block.notice;
   RunThen([&window] { window.Vypocty(); },
           [&cuts] {

@@ -21,9 +21,19 @@ namespace {
 // The file dialogs' filters, in the window's language.
 QString OpenFilters() {
   return MatrixFileActions::tr(
-      "Matice (*.tsv *.csv);;Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Všetky súbory (*)");
+      "Matice (*.tsv *.csv *.ods *.xlsx *.txt *.dat);;Text oddelený tabulátormi (*.tsv);;CSV (*.csv);;Tabuľka "
+      "(*.ods *.xlsx);;Čísla oddelené medzerami (*.txt *.dat);;Všetky súbory (*)");
 }
-QString SaveFilters() { return MatrixFileActions::tr("Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv)"); }
+QString SaveFilters() {
+  return MatrixFileActions::tr(
+      "Text oddelený tabulátormi (*.tsv);;CSV s bodkočiarkou (*.csv);;Tabuľka OpenDocument (*.ods)");
+}
+
+// The files a grid takes when dropped on it.
+QStringList DropSuffixes() {
+  return {QStringLiteral("tsv"),  QStringLiteral("csv"), QStringLiteral("ods"),
+          QStringLiteral("xlsx"), QStringLiteral("txt"), QStringLiteral("dat")};
+}
 
 }  // namespace
 
@@ -32,7 +42,7 @@ MatrixFileActions::MatrixFileActions(TMain& window) : window_(window) {
     StringGrid* const pole = matrix.pole;
     AddMenuItem(pole, tr("Otvoriť maticu…"), &MatrixFileActions::Open);
     AddMenuItem(pole, tr("Uložiť maticu…"), &MatrixFileActions::Save);
-    pole->AcceptFileDrops({QStringLiteral("tsv"), QStringLiteral("csv")});
+    pole->AcceptFileDrops(DropSuffixes());
     connect(pole, &StringGrid::fileDropped, this, Guarded([this, pole](const QString& path) { OpenFile(pole, path); }));
   }
   for (StringGrid* pole : {window.Pole4, window.Pole5}) {
@@ -69,12 +79,16 @@ QString MatrixFileActions::Suggestion(const StringGrid* pole) const {
 
 void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   MatrixFileContents contents = ReadMatrixFile(path);
+  if (contents.error.isEmpty() && contents.sheets.size() > 1) {
+    const int sheet = AskItem(tr("Otvoriť maticu"), tr("Hárok zo súboru „%1“:").arg(ShownPath(path)), contents.sheets);
+    if (sheet < 0) return;
+    if (sheet > 0) contents = ReadMatrixFile(path, sheet);
+  }
   if (!contents.error.isEmpty()) {
     ShowMessageBox(contents.error);
     return;
   }
   folder_ = QFileInfo(path).absolutePath();
-  DropTrailingBlankRows(contents.rows);
   if (contents.rows.isEmpty()) {
     ShowMessageBox(tr("Súbor „%1“ je prázdny, neobsahuje maticu.").arg(ShownPath(path)));
     return;
@@ -91,12 +105,26 @@ void MatrixFileActions::OpenFile(StringGrid* pole, const QString& path) {
   block.cutMessage =
       tr("Niektoré bunky zo súboru „%1“ mali viac ako 32 767 znakov. Ich text bol skrátený.").arg(ShownPath(path));
   QStringList notices;
-  if (contents.headerLeftOut) notices << tr("Prvý riadok súboru vyzerá ako hlavička, vynechal som ho.");
+  const QString separation = SeparationWords(contents.separation);
+  if (!separation.isEmpty()) notices << tr("Bunky v súbore „%1“ sú oddelené %2.").arg(ShownPath(path), separation);
+  if (contents.headerLeftOut) {
+    notices << tr("Prvý riadok súboru vyzerá ako hlavička, vynechal som ho. Krok späť (Ctrl+Z) ho vráti do matice.");
+  }
   if (contents.breaksReplaced) {
     notices
         << tr("Tabulátory a zalomenia riadkov v bunkách zo súboru „%1“ boli nahradené medzerami.").arg(ShownPath(path));
   }
   block.notice = notices.join(u'\n');
+  if (contents.headerLeftOut) {
+    // The file as it stands first, so that one step back gives the header
+    // row back as a row of the matrix; said once, by the step after it.
+    MatrixBlock whole = block;
+    whole.rows.prepend(contents.header);
+    whole.leftOutMessage = nullptr;
+    whole.cutMessage.clear();
+    whole.notice.clear();
+    window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(whole)); });
+  }
   window_.History().Record([&] { PutIntoMatrix(window_, pole, std::move(block)); });
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 
+#include "ColumnFit.h"
 #include "Cp1250.h"
 #include "Grid.h"
 #include "HandlerGuard.h"
@@ -236,7 +237,10 @@ void RestoreSession(TMain& window, const QSettings& settings) {
           WriteMatrix(grid2, matrix2, scalars.sizes[2], scalars.sizes[3]);
         });
       },
-      [&] { RestoreColumnWidths(window, settings); });
+      [&] {
+        RestoreColumnWidths(window, settings);
+        window.Columns().KeepWidths();
+      });
 }
 
 }  // namespace zorvel

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdio>
 
 #include "HandlerGuard.h"
+#include "MatrixFile.h"
 #include "MatrixFileActions.h"
+#include "RegularFile.h"
 #include "Session.h"
 
 namespace zorvel {
@@ -32,6 +36,10 @@ std::unique_ptr<TMain> CreateMain() {
   auto main = std::make_unique<TMain>();
   RunGuarded([&] { main->FormCreate(); });
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // About two thirds of the screen, so a first start has room for the
+    // numbers, and never less than the window was built with.
+    const QSize room = screen->availableGeometry().size() * 2 / 3;
+    main->resize(main->size().expandedTo(room));
     QRect frame = main->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     main->move(frame.topLeft());
@@ -50,11 +58,15 @@ void AddStartOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kLang, QCoreApplication::translate("Startup", "Jazyk okna: sk (slovenčina) alebo en (angličtina)."),
       QStringLiteral("sk|en")));
-  parser.addPositionalArgument(QStringLiteral("súbor1"),
-                               QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv alebo .csv)."),
-                               QStringLiteral("[súbor1]"));
-  parser.addPositionalArgument(QStringLiteral("súbor2"), QCoreApplication::translate("Startup", "Súbor s maticou 2."),
-                               QStringLiteral("[súbor2]"));
+  // The arguments' names are words of the help's language too.
+  const QString file1 = QCoreApplication::translate("Startup", "súbor1");
+  const QString file2 = QCoreApplication::translate("Startup", "súbor2");
+  parser.addPositionalArgument(
+      file1,
+      QCoreApplication::translate("Startup", "Súbor s maticou 1 (.tsv, .csv, .ods, .xlsx, čísla oddelené medzerami)."),
+      u'[' + file1 + u']');
+  parser.addPositionalArgument(file2, QCoreApplication::translate("Startup", "Súbor s maticou 2."),
+                               u'[' + file2 + u']');
 }
 
 Language StartLanguage(const QStringList& arguments) {
@@ -73,6 +85,23 @@ QString StartArgumentsRefusal(const QCommandLineParser& parser) {
   return QStringLiteral("zorvel: ") +
          QCoreApplication::translate("Startup", "otvoria sa najviac dva súbory, jeden do každej matice; daných je %1")
              .arg(files);
+}
+
+QString UserSessionPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zorvel/zorvel.ini");
+}
+
+std::unique_ptr<QSettings> StartSessionSettings(QString& refusal) {
+  const QString path = UserSessionPath();
+  const QString reason = NotRegularFileReason(path);
+  if (reason.isEmpty()) {
+    refusal.clear();
+    return UserSessionSettings();
+  }
+  refusal =
+      QCoreApplication::translate("Startup", "Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.")
+          .arg(ShownPath(path), reason);
+  return std::make_unique<QSettings>(QString(), QSettings::IniFormat);  // no file: nothing to read
 }
 
 std::unique_ptr<TMain> StartMain(const QCommandLineParser& parser, const QSettings& settings) {

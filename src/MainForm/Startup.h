@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "Language.h"
@@ -30,6 +32,17 @@ QString StartArgumentsRefusal(const QCommandLineParser& parser);
 // The window's language: as --lang names it, or the user's preferred one.
 // Read before the command line's texts are made, so that --help speaks it.
 Language StartLanguage(const QStringList& arguments);
+
+// Where QSettings keeps the user's INI file of the session
+// (UserSessionSettings), known without opening it: QSettings reads its file
+// as it is made, and would wait there on a FIFO.
+QString UserSessionPath();
+
+// The kept session's settings (UserSessionSettings), unless their file is
+// something other than a regular file (a FIFO, a device), which is then not
+// read: the settings are empty and `refusal` says why; otherwise it is
+// emptied.
+std::unique_ptr<QSettings> StartSessionSettings(QString& refusal);
 
 // The window as the parsed command line asks: CreateMain, then the kept
 // session from `settings` unless --fresh is given. An error while the

@@ -13,6 +13,9 @@ namespace {
 // As much of a cell's text as a screen reader is given.
 constexpr qsizetype kSpokenCharacters = 300;
 
+// Between the cell read out and the notice after it.
+const QString kNoticeGap = QStringLiteral("   ");
+
 }  // namespace
 
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
@@ -67,26 +70,25 @@ void StatusLine::Refresh() {
     if (const std::optional<QString> value = model.ReadAs(cell)) {
       tail_ = tr(" — čítané ako %1", "after a cell's text: the value the text is read as").arg(*value);
     }
-    notice_.clear();  // said; the cell is what the line reads out now
-  } else {
-    text_ = notice_;
   }
   Show();
 }
 
-void StatusLine::ShowNotice(const QString& notice) {
+void StatusLine::SetNotice(const QString& notice) {
+  if (notice == notice_) return;
   notice_ = notice;
-  Refresh();
+  Show();
 }
 
 void StatusLine::Show() {
   const QFontMetrics metrics = fontMetrics();
-  const int textRoom = contentsRect().width() - metrics.horizontalAdvance(lead_) - metrics.horizontalAdvance(tail_);
+  const QString after = notice_.isEmpty() ? tail_ : tail_ + (lead_.isEmpty() ? QString() : kNoticeGap) + notice_;
+  const int textRoom = contentsRect().width() - metrics.horizontalAdvance(lead_) - metrics.horizontalAdvance(after);
   const QString shownText = ElideToWidth(text_, metrics, textRoom);
-  const QString shown = lead_ + shownText + tail_;
+  const QString shown = lead_ + shownText + after;
   if (shown != text()) setText(shown);
-  setToolTip(shownText == text_ ? QString() : PlainToolTip(lead_ + text_ + tail_));
-  setAccessibleName(lead_ + CapLength(text_, kSpokenCharacters) + tail_);
+  setToolTip(shownText == text_ ? QString() : PlainToolTip(lead_ + text_ + after));
+  setAccessibleName(lead_ + CapLength(text_, kSpokenCharacters) + after);
 }
 
 void StatusLine::resizeEvent(QResizeEvent* event) {

@@ -24,9 +24,10 @@ class StatusLine : public QLabel {
   void Follow(const QList<StringGrid*>& grids);
   // Reads the current cell again (its text may have changed).
   void Refresh();
-  // A word from the start-up (the kept session could not be read), shown
-  // until the user goes into a grid.
-  void ShowNotice(const QString& notice);
+  // A sentence about the results as a whole, shown after the cell (never
+  // cut), or alone when no cell is read out; empty for none.
+  void SetNotice(const QString& notice);
+  [[nodiscard]] QString Notice() const { return notice_; }
 
   [[nodiscard]] QSize sizeHint() const override;
   [[nodiscard]] QSize minimumSizeHint() const override;

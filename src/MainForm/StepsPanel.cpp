@@ -1,12 +1,16 @@
 #include "StepsPanel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <functional>
@@ -18,6 +22,7 @@
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
+#include "StepsCopy.h"
 #include "StepsModel.h"
 #include "StringGrid.h"
 #include "TMain.h"
@@ -85,15 +90,10 @@ StepsPanel::StepsPanel(TMain& window) : window_(window) {
   splitter_->hide();
 
   for (StringGrid* pole : {window.Pole3, window.Pole4, window.Pole5}) {
-    auto* show = new QAction(tr("Ukáž postup"), this);
-    // The key is named in the menu; the window's own F3 does the work elsewhere.
-    show->setShortcut(QKeySequence(Qt::Key_F3));
-    show->setShortcutContext(Qt::WidgetShortcut);
-    connect(show, &QAction::triggered, this, Guarded([this, pole] {
-              FollowGrid(pole);
-              Open();
-            }));
-    pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {show});
+    pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {NewShowAction([this, pole] {
+                           FollowGrid(pole);
+                           Open();
+                         })});
     // The cell the user moves to, not one the window's recalculation moves.
     connect(pole->selectionModel(), &QItemSelectionModel::currentChanged, this, Guarded([this, pole] {
               if (pole->hasFocus()) FollowGrid(pole);
@@ -105,6 +105,60 @@ StepsPanel::StepsPanel(TMain& window) : window_(window) {
   }
   auto* keys = new QShortcut(QKeySequence(Qt::Key_F3), &window);
   connect(keys, &QShortcut::activated, this, Guarded([this] { Toggle(); }));
+  BuildWaysIn();
+  copy_ = new StepsCopy(tree_, [this] { return OpenStepLines(); });
+}
+
+// Where the user looks for the steps: every grid's context menu, the
+// determinant strip's, and a button in the calculation bar, which shows
+// whether the pane is open.
+void StepsPanel::BuildWaysIn() {
+  for (StringGrid* pole : {window_.Pole1, window_.Pole2}) {
+    pole->AddMenuActions(StringGrid::MenuGroup::Bottom, {NewShowAction([this] { Open(); })});
+  }
+  const std::pair<ElidedLabel*, Source> strip[] = {{window_.Determinant1, Source::Determinant},
+                                                   {window_.Determinant11, Source::Reciprocal}};
+  for (const auto& [label, source] : strip) {
+    auto* copy = new QAction(tr("Kopírovať"), label);
+    connect(copy, &QAction::triggered, label,
+            [label = label] { QApplication::clipboard()->setText(label->FullText()); });
+    // The key is only named: an action of the label with F3 would take the
+    // window's own F3 away while the label has the focus.
+    auto* show = new QAction(tr("Ukáž postup") + QStringLiteral("\tF3"), label);
+    connect(show, &QAction::triggered, this, Guarded([this, source = source] {
+              Follow(source);
+              Open();
+            }));
+    label->addAction(show);
+    label->addAction(copy);
+    label->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
+  const int barEnd = window_.GroupBox3->childrenRect().right();  // past every control of the bar
+  button_ = new QToolButton(window_.GroupBox3);
+  button_->setObjectName(QStringLiteral("ButtonPostup"));
+  button_->setText(tr("Ukáž postup"));
+  button_->setToolTip(tr("Ukáž postup") + QStringLiteral(" (F3)"));
+  button_->setAccessibleName(tr("Ukáž postup"));
+  button_->setCheckable(true);
+  button_->setFocusPolicy(Qt::NoFocus);
+  button_->adjustSize();
+  const QRect about = window_.SpeedButton2->geometry();
+  button_->setGeometry(barEnd + 10, about.top(), button_->width(), about.height());
+  connect(button_, &QToolButton::clicked, this, Guarded([this](bool open) {
+            if (open) {
+              Open();
+            } else {
+              Close();
+            }
+          }));
+}
+
+QAction* StepsPanel::NewShowAction(const std::function<void()>& show) {
+  auto* action = new QAction(tr("Ukáž postup"), this);
+  action->setShortcut(QKeySequence(Qt::Key_F3));  // named in the menu; the window's own F3 does the work
+  action->setShortcutContext(Qt::WidgetShortcut);
+  connect(action, &QAction::triggered, this, Guarded(show));
+  return action;
 }
 
 StepsPanel::~StepsPanel() = default;
@@ -126,6 +180,7 @@ void StepsPanel::Open() {
     pane_->show();
     splitter_->show();
   }
+  if (button_ != nullptr) button_->setChecked(true);
   Refresh();
 }
 
@@ -133,6 +188,7 @@ void StepsPanel::Close() {
   if (!IsOpen()) return;
   pane_->hide();
   splitter_->hide();
+  if (button_ != nullptr) button_->setChecked(false);
   model_->SetSteps(nullptr);  // nothing is kept while it is closed
   shownSource_ = Source::None;
 }

@@ -5,17 +5,20 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include "ComputationSteps.h"
 
 class QAction;
 class QLabel;
 class QModelIndex;
+class QToolButton;
 class QTreeView;
 
 namespace zorvel {
 
 class Panel;
 class Splitter;
+class StepsCopy;
 class StepsModel;
 class StringGrid;
 class TMain;
@@ -23,9 +26,11 @@ class TMain;
 // "Postup výpočtu": beside the results, the computation of one shown value
 // as a person writes it out, a tree whose minors open into their own
 // expansions. It follows the current cell of a result grid, or the
-// determinant or its reciprocal when one of those is clicked; F3 and the
-// result grids' context menu item "Ukáž postup" open it. While it is closed
-// a recalculation costs it nothing.
+// determinant or its reciprocal when one of those is clicked; F3, the item
+// "Ukáž postup" of every grid's and the determinant strip's context menu,
+// and the button "Ukáž postup" of the calculation bar open it. Its lines are
+// copied as text, LaTeX or Markdown (StepsCopy). While it is closed a
+// recalculation costs it nothing.
 class StepsPanel : public QObject {
   Q_OBJECT
 
@@ -51,6 +56,7 @@ class StepsPanel : public QObject {
 
   [[nodiscard]] Panel* Pane() const { return pane_; }
   [[nodiscard]] QTreeView* Tree() const { return tree_; }
+  [[nodiscard]] StepsCopy& Copies() const { return *copy_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +64,8 @@ class StepsPanel : public QObject {
  private:
   enum class Source { None, Determinant, Reciprocal, Adjugate, Inverse, Result };
 
+  void BuildWaysIn();
+  [[nodiscard]] QAction* NewShowAction(const std::function<void()>& show);
   void Follow(Source source, int row = 0, int col = 0);
   void FollowGrid(StringGrid* pole);
   void ChooseSourceToOpen();
@@ -72,6 +80,8 @@ class StepsPanel : public QObject {
   QLabel* title_;
   QTreeView* tree_;
   StepsModel* model_;
+  StepsCopy* copy_ = nullptr;
+  QToolButton* button_ = nullptr;
   Source source_ = Source::None;
   int row_ = 0;
   int col_ = 0;

@@ -153,6 +153,8 @@ class TMain : public QWidget {
   [[nodiscard]] MatrixFileActions& Files() const { return *files_; }
   // "Postup výpočtu", the steps of the value the user points at.
   [[nodiscard]] StepsPanel& Steps() const { return *steps_; }
+  // The columns and borders placed by what the texts need.
+  [[nodiscard]] ColumnFit& Columns() const { return *columnFit_; }
 
   // Pieces of the handlers, for putting back a state the handlers made: a
   // matrix's size in its grid (count and header numbers, as the size

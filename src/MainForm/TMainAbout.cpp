@@ -87,6 +87,13 @@ void TMain::BuildAboutPanel() {
   Label17 = AboutLabel(Panel9, "Label17", QStringLiteral("+421 2 0000 0000"), {176, 128});
   Label18 = AboutLabel(Panel9, "Label18", TMain::tr("Mobilný telefón:"), {72, 144});
   Label19 = AboutLabel(Panel9, "Label19", QStringLiteral("+421 900 000 000"), {176, 144});
+  // The keys that are easy to miss, below the contact details.
+  auto* keyHints = new QLabel(TMain::tr("F1: o programe\nF3 alebo „Ukáž postup“: panel Postup výpočtu\n"
+                                        "Ctrl+S: uložiť výpočet"),
+                              Panel6);
+  keyHints->setObjectName(QStringLiteral("Label24"));
+  keyHints->setTextFormat(Qt::PlainText);
+  keyHints->setGeometry(Panel9->x(), Panel9->y() + Panel9->height() + 8, Panel9->width(), 3 * 16);
   Button = new QPushButton(TMain::tr("Zavrieť"), Panel9);
   Button->setObjectName(QStringLiteral("Button"));
   Button->setGeometry(152, 168, 75, 25);

@@ -230,12 +230,12 @@ void TMain::Vypocet1() {
   Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
   if (Panel5->isHidden()) return;  // the old texts stay, unseen
 
-  Determinant1->SetFullText(FromCp1250(calculation_->Determinant().shown));
+  Determinant1->SetFullText(ShownValueText(calculation_->Determinant().shown));
   Determinant3->SetFullText(Determinant1->FullText());
   stripWritten_.determinant = true;
   const std::optional<std::string> reciprocal = calculation_->Reciprocal();
   if (reciprocal) {
-    Determinant11->SetFullText(FromCp1250(*reciprocal));
+    Determinant11->SetFullText(ShownValueText(*reciprocal));
     stripWritten_.reciprocal = true;
   }
   Determinant11->setVisible(reciprocal.has_value());

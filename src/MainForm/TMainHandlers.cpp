@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "ColumnFit.h"
 #include "Cp1250.h"
 #include "GridOps.h"
 #include "InputHistory.h"
@@ -98,6 +99,8 @@ void TMain::SpeedButton1Click() {
   b = SpinEdit4->Value();
   SpinEdit2->SetValueQuietly(b);
   SpinEdit4->SetValueQuietly(a);
+  // Each grid holds the other matrix now: widths set by hand were for the old one.
+  for (const StringGrid* pole : {Pole1, Pole2}) columnFit_->MatrixReplaced(pole);
   Vypocty();
 }
 
@@ -143,7 +146,10 @@ void TMain::Pole4MouseUp() { FollowColumnWidths(Pole4, Pole3); }
 
 void TMain::PasteIntoMatrix(StringGrid* pole) {
   MatrixBlock block;
-  block.rows = FromTabSeparated(QApplication::clipboard()->text());
+  bool blanks = false;
+  const QClipboard* clipboard = QApplication::clipboard();
+  block.rows = FromPastedText(clipboard->text(), clipboard->ownsClipboard(), blanks);
+  if (blanks) block.notice = tr("Čísla vo vloženom texte sú oddelené medzerami.");
   const QModelIndex current = pole->currentIndex();
   block.top = current.isValid() ? current.row() + 1 : 1;
   block.left = current.isValid() ? current.column() + 1 : 1;

@@ -33,6 +33,7 @@
 #include "MessageBoxDisplay.h"
 #include "Panel.h"
 #include "ResultHeight.h"
+#include "ShownValues.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
 #include "StatusLine.h"
@@ -195,6 +196,7 @@ TMain::TMain(QWidget* parent)
   resultHeight_ = std::make_unique<ResultHeight>(*this);
   StatusLine1->Follow({Pole1, Pole2, Pole3, Pole4, Pole5});
   connect(this, &TMain::recalculated, StatusLine1, &StatusLine::Refresh);
+  FollowTooLargeNumbers(*this);
   // The determinant's messages go to the message box.
   previousMessageDisplay_ = InstallMessageDisplay(messageBox_.get());
 }

@@ -27,7 +27,8 @@ constexpr char kProgram[] = "zorvel-calc";
 
 QString HelpText() {
   return Tr("Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]\n"
-            "                   [--strict] [--lang sk|en] [--steps [--depth N] [--cell RIADOK,STĹPEC]] A [B]\n"
+            "                   [--strict] [--lang sk|en] [--sheet N] [--steps [--depth N] [--cell RIADOK,STĹPEC]]\n"
+            "                   A [B]\n"
             "Počíta s maticami komplexných čísel presne tak ako okno programu Zorvel:\n"
             "každý medzivýsledok je zaokrúhlený na zvolený počet desatinných miest,\n"
             "alebo s voľbou --exact presne, so zaokrúhlenými iba výsledkami.\n"
@@ -43,9 +44,12 @@ QString HelpText() {
             "  product      súčin matíc A × B\n"
             "  solve        riešenie sústavy A · X = B\n"
             "\n"
-            "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .csv\n"
-            "s bunkami oddelenými „;“, každý iný s bunkami oddelenými tabulátormi;\n"
-            "- číta štandardný vstup (CSV, keď má prvý riadok „;“ a žiaden tabulátor).\n"
+            "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv\n"
+            "s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“\n"
+            "alebo tabulátormi (podľa textu súboru), iné s tabulátormi, ako CSV, alebo\n"
+            "čísla oddelené medzerami (ako ich píšu numerické programy), alebo tabuľka\n"
+            ".ods či .xlsx (jej prvý hárok);\n"
+            "- číta štandardný vstup rovnako.\n"
             "Najviac 20 riadkov a 10 stĺpcov. Súbory môžu byť aj v UTF-16 alebo\n"
             "Windows-1250, ako ich píšu tabuľkové procesory.\n"
             "Čísla s desatinnou čiarkou alebo bodkou: 2,5  -i  3-0,25i  1.5+2i\n"
@@ -61,6 +65,7 @@ QString HelpText() {
             "               skončí s kódom 1 bez výsledku\n"
             "  --lang JAZYK sk (slovenčina) alebo en (angličtina); predvolene jazyk\n"
             "               používateľa\n"
+            "  --sheet N    z tabuľky .ods alebo .xlsx číta hárok N (počítané od 1)\n"
             "  --steps      vypíše postup výpočtu determinantu, jeho prevrátenej\n"
             "               hodnoty alebo bunky výsledku (--cell), riadok po riadku\n"
             "  --depth N    koľko úrovní postupu vypísať (predvolene 1)\n"
@@ -96,6 +101,8 @@ struct CalcRequest {
   bool strict = false;  // a cell not read whole refuses the run
   StepsRequest steps;
   QStringList files;
+  int sheet = 0;  // of a spreadsheet's own file, from 0
+  bool sheetChosen = false;
 };
 
 // A run that ends early: its status and what it prints.
@@ -114,6 +121,27 @@ EarlyEnd Trouble(const QString& message) {
 
 // A calculation that cannot be done, and why.
 EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
+
+// --places N (2 to 9) and --sheet N (the sheet of a spreadsheet's own file,
+// counted from 1), where given; what is wrong with them, or nothing.
+QString ReadNumberOptions(const QCommandLineParser& parser, const QCommandLineOption& places,
+                          const QCommandLineOption& sheet, CalcRequest& request) {
+  bool number = false;
+  if (parser.isSet(places)) {
+    request.places = parser.value(places).toInt(&number);
+    if (!number || request.places < 2 || request.places > 9) {
+      return Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places));
+    }
+  }
+  if (parser.isSet(sheet)) {
+    request.sheet = parser.value(sheet).toInt(&number) - 1;
+    if (!number || request.sheet < 0) {
+      return Tr("číslo hárku musí byť celé číslo od 1, nie „%1“").arg(parser.value(sheet));
+    }
+    request.sheetChosen = true;
+  }
+  return {};
+}
 
 // The form of results: --form, --unit and --significant (exact mode only,
 // in place of --places); empty, or why they cannot be.
@@ -163,8 +191,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const QCommandLineOption form(QStringLiteral("form"), QString(), QStringLiteral("rect|polar|fraction"));
   const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("i|j"));
   const QCommandLineOption significant(QStringLiteral("significant"), QString(), QStringLiteral("N"));
+  const QCommandLineOption sheet(QStringLiteral("sheet"), QString(), QStringLiteral("N"));
   parser.addOptions({help, version, places, point, exact, csv, latex, markdown, strict, lang, steps, depth, cell, form,
-                     unit, significant});
+                     unit, significant, sheet});
   if (!parser.parse(QStringList{QLatin1String(kProgram)} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) return Trouble(parser.errorText());
@@ -194,13 +223,8 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   }
   if (positional.count(QStringLiteral("-")) > 1) return Trouble(Tr("štandardný vstup sa dá prečítať len raz"));
   request.files = positional;
-  if (parser.isSet(places)) {
-    bool number = false;
-    request.places = parser.value(places).toInt(&number);
-    if (!number || request.places < 2 || request.places > 9) {
-      return Trouble(Tr("počet desatinných miest musí byť od 2 do 9, nie „%1“").arg(parser.value(places)));
-    }
-  }
+  const QString numbersTrouble = ReadNumberOptions(parser, places, sheet, request);
+  if (!numbersTrouble.isEmpty()) return Trouble(numbersTrouble);
   request.point = parser.isSet(point);
   request.strict = parser.isSet(strict);
   if (parser.isSet(exact)) request.mode = CalculationMode::Exact;
@@ -248,18 +272,18 @@ void CutAndWarnOfChanges(QList<QStringList>& rows, bool breaksReplaced, const QS
 QString ShownSource(const QString& file) { return file == QLatin1String("-") ? Tr("štandardný vstup") : file; }
 
 // Reads one matrix, or says why the run ends; warnings go to `err`.
-std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODevice& standardInput, QTextStream& err) {
+std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, const CalcRequest& request,
+                                                      QIODevice& standardInput, QTextStream& err) {
   MatrixFileContents contents;
   if (file == QLatin1String("-")) {
-    contents = ReadMatrixDevice(standardInput, std::nullopt);
+    contents = ReadMatrixDevice(standardInput, std::nullopt, request.sheet);
     if (!contents.error.isEmpty()) contents.error = Tr("Štandardný vstup sa nedá prečítať: %1.").arg(contents.error);
   } else {
-    contents = ReadMatrixFile(file);
+    contents = ReadMatrixFile(file, request.sheet);
   }
   if (!contents.error.isEmpty()) {
     return EarlyEnd{kCalcTrouble, {}, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram), contents.error)};
   }
-  DropTrailingBlankRows(contents.rows);
   const QString source = file == QLatin1String("-") ? Tr("na štandardnom vstupe") : Tr("v súbore „%1“").arg(file);
   const MatrixSize size = MatrixSizeOf(contents.rows);
   if (size.rows == 0 || size.cols == 0) return Refusal(Tr("Matica %1 je prázdna.").arg(source));
@@ -268,6 +292,15 @@ std::variant<QList<QStringList>, EarlyEnd> LoadMatrix(const QString& file, QIODe
                        .arg(source)
                        .arg(size.rows)
                        .arg(size.cols));
+  }
+  if (contents.sheets.size() > 1 && !request.sheetChosen) {
+    err << Tr("%1: %2 má %3 hárky; číta sa prvý, „%4“ (iný vyberie --sheet N)\n")
+               .arg(QLatin1String(kProgram), ShownSource(file), QString::number(contents.sheets.size()),
+                    contents.sheets.front());
+  }
+  const QString separation = SeparationWords(contents.separation);
+  if (!separation.isEmpty()) {
+    err << Tr("%1: bunky %2 sú oddelené %3\n").arg(QLatin1String(kProgram), source, separation);
   }
   if (contents.headerLeftOut) {
     err << Said(Tr("%1: prvý riadok vyzerá ako hlavička, vynechal som ho\n").arg(ShownSource(file)));
@@ -340,7 +373,7 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
 
   QList<QList<QStringList>> matrices;
   for (const QString& file : request.files) {
-    auto loaded = LoadMatrix(file, standardInput, err);
+    auto loaded = LoadMatrix(file, request, standardInput, err);
     if (const auto* end = std::get_if<EarlyEnd>(&loaded)) return finish(*end);
     matrices << std::get<QList<QStringList>>(std::move(loaded));
   }
@@ -367,8 +400,9 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
       case StepsEnd::OutputFailed: return OutputLost(out, err) ? kCalcTrouble : kCalcDone;
     }
   }
-  const QString tooLarge = TooLargeInResult(result.rows);
+  const QString tooLarge = TooLargeInResult(result.rows, request.mode);
   if (!tooLarge.isEmpty()) err << tooLarge << u'\n';
+  ShowValues(result.rows);
   // Every comma is a decimal comma: no cell text of a result holds another.
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));

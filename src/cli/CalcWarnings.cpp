@@ -31,14 +31,27 @@ QStringList CellsNotReadWhole(const QList<QStringList>& rows, const QString& sou
   return warnings;
 }
 
-QString TooLargeInResult(const QList<QStringList>& rows) {
+QString TooLargeInResult(const QList<QStringList>& rows, CalculationMode mode) {
   const QString tooLarge = FromCp1250(kTooLargeNumber);
   for (const QStringList& row : rows) {
     for (const QString& cell : row) {
-      if (cell.contains(tooLarge)) return Said(Tr("výsledok obsahuje číslo priveľké na zápis: „%1“").arg(tooLarge));
+      if (!cell.contains(tooLarge)) continue;
+      QString warning = Tr("výsledok obsahuje číslo priveľké na zápis: „%1“").arg(ShownValueText(tooLarge));
+      // By hand the 32-bit limit of the written numbers is why; exactly there is none.
+      if (mode == CalculationMode::Hand) {
+        warning += u'\n' + Said(Tr("čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; "
+                                   "použite voľbu --exact"));
+      }
+      return Said(warning);
     }
   }
   return {};
+}
+
+void ShowValues(QList<QStringList>& rows) {
+  for (QStringList& row : rows) {
+    for (QString& cell : row) cell = ShownValueText(std::move(cell));
+  }
 }
 
 }  // namespace zorvel

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "CalculationKinds.h"
+
 namespace zorvel {
 
 // What zorvel-calc says on standard error beside a result, each line a
@@ -15,7 +17,12 @@ namespace zorvel {
 //   zorvel-calc: A.tsv: riadok 1, stĺpec 2: „4,7k“ sa číta ako 47
 QStringList CellsNotReadWhole(const QList<QStringList>& rows, const QString& source, int places);
 
-// That the result holds a number too large to write; empty when none.
-QString TooLargeInResult(const QList<QStringList>& rows);
+// That the result holds a number too large to write, and by hand why and
+// what to do (a second line); empty when none.
+QString TooLargeInResult(const QList<QStringList>& rows, CalculationMode mode);
+
+// The result's cells as they are printed: the too-large message in the
+// language of the output.
+void ShowValues(QList<QStringList>& rows);
 
 }  // namespace zorvel

@@ -9,6 +9,7 @@
 
 #include "CalcTexts.h"
 #include "ComputationSteps.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "HandGrids.h"
 #include "MatrixRows.h"
@@ -40,7 +41,7 @@ class LineWriter {
   bool Print(Step& step, int level, int depth) {
     for (std::size_t i = 0; i < step.Count(); ++i) {
       Step& line = step.Line(i);
-      QString text = FromCp1250(line.Text());
+      QString text = ShownValueText(line.Text());
       if (decimalComma_ != nullptr) text.replace(*decimalComma_, QStringLiteral("."));
       out_ << QString(2 * qsizetype{level}, u' ') << text << u'\n';
       if (!Flushed()) return false;

@@ -19,7 +19,7 @@ std::optional<QString> CellReadAs(std::string_view text, int places) {
   const CellReading reading = ReadCell(text);
   if (reading.error) return ShownCoreText(FloatError(*reading.error).what());
   if (reading.form == CellForm::Today) return std::nullopt;
-  QString value = FromCp1250(FormatComplex(places, reading.hand.re, reading.hand.im).view());
+  QString value = ShownValueText(FormatComplex(places, reading.hand.re, reading.hand.im).view());
   if (reading.approximate) {
     value += Tr(" (presne na %1 platných číslic)").arg(kPolarDigits);
   } else if (const std::string_view reason = MissReason(reading.miss); !reason.empty()) {

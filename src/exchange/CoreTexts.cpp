@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "Cp1250.h"
+#include "Messages.h"
 
 namespace zorvel {
 namespace {
@@ -21,6 +22,7 @@ namespace {
     QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 1 nie je štvorcová."),
     QT_TRANSLATE_NOOP("CoreTexts", "Sústavu nie je možné vyriešiť, pretože matica 2 nemá toľko riadkov ako matica 1."),
     QT_TRANSLATE_NOOP("CoreTexts", "Sústava nemá jediné riešenie, pretože determinant matice 1 je rovný nule."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Príliš veľké číslo"),
     QT_TRANSLATE_NOOP("CoreTexts", "delenie nulou"),
     QT_TRANSLATE_NOOP("CoreTexts", "neúplný polárny tvar"),
     QT_TRANSLATE_NOOP("CoreTexts", "neúplný zlomok"),
@@ -33,6 +35,19 @@ namespace {
 QString ShownCoreText(std::string_view text) {
   const QByteArray source = FromCp1250(text).toUtf8();
   return QCoreApplication::translate("CoreTexts", source.constData());
+}
+
+QString ShownValueText(std::string_view text) { return ShownValueText(FromCp1250(text)); }
+
+QString ShownValueText(QString text) {
+  const QString message = FromCp1250(kTooLargeNumber);
+  if (text.contains(message)) text.replace(message, ShownCoreText(kTooLargeNumber));
+  return text;
+}
+
+QString TooLargeHint() {
+  return QCoreApplication::translate(
+      "CoreTexts", "Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.");
 }
 
 }  // namespace zorvel

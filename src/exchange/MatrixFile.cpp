@@ -10,19 +10,29 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
+#include "BlankSeparated.h"
 #include "Cp1250.h"
+#include "OdsWriting.h"
+#include "RegularFile.h"
+#include "SeparatorChoice.h"
 #include "SpreadsheetRows.h"
+#include "Workbook.h"
 
 namespace zorvel {
 namespace {
 
-// Far more than any matrix of 20 x 10 cells needs; a larger file is some
-// other file picked by mistake, and is not read into memory whole.
-constexpr qint64 kMaxBytes = qint64{1024} * 1024;
+// More than the largest matrix Zorvel writes needs (20 x 10 cells of 32,767
+// characters, each up to three bytes in UTF-8, is about 19 MB); a larger
+// file is some other file picked by mistake, and is not read into memory
+// whole.
+constexpr qint64 kMaxBytes = qint64{32} * 1024 * 1024;
+// Read a piece at a time, so that a small file takes a small buffer.
+constexpr qint64 kChunkBytes = qint64{1} << 16;
 
 // The messages' context for translations.
 class Texts {
@@ -34,13 +44,13 @@ class Texts {
 QByteArray ReadLimited(QIODevice& device, QString& reason) {
   QByteArray bytes;
   while (bytes.size() <= kMaxBytes) {
-    const QByteArray chunk = device.read(kMaxBytes + 1 - bytes.size());
+    const QByteArray chunk = device.read(std::min(kChunkBytes, kMaxBytes + 1 - bytes.size()));
     if (chunk.isEmpty()) break;  // the end, or an error told below
     bytes += chunk;
   }
   const auto* file = qobject_cast<QFileDevice*>(&device);
   if (bytes.size() > kMaxBytes) {
-    reason = Texts::tr("je väčší ako 1 MiB, na maticu priveľký");
+    reason = Texts::tr("je väčší ako 32 MiB, na maticu priveľký");
   } else if (file != nullptr && file->error() != QFileDevice::NoError) {
     reason = file->errorString();
   }
@@ -71,16 +81,53 @@ QString DecodedText(const QByteArray& bytes, QString& reason) {
   return text;
 }
 
-MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format) {
+MatrixFileContents FromWorkbook(const QByteArray& bytes, int sheet) {
+  WorkbookSheet read = ReadWorkbook(bytes, sheet);
+  if (!read.error.isEmpty()) return {{}, read.error};
+  MatrixFileContents contents;
+  contents.rows = std::move(read.rows);
+  contents.breaksReplaced = read.breaksReplaced;
+  contents.sheets = read.sheets;
+  contents.sheet = sheet;
+  return contents;
+}
+
+MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format, int sheet) {
+  if (LooksLikeWorkbook(bytes)) {
+    MatrixFileContents contents = FromWorkbook(bytes, sheet);
+    if (!contents.rows.isEmpty()) {
+      const QStringList first = contents.rows.front();
+      contents.headerLeftOut = LeaveOutHeader(contents.rows);
+      if (contents.headerLeftOut) contents.header = first;
+    }
+    return contents;
+  }
   QString reason;
   const QString text = DecodedText(bytes, reason);
   if (!reason.isEmpty()) return {{}, reason};
-  ParsedMatrixText parsed = ParseMatrixText(text, format.value_or(FormatOfText(text)));
-  if (parsed.unclosedQuoteLine > 0) {
-    return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+  const TextLayout layout = ChooseLayout(text, format);
+  MatrixFileContents contents;
+  if (layout.kind == TextLayout::Kind::Blanks) {
+    contents.rows = SplitOnBlanks(text).value_or(QList<QStringList>{});
+    contents.separation = Separation::Blanks;
+  } else {
+    ParsedMatrixText parsed = ParseSeparatedText(text, layout.separator, layout.quoting);
+    if (parsed.unclosedQuoteLine > 0) {
+      return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+    }
+    DropTrailingEmptyLines(parsed);
+    if (layout.quoting) DropTrailingSeparators(parsed);
+    contents.rows = std::move(parsed.rows);
+    contents.breaksReplaced = parsed.breaksReplaced;
+    if (layout.separator == u',') contents.separation = Separation::Commas;
+    if (layout.separator == u'\t' && layout.quoting) contents.separation = Separation::Tabs;
   }
-  const bool headerLeftOut = TidySpreadsheetRows(parsed.rows);
-  return {std::move(parsed.rows), {}, parsed.breaksReplaced, headerLeftOut};
+  if (!contents.rows.isEmpty()) {
+    const QStringList first = contents.rows.front();
+    contents.headerLeftOut = LeaveOutHeader(contents.rows);
+    if (contents.headerLeftOut) contents.header = first;
+  }
+  return contents;
 }
 
 // Why QFileInfo finds nothing at `path`, which it does not say: empty when
@@ -124,7 +171,17 @@ QString SaveError(const QString& path, const QString& reason) {
 
 QString ShownPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
-MatrixFileContents ReadMatrixFile(const QString& path) {
+QString SeparationWords(Separation separation) {
+  switch (separation) {
+    case Separation::Commas: return Texts::tr("čiarkami");
+    case Separation::Tabs: return Texts::tr("tabulátormi");
+    case Separation::Blanks: return Texts::tr("medzerami");
+    case Separation::Usual: break;
+  }
+  return {};
+}
+
+MatrixFileContents ReadMatrixFile(const QString& path, int sheet) {
   const QFileInfo info(path);
   if (!info.exists()) {
     const QString reason = NotFoundReason(path);
@@ -132,24 +189,26 @@ MatrixFileContents ReadMatrixFile(const QString& path) {
   }
   if (info.isDir()) return {{}, ReadError(path, Texts::tr("je to priečinok"))};
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    const QString reason = info.isReadable() ? Texts::tr("súbor sa nedá otvoriť (%1)").arg(file.errorString())
-                                             : Texts::tr("chýba oprávnenie na čítanie");
-    return {{}, ReadError(path, reason)};
-  }
-  MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatFor(path));
+  const QString refusal = OpenRegularFile(path, file);
+  if (!refusal.isEmpty()) return {{}, ReadError(path, refusal)};
+  MatrixFileContents contents = ReadMatrixDevice(file, MatrixFormatOfName(path), sheet);
   if (!contents.error.isEmpty()) contents.error = ReadError(path, contents.error);
   return contents;
 }
 
-MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format) {
+MatrixFileContents ReadMatrixDevice(QIODevice& device, std::optional<MatrixFormat> format, int sheet) {
   QString reason;
   const QByteArray bytes = ReadLimited(device, reason);
   if (!reason.isEmpty()) return {{}, reason};
-  return Decode(bytes, format);
+  return Decode(bytes, format, sheet);
 }
 
 QString SaveMatrixFile(const QString& path, const QList<QStringList>& rows) {
+  if (path.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive)) {
+    const QByteArray ods = OdsBytes(rows);
+    if (ods.isEmpty()) return SaveError(path, Texts::tr("súbor ODS sa nedá zostaviť"));
+    return SaveFileBytes(path, ods);
+  }
   return SaveFileBytes(path, MatrixText(rows, MatrixFormatFor(path)).toUtf8());
 }
 

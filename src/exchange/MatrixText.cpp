@@ -1,6 +1,6 @@
 #include "MatrixText.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace zorvel {
 namespace {
@@ -8,9 +8,12 @@ namespace {
 constexpr QChar kSeparator = u';';
 constexpr QChar kQuote = u'"';
 
-QString CsvCell(const QString& cell) {
-  const bool quoted =
-      cell.contains(kSeparator) || cell.contains(kQuote) || cell.contains(u'\n') || cell.contains(u'\r');
+// `last`: the row's last cell, which when empty is written "" so that it is
+// not taken for a separator ending the line. `oneColumn`: no line holds a
+// ";" to show the separator, so a "," is quoted lest it be taken for one.
+QString CsvCell(const QString& cell, bool last, bool oneColumn) {
+  const bool quoted = cell.contains(kSeparator) || cell.contains(kQuote) || cell.contains(u'\n') ||
+                      cell.contains(u'\r') || (last && cell.isEmpty()) || (oneColumn && cell.contains(u','));
   if (!quoted) return cell;
   QString text = cell;
   text.replace(kQuote, QStringLiteral("\"\""));
@@ -39,17 +42,16 @@ bool ReadQuoted(QChar c, const QString& text, qsizetype& i, QString& cell, bool&
   return false;
 }
 
-// Splits lines into cells. With `quoting` (CSV) a cell that starts with a
-// quote may hold separators and line ends; a quote inside an unquoted cell,
-// or after a closing quote, is plain text. A tab or line end that stays in a
-// cell becomes a space.
-ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) {
+}  // namespace
+
+ParsedMatrixText ParseSeparatedText(const QString& text, QChar separator, bool quoting) {
   ParsedMatrixText parsed;
   QStringList row;
   QString cell;
   bool inQuotes = false;
-  bool cellStart = true;    // nothing of this cell read yet
-  bool rowStarted = false;  // anything read since the last line end
+  bool cellStart = true;         // nothing of this cell read yet
+  bool rowStarted = false;       // anything read since the last line end
+  bool endsInSeparator = false;  // nothing since the last separator
   int line = 1;
   int quoteLine = 0;  // where the open quote stands
   const auto keep = [&](QChar c) { KeepInCell(c, cell, parsed.breaksReplaced); };
@@ -69,15 +71,24 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
       row << cell;
       cell.clear();
       cellStart = true;
-    } else if (lineEnd) {
+      endsInSeparator = true;
+      rowStarted = true;
+      continue;
+    }
+    if (lineEnd) {
       row << cell;
       parsed.rows << row;
+      parsed.endsInSeparator << endsInSeparator;
+      parsed.emptyLine << !rowStarted;
+      endsInSeparator = false;
       row.clear();
       cell.clear();
       cellStart = true;
       rowStarted = false;
       continue;
-    } else if (quoting && c == kQuote && cellStart) {
+    }
+    endsInSeparator = false;
+    if (quoting && c == kQuote && cellStart) {
       inQuotes = true;
       quoteLine = line;
       cellStart = false;
@@ -87,23 +98,27 @@ ParsedMatrixText ParseCells(const QString& text, QChar separator, bool quoting) 
     }
     rowStarted = true;
   }
-  if (rowStarted) parsed.rows << (row << cell);  // the last line had no line end
+  if (rowStarted) {  // the last line had no line end
+    parsed.rows << (row << cell);
+    parsed.endsInSeparator << endsInSeparator;
+    parsed.emptyLine << false;
+  }
   if (inQuotes) parsed.unclosedQuoteLine = quoteLine;
   return parsed;
 }
 
-}  // namespace
-
 MatrixFormat MatrixFormatFor(const QString& fileName) {
-  return fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? MatrixFormat::Csv : MatrixFormat::Tsv;
+  return MatrixFormatOfName(fileName).value_or(MatrixFormat::Tsv);
 }
 
-MatrixFormat FormatOfText(const QString& text) {
-  const QStringView firstLine = QStringView(text).left(text.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
-  return firstLine.contains(kSeparator) && !firstLine.contains(u'\t') ? MatrixFormat::Csv : MatrixFormat::Tsv;
+std::optional<MatrixFormat> MatrixFormatOfName(const QString& fileName) {
+  if (fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return MatrixFormat::Csv;
+  if (fileName.endsWith(QStringLiteral(".tsv"), Qt::CaseInsensitive)) return MatrixFormat::Tsv;
+  return std::nullopt;
 }
 
 QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {
+  const bool oneColumn = std::all_of(rows.cbegin(), rows.cend(), [](const QStringList& row) { return row.size() < 2; });
   QString text;
   for (const QStringList& row : rows) {
     if (format == MatrixFormat::Tsv) {
@@ -111,7 +126,7 @@ QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {
     } else {
       for (qsizetype c = 0; c < row.size(); ++c) {
         if (c > 0) text += kSeparator;
-        text += CsvCell(row.at(c));
+        text += CsvCell(row.at(c), c + 1 == row.size(), oneColumn);
       }
     }
     text += u'\n';
@@ -120,7 +135,8 @@ QString MatrixText(const QList<QStringList>& rows, MatrixFormat format) {
 }
 
 ParsedMatrixText ParseMatrixText(const QString& text, MatrixFormat format) {
-  return format == MatrixFormat::Tsv ? ParseCells(text, u'\t', false) : ParseCells(text, kSeparator, true);
+  return format == MatrixFormat::Tsv ? ParseSeparatedText(text, u'\t', false)
+                                     : ParseSeparatedText(text, kSeparator, true);
 }
 
 QString WithoutCellBreaks(QString text) {

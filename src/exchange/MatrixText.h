@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace zorvel {
 
 // The two text forms of a matrix in a file, one row a line and every row
@@ -11,15 +13,17 @@ namespace zorvel {
 // - Tsv: cells separated by tabs, as the clipboard carries them;
 // - Csv: cells separated by ";" (what spreadsheets that write a decimal comma
 //   use), a cell quoted with '"' when it holds ";", a quote or a line end,
-//   its quotes doubled.
+//   its quotes doubled; an empty last cell of a row is written "", so that
+//   it is not read as a separator ending the line, and in a matrix of one
+//   column, where no ";" shows the separator, a cell holding "," is quoted.
 enum class MatrixFormat { Tsv, Csv };
 
 // Csv for a name ending in ".csv" (in any case), Tsv for any other.
 MatrixFormat MatrixFormatFor(const QString& fileName);
 
-// The form of a text whose name says none (standard input): Csv when its
-// first line holds a ";" and no tab, Tsv otherwise.
-MatrixFormat FormatOfText(const QString& text);
+// The form a name's suffix says: ".csv" or ".tsv" in any case; none for
+// another name, whose text is left to say it (ChooseLayout).
+std::optional<MatrixFormat> MatrixFormatOfName(const QString& fileName);
 
 QString MatrixText(const QList<QStringList>& rows, MatrixFormat format);
 
@@ -31,7 +35,20 @@ struct ParsedMatrixText {
   int unclosedQuoteLine = 0;
   // A CSV cell held a tab or a line end, each now a space.
   bool breaksReplaced = false;
+  // For each row, whether its line ends in a separator after which nothing
+  // stands (an empty cell written "" is something).
+  QList<bool> endsInSeparator;
+  // For each row, whether its line held nothing at all (a cell written ""
+  // is something).
+  QList<bool> emptyLine;
 };
+
+// Splits lines into cells at `separator`. With `quoting` (CSV) a cell that
+// starts with a quote may hold separators and line ends, its doubled quotes
+// standing for one; a quote inside an unquoted cell, or after a closing
+// quote, is plain text. A tab or line end that stays in a cell becomes a
+// space.
+ParsedMatrixText ParseSeparatedText(const QString& text, QChar separator, bool quoting);
 
 // Reads either form with Windows, Unix or old Mac line ends; a line end at
 // the very end adds no empty row, and an empty text has no rows. Rows keep

@@ -3,17 +3,25 @@
 #include <QList>
 #include <QStringList>
 
+#include "MatrixText.h"
+
 namespace zorvel {
 
 // What spreadsheets write into the tables they export that is no part of a
-// matrix, taken out of rows read from a file (not of typed or pasted cells);
-// the blank lines after the last row are left to DropTrailingBlankRows:
-// - a separator at the end of every line, which would add an empty column;
-// - spaces (plain, no-break or narrow no-break) between digit groups, as in
-//   "1 234,5", which would stop the number's reading at the space;
-// - a header row: a first row in which no cell reads whole as a number while
-//   every cell of the second row does.
-// Gives true when a header row was left out.
-bool TidySpreadsheetRows(QList<QStringList>& rows);
+// matrix, taken out of rows read from a file (not of typed or pasted cells).
+
+// The empty lines after the last row, as editors leave them: they are no
+// rows of the matrix (a line holding only "" is one).
+void DropTrailingEmptyLines(ParsedMatrixText& parsed);
+
+// A separator at the end of every line of a CSV, which would add an empty
+// column (a cell written "" is a cell). Only when every line ends in one: a
+// single short row's empty last cell is a cell of the matrix.
+void DropTrailingSeparators(ParsedMatrixText& parsed);
+
+// A header row: a first row with a cell of text and none that reads whole
+// as a number (ReadsWholeAsNumber) while every cell of the second row does
+// or is empty, and one does. Gives true when it was left out.
+bool LeaveOutHeader(QList<QStringList>& rows);
 
 }  // namespace zorvel

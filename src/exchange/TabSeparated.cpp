@@ -1,5 +1,7 @@
 #include "TabSeparated.h"
 
+#include "BlankSeparated.h"
+
 namespace zorvel {
 
 QString ToTabSeparated(const QList<QStringList>& rows) {
@@ -17,6 +19,17 @@ QList<QStringList> FromTabSeparated(QString text) {
   if (text.isEmpty()) return rows;
   for (const QString& line : text.split(QLatin1Char('\n'))) rows.append(line.split(QLatin1Char('\t')));
   return rows;
+}
+
+QList<QStringList> FromPastedText(const QString& text, bool ownCopy, bool& blanks) {
+  blanks = false;
+  if (!ownCopy && !text.contains(u'\t')) {
+    if (std::optional<QList<QStringList>> rows = SplitOnBlanks(text)) {
+      blanks = true;
+      return *std::move(rows);
+    }
+  }
+  return FromTabSeparated(text);
 }
 
 }  // namespace zorvel

@@ -15,4 +15,10 @@ QString ToTabSeparated(const QList<QStringList>& rows);
 // adds no empty row. An empty text has no rows.
 QList<QStringList> FromTabSeparated(QString text);
 
+// A block pasted from the clipboard: that form, or numbers separated by
+// blanks as numeric tools print them (SplitOnBlanks) when the text holds no
+// tab and is not this program's own copy, whose cells may hold blanks of
+// their own. `blanks` is set to whether the text was read so.
+QList<QStringList> FromPastedText(const QString& text, bool ownCopy, bool& blanks);
+
 }  // namespace zorvel

@@ -37,7 +37,10 @@ class ZeroDivision {};
 
 class Parser {
  public:
-  explicit Parser(const std::vector<CellToken>& tokens) : t_(tokens) {}
+  Parser(const std::vector<CellToken>& tokens, bool unitJ) : t_(tokens), written_(unitJ) {
+    for (const CellToken& token : tokens)
+      written_ = written_ || token.grouped || token.prefixed || token.signedExponent;
+  }
 
   // r∠φ, φ in degrees unless marked in radians.
   std::optional<FormReading> Polar() {
@@ -67,6 +70,10 @@ class Parser {
       fraction = true;
     }
     if (!AtEnd()) return std::nullopt;
+    // A sum of numbers is a form of its own only as people write it: with
+    // digit groups, a prefix, the unit j or an exponent's sign. Any other the program's own
+    // reading has read as far as it goes.
+    if (!fraction && !written_) return std::nullopt;
     FormReading reading;
     reading.form = fraction ? CellForm::Fraction : CellForm::Written;
     reading.hand = value->hand;
@@ -150,18 +157,21 @@ class Parser {
     return term;
   }
 
-  // A number, or p/q of two numbers.
+  // A number, or p/q of two numbers: a fraction is the double nearest its
+  // exact value, whatever the size of its numerator and denominator.
   std::optional<RealValue> Real(bool& fraction) {
-    RealValue value = Decimal(t_[p_++]);
+    const CellToken& first = t_[p_++];
     if (At(Kind::Slash) && p_ + 1 < t_.size() && t_[p_ + 1].kind == Kind::Number) {
       ++p_;
-      const RealValue divisor = Decimal(t_[p_++]);
-      if (sgn(divisor.exact) == 0) throw ZeroDivision();
-      value.exact /= divisor.exact;
+      const mpq_class divisor = ExactDecimal(t_[p_++].number);
+      if (sgn(divisor) == 0) throw ZeroDivision();
+      RealValue value;
+      value.exact = ExactDecimal(first.number) / divisor;
       value.hand = NearestDouble(value.exact);
       fraction = true;
+      return value;
     }
-    return value;
+    return Decimal(first);
   }
 
   std::optional<RealValue> SignedReal() {
@@ -194,6 +204,7 @@ class Parser {
   }
 
   const std::vector<CellToken>& t_;
+  bool written_;
   std::size_t p_ = 0;
 };
 
@@ -209,7 +220,7 @@ FormReading ReadNewForm(std::string_view text) {
                                   : CellMiss::None;
   if (!tokens || tokens->empty()) return missed;
   try {
-    Parser parser(*tokens);
+    Parser parser(*tokens, hints.unitJ);
     bool fraction = false;
     std::optional<FormReading> reading = hints.angle ? parser.Polar() : parser.Expression(fraction);
     return reading ? *reading : missed;

@@ -85,12 +85,11 @@ CellReading ReadCell(std::string_view text, bool withExact) {
       return reading;
     }
     reading.miss = form.miss;
-  } catch (const FloatError& error) {
-    // A number the hand reading cannot hold may still be read exactly below.
-    if (!todayError) {
-      reading.error = error.kind();
-      return reading;
-    }
+  } catch (const FloatError&) {
+    // A form whose number is beyond the double range is no form: the text is
+    // read as the program's own reading reads it, in part or failing as
+    // always, and a number the hand reading cannot hold may still be read
+    // exactly below.
   }
   if (todayError) {
     if (!ReadBeyondHandDigits(text, reading)) reading.error = todayError;

@@ -93,47 +93,59 @@ class Tokenizer {
   }
 
   bool Number(CellToken& token) {
-    std::string& out = token.number;
+    IntegerDigits(token);
+    if (p_ < s_.size() && (s_[p_] == ',' || s_[p_] == '.')) {
+      token.number += ',';
+      ++p_;
+      while (p_ < s_.size() && IsDigit(s_[p_])) token.number += s_[p_++];
+    }
+    const bool exponent = Exponent(token);
+    return Prefix(token, exponent);
+  }
+
+  // The digits before the point, with their groups.
+  void IntegerDigits(CellToken& token) {
     int run = 0;
     for (;;) {
       while (p_ < s_.size() && IsDigit(s_[p_])) {
-        out += s_[p_++];
+        token.number += s_[p_++];
         ++run;
       }
       // The first group has one to three digits, every later one three.
-      if (!GroupFollows(p_) || run > 3 || (token.grouped && run != 3)) break;
+      if (!GroupFollows(p_) || run > 3 || (token.grouped && run != 3)) return;
       token.grouped = true;
       run = 0;
       ++p_;
     }
-    if (p_ < s_.size() && (s_[p_] == ',' || s_[p_] == '.')) {
-      out += ',';
-      ++p_;
-      while (p_ < s_.size() && IsDigit(s_[p_])) out += s_[p_++];
-    }
-    bool exponent = false;
-    if (p_ + 1 < s_.size() && (s_[p_] == 'E' || s_[p_] == 'e')) {
-      std::size_t q = p_ + 1;
-      if (s_[q] == '+' || s_[q] == '-') ++q;
-      if (q < s_.size() && IsDigit(s_[q])) {
-        exponent = true;
-        out += 'E';
-        out.append(s_.substr(p_ + 1, q - p_ - 1));
-        for (p_ = q; p_ < s_.size() && IsDigit(s_[p_]);) out += s_[p_++];
-      }
-    }
-    if (p_ < s_.size()) {
-      if (const std::optional<int> power = PrefixPower(s_[p_])) {
-        // A prefix ends its word: "4,7k" and "2ki", not "4,7kk" nor "10mrad".
-        const char next = p_ + 1 < s_.size() ? s_[p_ + 1] : '\0';
-        const bool endsWord = !IsAsciiLetter(next) || IsUnit(next);
-        if (exponent || !endsWord) return false;
-        out += 'E';
-        out += std::to_string(*power);
-        token.prefixed = true;
-        ++p_;
-      }
-    }
+  }
+
+  // "E", an optional sign and digits; nothing when no digit follows.
+  bool Exponent(CellToken& token) {
+    if (p_ + 1 >= s_.size() || (s_[p_] != 'E' && s_[p_] != 'e')) return false;
+    std::size_t q = p_ + 1;
+    const bool sign = s_[q] == '+' || s_[q] == '-';
+    if (sign) ++q;
+    if (q >= s_.size() || !IsDigit(s_[q])) return false;
+    token.signedExponent = sign;
+    token.number += 'E';
+    token.number.append(s_.substr(p_ + 1, q - p_ - 1));
+    for (p_ = q; p_ < s_.size() && IsDigit(s_[p_]);) token.number += s_[p_++];
+    return true;
+  }
+
+  // A prefix ends its word: "4,7k" and "2ki", not "4,7kk" nor "10mrad"; a
+  // number with an exponent takes none.
+  bool Prefix(CellToken& token, bool exponent) {
+    if (p_ >= s_.size()) return true;
+    const std::optional<int> power = PrefixPower(s_[p_]);
+    if (!power) return true;
+    const char next = p_ + 1 < s_.size() ? s_[p_ + 1] : '\0';
+    const bool endsWord = !IsAsciiLetter(next) || IsUnit(next);
+    if (exponent || !endsWord) return false;
+    token.number += 'E';
+    token.number += std::to_string(*power);
+    token.prefixed = true;
+    ++p_;
     return true;
   }
 
@@ -168,6 +180,7 @@ std::optional<std::vector<CellToken>> TokenizeCell(std::string_view text, CellTo
   hints.angle = angle != std::string_view::npos && digit < angle;
   hints.slash = SlashBetweenNumbers(text);
   hints.bothUnits = hasI && hasJ;
+  hints.unitJ = hasJ && !hasI;
   return Tokenizer(text, hasJ && !hasI).Run();
 }
 

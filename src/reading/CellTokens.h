@@ -19,6 +19,9 @@ struct CellToken {
   // Whether the number was written with digit groups or a prefix.
   bool grouped = false;
   bool prefixed = false;
+  // An exponent with its sign ("4,068E-10"), as significant digits are
+  // written, which the program's own reading splits at the sign.
+  bool signedExponent = false;
 };
 
 // What the text's characters say about the forms, for the reason of a text
@@ -27,6 +30,7 @@ struct CellTokenHints {
   bool angle = false;      // "∠" or "<"
   bool slash = false;      // "/"
   bool bothUnits = false;  // "i" and "j" in one text
+  bool unitJ = false;      // "j" is the unit
 };
 
 // The tokens of a whole text, or nothing when some character fits no token.

@@ -8,6 +8,7 @@
 #include "DeterminantSteps.h"
 #include "ExactSteps.h"
 #include "NumberText.h"
+#include "ShownForms.h"
 #include "StepTexts.h"
 
 namespace zorvel {
@@ -213,6 +214,19 @@ class ExactWork {
 
 }  // namespace
 
+namespace {
+
+// The steps end in the shown text: in another form of results, one more line
+// writes the rounded rectangular result in it.
+void InForm(Step& root, const StepRequest& request) {
+  if (request.form.IsDefault() || root.Count() == 0) return;
+  const std::string last = root.Line(root.Count() - 1).Text();
+  const std::string shown = ShownHandText(request.form, request.places, last);
+  if (shown != last) root.Add(shown);
+}
+
+}  // namespace
+
 std::unique_ptr<Step> ComputationSteps(const StepRequest& request, MatrixCalculation* done) {
   const std::optional<MatrixSize> size = ResultSize(request);
   if (!size || request.row < 1 || request.col < 1 || request.row > size->rows || request.col > size->cols) {
@@ -222,13 +236,19 @@ std::unique_ptr<Step> ComputationSteps(const StepRequest& request, MatrixCalcula
   if (request.mode == CalculationMode::Exact) {
     ExactWork work(request, done);
     if (NeedsNonZeroDeterminant(request.value) && work.Inverse(false).determinant.IsZero()) return nullptr;
-    AddExactSteps(*root, Name(request), work.Value(), request.places);
+    const ExactValue& value = work.Value();
+    AddExactSteps(*root, Name(request), value, request.places);
+    // In another form of results the steps end in the text written in it.
+    if (!request.form.IsDefault() && !value.notANumber) {
+      root->Add(WriteShown(request.form, request.places, value.re, value.im, value.denominator));
+    }
     return root;
   }
   HandSteps hand(request);
   try {
     if (NeedsNonZeroDeterminant(request.value) && IsZeroComplex(hand.DeterminantText())) return nullptr;
     hand.Add(*root);
+    InForm(*root, request);
   } catch (const std::exception& error) {
     root->Add(std::string(error.what()) + '.');  // where the calculation stops too
   }

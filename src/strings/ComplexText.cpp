@@ -88,7 +88,7 @@ double ReadNumber(std::string_view text, StoppedFlag stopped, TermSink* sink, bo
       sink->NotReadByHand();
     }
   }
-  if (here) *stopped = true;
+  if (here && stopped != nullptr) *stopped = true;
   if (sink != nullptr) sink->Term(text, imaginary);
   return value;
 }

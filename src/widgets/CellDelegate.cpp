@@ -147,7 +147,9 @@ bool CellDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (key->matches(QKeySequence::Paste)) {
       // A block (a tab or a line end between cells) goes into the grid; a
       // single value into the editor as text, without a trailing line end.
-      const QList<QStringList> block = FromTabSeparated(QApplication::clipboard()->text());
+      const QClipboard* clipboard = QApplication::clipboard();
+      bool blanks = false;
+      const QList<QStringList> block = FromPastedText(clipboard->text(), clipboard->ownsClipboard(), blanks);
       if (block.size() > 1 || (block.size() == 1 && block.front().size() > 1)) {
         emit editorExit(editor, EditorExit::PasteBlock, key);
       } else if (!block.isEmpty()) {

@@ -1,6 +1,8 @@
 #include "ColumnWidths.h"
 
+#include "CoreTexts.h"
 #include "Cp1250.h"
+#include "Messages.h"
 #include "StringGrid.h"
 
 #include <QHeaderView>
@@ -57,8 +59,15 @@ int ColumnWidths::TextWidth(std::string_view cp1250, int most) const {
 int ColumnWidths::Needed(int col, int least, int most) const {
   const Grid& grid = grid_.grid();
   int widest = 0;
+  const std::string_view tooLarge = kTooLargeNumber;
   for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
-    widest = std::max(widest, TextWidth(grid.Cells(col, row), most - cellChrome_));
+    const std::string& text = grid.Cells(col, row);
+    // A result's too-large message is shown in the window's language: that
+    // text is what must fit.
+    const bool translated = !grid_.Editable() && text.find(tooLarge) != std::string::npos;
+    const std::string shown = translated ? ToCp1250(ShownValueText(std::string_view(text))) : std::string();
+    widest =
+        std::max(widest, TextWidth(translated ? std::string_view(shown) : std::string_view(text), most - cellChrome_));
   }
   return std::clamp(widest + cellChrome_, least, std::max(least, most));
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -66,6 +67,16 @@ DialogHook* InstallDialogHook(DialogHook* hook) {
 }
 
 void ShowMessageBox(const QString& text) { installed->Message(text); }
+
+int DialogHook::ChooseItem(const QString& caption, const QString& label, const QStringList& items) {
+  bool chosen = false;
+  const QString item = QInputDialog::getItem(QApplication::activeWindow(), caption, label, items, 0, false, &chosen);
+  return chosen ? static_cast<int>(items.indexOf(item)) : -1;
+}
+
+int AskItem(const QString& caption, const QString& label, const QStringList& items) {
+  return installed->ChooseItem(caption, label, items);
+}
 
 QString AskOpenFileName(const QString& caption, const QString& folder, const QString& filters) {
   return installed->OpenFileName(caption, folder, filters);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zorvel {
 
@@ -22,6 +23,9 @@ class DialogHook {
   // without one.
   virtual QString OpenFileName(const QString& caption, const QString& folder, const QString& filters);
   virtual QString SaveFileName(const QString& caption, const QString& suggestion, const QString& filters);
+  // A modal choice of one of `items` (at least one), the first offered:
+  // the index chosen, or -1 when the user cancels.
+  virtual int ChooseItem(const QString& caption, const QString& label, const QStringList& items);
 };
 
 // Installs `hook` (nullptr: the modal boxes again) and returns the one before.
@@ -31,6 +35,7 @@ void ShowMessageBox(const QString& text);
 
 QString AskOpenFileName(const QString& caption, const QString& folder, const QString& filters);
 QString AskSaveFileName(const QString& caption, const QString& suggestion, const QString& filters);
+int AskItem(const QString& caption, const QString& label, const QStringList& items);
 
 // Reports an error that escaped a handler, with ErrorReportText applied.
 void ReportError(const QString& text);

@@ -1,6 +1,8 @@
 #include "GridModel.h"
 
 #include "CellDescription.h"
+#include "ComplexText.h"
+#include "CoreTexts.h"
 #include "Cp1250.h"
 #include "MatrixText.h"
 #include "TextFit.h"
@@ -62,6 +64,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   switch (role) {
     case Qt::DisplayRole:
+      // A result's too-large message in the window's language; what the
+      // user typed is shown as typed.
+      if (!editable_) return ShownValueText(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
+      [[fallthrough]];
     case Qt::EditRole: return FromCp1250(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
     case Qt::ToolTipRole: {
       const std::string& text = grid_.Cells(GridCol(index.column()), GridRow(index.row()));
@@ -70,7 +76,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return PlainToolTip(tr("Čítané ako %1").arg(*value));
       }
       // Columns are narrow and results long: hovering shows the whole text.
-      return text.empty() ? QVariant() : QVariant(PlainToolTip(FromCp1250(text)));
+      if (text.empty()) return {};
+      return PlainToolTip(editable_ ? FromCp1250(text) : ShownValueText(std::string_view(text)));
     }
     case Qt::ForegroundRole:
       if (!ReadWhole(GridCol(index.column()), GridRow(index.row()))) return WarningColour(QApplication::palette());

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "CalculationExport.h"
 #include "MatrixMarkup.h"
 #include "PlatformRecorders.h"
+#include "TabSeparated.h"
 #include "WidgetTestMain.h"
 #include "WindowDriver.h"
 
@@ -61,12 +63,53 @@ class CalculationExportTest : public QObject {
     QCOMPARE(dialogs.messages, QStringList());
     for (const QString& text : {HtmlText(dir.filePath("v.html")), PdfText(dir.filePath("v.pdf"))}) {
       QVERIFY2(text.contains(Value(*window, "Determinant1")), qPrintable(text));
+      // A hand-in: every matrix named, a compound denominator in parentheses.
+      for (const QString& piece : {QStringLiteral("A ="), QStringLiteral("adj A ="), QStringLiteral("A⁻¹ ="),
+                                   QStringLiteral("1 / (") + Value(*window, "Determinant3") + ") · adj A = A⁻¹"}) {
+        QVERIFY2(text.contains(piece), qPrintable(piece));
+      }
       for (const char* pole : {"Pole3", "Pole4"}) {
         for (const QStringList& row : ShownMatrix(Pole(*window, pole))) {
           for (const QString& cell : row) QVERIFY2(text.contains(cell), qPrintable(cell));
         }
       }
     }
+  }
+
+  // A saved calculation is what the window shows: after a refusal or an
+  // error the reason, never the result an earlier input left in the grids.
+  void aRefusalOrAnErrorIsSavedInPlaceOfTheOldResult_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QList<QStringList>>("failing");  // matrix 1 after a sound 2 x 2
+    QTest::addColumn<int>("rows2");                   // rows of matrix 2 then
+    QTest::addColumn<QString>("reason");
+    const QList<QStringList> sound = {{"1", "2"}, {"3", "4"}};
+    QTest::newRow("sum, sizes stop matching") << 1 << sound << 3 << "Sčítať a odčítať sa môžu len matice";
+    QTest::newRow("inverse, determinant zero")
+        << 0 << QList<QStringList>{{"1", "2"}, {"2", "4"}} << 2 << "determinant je rovný nule";
+    QTest::newRow("overflow") << 3 << QList<QStringList>{{"1", "1E200"}, {"1E200", "1"}} << 2
+                              << "Floating point overflow.";
+  }
+  void aRefusalOrAnErrorIsSavedInPlaceOfTheOldResult() {
+    QFETCH(int, operation);
+    QFETCH(QList<QStringList>, failing);
+    QFETCH(int, rows2);
+    QFETCH(QString, reason);
+    DialogRecorder dialogs;
+    QTemporaryDir dir;
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 2, 2);
+    SetSize(*window, 2, 2, 2);
+    ChooseOperation(*window, operation);
+    Paste(Pole(*window, "Pole1"), 1, 1, QStringLiteral("7,25\t2\n3\t4\n"));
+    Paste(Pole(*window, "Pole2"), 1, 1, QStringLiteral("1\t0\n0\t1\n"));
+    const QString old = Shown(Pole(*window, operation == 0 ? "Pole4" : "Pole5"), 1, 1);
+    Paste(Pole(*window, "Pole1"), 1, 1, ToTabSeparated(failing));
+    SetSize(*window, 2, rows2, 2);
+    window->Export().SaveFile(dir.filePath("v.html"));
+    const QString text = HtmlText(dir.filePath("v.html"));
+    QVERIFY2(text.contains(reason), qPrintable(text));
+    QVERIFY2(!text.contains(old), qPrintable(old));
   }
 };
 

@@ -112,6 +112,18 @@ class ClipboardTest : public QObject {
     QCOMPARE(ShownMatrix(Pole(*window, "Pole1")), QList<QStringList>({{"1", "2"}, {"3", "4"}}));
   }
 
+  // As Octave's or NumPy's console prints a matrix (a text the window did
+  // not copy itself).
+  void numbersOnBlanksPasteAsCells() {
+    DialogRecorder dialogs;
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 1, 1);
+    Paste(Pole(*window, "Pole1"), 1, 1, "   1.0000   2.5000\n  -3.0000   0.1250\n");
+    if (QApplication::clipboard()->ownsClipboard()) QSKIP("here every text a test pastes is the window's own");
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole1")), QList<QStringList>({{"1.0000", "2.5000"}, {"-3.0000", "0.1250"}}));
+    QCOMPARE(dialogs.messages, QStringList{QString::fromUtf8("Čísla vo vloženom texte sú oddelené medzerami.")});
+  }
+
   void aSingleValuePastesIntoTheCurrentCell() {
     const auto window = OpenWindow();
     Paste(Pole(*window, "Pole1"), 2, 3, "1.5");  // a decimal point reads as well as a comma

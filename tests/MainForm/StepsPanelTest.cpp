@@ -3,7 +3,11 @@
 // steps when the matrix changes (keeping open branches open), the arrow keys
 // open the tree, and every line's accessible name is its text.
 
+#include <QClipboard>
+#include <QToolButton>
 #include <QTreeView>
+
+#include "StepsCopy.h"
 
 #include "StepsPanel.h"
 #include "WidgetTestMain.h"
@@ -59,6 +63,46 @@ class StepsPanelTest : public QObject {
     QTest::keyClick(window.get(), Qt::Key_F3);
     QVERIFY(pane->isHidden());
     QVERIFY(steps.OpenStepLines().isEmpty());
+  }
+
+  // Where no result grid is shown, the strip's menu and the bar's button
+  // open the pane; the button shows whether it is open.
+  void thePaneOpensFromTheStripAndTheBar() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 4, 4);  // the sum of a 4 x 4 and a 3 x 3: a message, no result grid
+    Panel* pane = PanelNamed(*window, "StepsPanel");
+    ChooseFromMenu(Label(*window, "Determinant1"), QStringLiteral("Ukáž postup"));
+    QVERIFY(!pane->isHidden());
+    QCOMPARE(window->Steps().StepsTitle(), QStringLiteral("det"));
+    auto* button = Find<QToolButton>(*window, "ButtonPostup");
+    QVERIFY(button->isChecked());
+    button->click();
+    QVERIFY(pane->isHidden());
+    button->click();
+    QVERIFY(!pane->isHidden());
+    ChooseFromMenu(Pole(*window, "Pole1"), QStringLiteral("Ukáž postup"));
+    QVERIFY(!pane->isHidden());
+  }
+
+  // Ctrl+A and Ctrl+C copy every line, indented as the tree; the menu copies
+  // all the open lines as text, LaTeX and Markdown.
+  void theLinesAreCopiedAsAListCopiesThem() {
+    const auto window = OpenWindow();
+    TypeMatrix(Pole(*window, "Pole1"), {{"2", "1", "0"}, {"1", "3", "i"}, {"0", "1", "4"}});
+    window->Steps().Open();
+    auto* tree = Find<QTreeView>(*window, "StepsTree");
+    tree->setFocus();
+    tree->expandAll();
+    const QList<QPair<int, QString>> lines = window->Steps().OpenStepLines();
+    QTest::keyClick(tree, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), StepsAsText(lines));
+    QVERIFY(QApplication::clipboard()->text().count(u'\n') > 1);
+    ChooseFromMenu(tree, QStringLiteral("Kopírovať celý postup ako LaTeX"));
+    QCOMPARE(QApplication::clipboard()->text(), StepsAsLatex(lines));
+    QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("\\begin{align*}")));
+    ChooseFromMenu(tree, QStringLiteral("Kopírovať celý postup ako Markdown"));
+    QCOMPARE(QApplication::clipboard()->text(), StepsAsMarkdown(lines));
   }
 };
 

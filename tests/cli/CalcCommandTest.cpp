@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "CalcRunner.h"
 
 using namespace zorvel;
@@ -78,6 +80,8 @@ class CalcCommandTest : public QObject {
                                               kHelpHint;
     QTest::newRow("places 1") << QStringList{"det", "--places", "1", "a.tsv"} << square << Matrix{} << 2
                               << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „1“\n") + kHelpHint;
+    QTest::newRow("sheet 0") << QStringList{"det", "--sheet", "0", "a.tsv"} << square << Matrix{} << 2
+                             << text("zorvel-calc: číslo hárku musí byť celé číslo od 1, nie „0“\n") + kHelpHint;
     QTest::newRow("places 10") << QStringList{"det", "--places=10", "a.tsv"} << square << Matrix{} << 2
                                << text("zorvel-calc: počet desatinných miest musí byť od 2 do 9, nie „10“\n") +
                                       kHelpHint;
@@ -268,12 +272,30 @@ class CalcCommandTest : public QObject {
                                     << QByteArray(
                                            "zorvel-calc: štandardný vstup: prvý riadok vyzerá ako "
                                            "hlavička, vynechal som ho\n");
+    QTest::newRow("too large a number where a header is looked for")
+        << QStringList{"det", "-"} << QByteArray("1e999\t1\n1\t1\n") << 1 << QByteArray()
+        << QByteArray(
+               "zorvel-calc: štandardný vstup: riadok 1, stĺpec 1: „1e999“ sa číta ako Floating point overflow\n"
+               "zorvel-calc: Floating point overflow.\n");
+    QTest::newRow("a spreadsheet's default csv, commas")
+        << QStringList{"det", "-"} << QByteArray("\"2,5\",\"1+2i\"\n\"3\",\"4\"\n") << 0 << QByteArray("7-6i\n")
+        << QByteArray("zorvel-calc: bunky na štandardnom vstupe sú oddelené čiarkami\n");
+    QTest::newRow("numbers on blanks") << QStringList{"det", "-"}
+                                       << QByteArray(" 1.0e+00  2.0e+00\n 3.0e+00  4.0e+00\n") << 0
+                                       << QByteArray("-2\n")
+                                       << QByteArray(
+                                              "zorvel-calc: bunky na štandardnom vstupe sú oddelené medzerami\n");
+    QTest::newRow("a fifo named as a file")
+        << QStringList{"det", "F.tsv"} << QByteArray() << 2 << QByteArray()
+        << QByteArray(
+               "zorvel-calc: Súbor „F.tsv“ sa nedá prečítať: je to pomenovaná rúra (FIFO), nie obyčajný súbor.\n");
     QTest::newRow("english")
         << QStringList{"det", "--lang", "en", "-"} << QByteArray("50000\t0\n1kk\t50000\n") << 0
-        << QByteArray("Príliš veľké číslo\n")
+        << QByteArray("Number too large\n")
         << QByteArray(
                "zorvel-calc: standard input: row 2, column 1: “1kk” is read as 1\n"
-               "zorvel-calc: the result holds a number too large to write: “Príliš veľké číslo”\n");
+               "zorvel-calc: the result holds a number too large to write: “Number too large”\n"
+               "zorvel-calc: numbers above 2147483647 cannot be written when computing by hand; use --exact\n");
     QByteArray tenByTen;
     for (int r = 0; r < 10; ++r)
       tenByTen += QByteArray("2\t1\t0\t3\t1\t0\t1\t1\t2\t").replace('0', char('0' + r)) + "1\n";
@@ -304,6 +326,7 @@ class CalcCommandTest : public QObject {
     files.Write("B.csv", {{"1,5", "2"}});
     QProcess program;
     program.setWorkingDirectory(QFileInfo(files.Path("B.csv")).path());
+    if (arguments.contains("F.tsv")) QCOMPARE(mkfifo(QFile::encodeName(files.Path("F.tsv")).constData(), 0600), 0);
     if (out == "/dev/full") program.setStandardOutputFile(QString::fromLatin1(std::exchange(out, {})));
     program.start(QStringLiteral(ZORVEL_CALC_PROGRAM), arguments);
     QVERIFY(program.waitForStarted());

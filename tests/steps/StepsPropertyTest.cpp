@@ -58,11 +58,17 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
         {StepValue::Product, Operation::Product, &b},  {StepValue::Solve, Operation::Solve, &b}};
     for (const Case& one : cases) {
       const MatrixSize size2{n, one.matrix2->ColCount() - 1};
-      const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation, {}};
+      // Every form of results, the steps ending in the text shown in it.
+      const ShownForm forms[] = {{},
+                                 {NumberForm::Polar},
+                                 {NumberForm::Fraction, ImaginaryUnit::J},
+                                 {NumberForm::Rectangular, ImaginaryUnit::I, mode == CalculationMode::Exact}};
+      const ShownForm form = forms[round / 2 % 4];
+      const CalculationInput input{&a, {n, n}, one.matrix2, size2, places, mode, one.operation, form};
       MatrixCalculation calculation(input);
       StepRequest request{input, StepValue::Determinant};
       if (one.value == StepValue::Adjugate) {  // the strip, once per round
-        EXPECT_EQ(LastLine(request), calculation.Determinant().text);
+        EXPECT_EQ(LastLine(request), calculation.Determinant().shown);
         request.value = StepValue::Reciprocal;
         EXPECT_EQ(LastLine(request), calculation.Reciprocal());
       }

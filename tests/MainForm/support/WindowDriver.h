@@ -4,6 +4,7 @@
 // choosing operations with the keyboard, and reading what the grids and
 // labels show.
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -143,15 +144,18 @@ inline QStringList ColumnHeaders(StringGrid* grid) {
 
 // Opens a grid's context menu as a right click does and hands it to `use`
 // while it is shown; the menu closes afterwards.
-inline void WithContextMenu(StringGrid* grid, const std::function<void(QMenu&)>& use) {
-  QTimer::singleShot(0, grid, [&use] {
+inline void WithContextMenu(QWidget* widget, const std::function<void(QMenu&)>& use) {
+  QTimer::singleShot(0, widget, [&use] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY2(menu != nullptr, "no context menu");
     use(*menu);
     menu->close();
   });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), grid->viewport()->mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(grid->viewport(), &event);
+  // A grid or a tree takes the click on its viewport.
+  auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+  QWidget* target = area != nullptr ? area->viewport() : widget;
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(target, &event);
 }
 
 // The items of a grid's context menu: "" for a separator, an item's keys
@@ -169,7 +173,7 @@ inline QStringList MenuItems(StringGrid* grid) {
 
 // Chooses an item of a grid's context menu by the start of its text: the
 // menu closes, then the item runs, as with a click.
-inline void ChooseFromMenu(StringGrid* grid, const QString& text) {
+inline void ChooseFromMenu(QWidget* grid, const QString& text) {
   WithContextMenu(grid, [&text](QMenu& menu) {
     const QList<QAction*> actions = menu.actions();
     const auto found =

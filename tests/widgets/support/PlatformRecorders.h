@@ -31,12 +31,19 @@ class DialogRecorder : public DialogHook {
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
   }
 
+  int ChooseItem(const QString& caption, const QString& /*label*/, const QStringList& items) override {
+    itemDialogs.append(caption + u'|' + items.join(u'|'));
+    return itemAnswers.isEmpty() ? -1 : itemAnswers.takeFirst();
+  }
+
   QStringList messages;  // ShowMessageBox texts
   QStringList errors;    // ReportError texts, full stop already added
   // The file dialogs' answers, first asked first; none left is a cancel.
   QStringList fileAnswers;
   QStringList fileDialogs;  // each dialog's caption and filters, "|" between
   QStringList suggestions;  // what each save dialog suggested
+  QList<int> itemAnswers;   // the choices' answers, first asked first; none left is a cancel
+  QStringList itemDialogs;  // each choice's caption and items, "|" between
 
  private:
   DialogHook* previous_;
