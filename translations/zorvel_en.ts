@@ -4,6 +4,14 @@
 <context>
     <name>CoreTexts</name>
     <message>
+        <source>Sústava nemá riešenie: h(A) = %1, h(A|B) = %2.</source>
+        <translation>The system has no solution: rank(A) = %1, rank(A|B) = %2.</translation>
+    </message>
+    <message>
+        <source>Hodnosť matice %1: %2</source>
+        <translation>Rank of matrix %1: %2</translation>
+    </message>
+    <message>
         <source>Determinant zo zadanej matice nie je možné vypočítať.</source>
         <translation>The determinant of this matrix cannot be computed.</translation>
     </message>
@@ -349,6 +357,10 @@
         <translation>in the file “%1”</translation>
     </message>
     <message>
+        <source>Matice A a B musia mať rovnaký počet riadkov.</source>
+        <translation>Matrices A and B must have the same number of rows.</translation>
+    </message>
+    <message>
         <source>Matica %1 je prázdna.</source>
         <translation>The matrix %1 is empty.</translation>
     </message>
@@ -433,6 +445,10 @@
         <translation>the depth of the steps must be a positive whole number, not “%1”</translation>
     </message>
     <message>
+        <source>postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC</source>
+        <translation>the steps of the rank are shown by rref --steps --cell ROW,COL</translation>
+    </message>
+    <message>
         <source>postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC</source>
         <translation>the steps of a result need a cell: --cell ROW,COL</translation>
     </message>
@@ -469,7 +485,14 @@ Operácie:
   sum          súčet matíc A + B
   difference   rozdiel matíc A - B
   product      súčin matíc A × B
-  solve        riešenie sústavy A · X = B
+  solve        riešenie sústavy A · X = B (každej: bez riešenia skončí
+               s kódom 1 a hodnosťami, inak vypíše partikulárne riešenie
+               a bázu riešení A · x = 0 so stĺpcami pomenovanými v prvom riadku)
+  rank         hodnosť matice A
+  rref         redukovaný stupňovitý tvar matice A, alebo [A | B] s maticou B
+  transpose    transponovaná matica A
+  conjugate-transpose
+               hermitovsky združená matica A
 
 A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv
 s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“
@@ -520,7 +543,15 @@ Operations:
   sum          sum of matrices A + B
   difference   difference of matrices A - B
   product      product of matrices A × B
-  solve        solution of the system A · X = B
+  solve        solution of the system A · X = B (of any system: without a
+               solution exits with status 1 and the ranks, else prints a
+               particular solution and a basis of the solutions of A · x = 0,
+               the columns named on the first line)
+  rank         rank of matrix A
+  rref         reduced row echelon form of matrix A, or of [A | B] with B
+  transpose    transpose of matrix A
+  conjugate-transpose
+               conjugate transpose of matrix A
 
 A and B are files holding a matrix in UTF-8, one matrix row a line: .tsv
 with cells separated by tabs, .csv with cells separated by &quot;;&quot;, &quot;,&quot; or
@@ -916,22 +947,6 @@ Form of results:
         <translation>Calculation:</translation>
     </message>
     <message>
-        <source>Inverzná matica z matice 1</source>
-        <translation>Inverse of matrix 1</translation>
-    </message>
-    <message>
-        <source>Súčet matíc</source>
-        <translation>Sum of the matrices</translation>
-    </message>
-    <message>
-        <source>Rozdiel matíc</source>
-        <translation>Difference of the matrices</translation>
-    </message>
-    <message>
-        <source>Súčin matíc</source>
-        <translation>Product of the matrices</translation>
-    </message>
-    <message>
         <source>Skopírovať inverznú maticu do matice 2</source>
         <translation>Copy the inverse into matrix 2</translation>
     </message>
@@ -986,10 +1001,6 @@ Form of results:
     <message>
         <source>Determinant v menovateli</source>
         <translation>Determinant in the denominator</translation>
-    </message>
-    <message>
-        <source>Riešenie sústavy: matica 1 · X = matica 2</source>
-        <translation>Solve: matrix 1 · X = matrix 2</translation>
     </message>
     <message>
         <source>Presne</source>

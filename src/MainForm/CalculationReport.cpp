@@ -3,12 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include <algorithm>
 
 #include "CoreTexts.h"
 #include "ElidedLabel.h"
 #include "MatrixRows.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StringGrid.h"
@@ -121,6 +123,8 @@ QString Result(const TMain& window, Operation operation) {
   const Panel* view = operation == Operation::Inverse ? window.PanelInverzna : window.PanelVypocet;
   if (view->isHidden()) return html + Paragraph(window.Panel4->Caption());
   const QList<QStringList> result = MatrixRows(window.Pole5->grid());
+  // The caption over the result (the rank, the general solution), as shown.
+  if (operation != Operation::Inverse && !window.LabelPopis->isHidden()) html += Paragraph(window.LabelPopis->text());
   switch (operation) {
     case Operation::Inverse: {
       // 1/determinant · adjugate = inverse, as the window lays it out.
@@ -136,8 +140,9 @@ QString Result(const TMain& window, Operation operation) {
     case Operation::Product: return html + Matrix(QStringLiteral("A · B"), result, true);
     case Operation::Solve:
       return html + Paragraph(QStringLiteral("A · X = B")) + Matrix(QStringLiteral("X"), result, true);
+    default: break;  // the later operations, named as in the list
   }
-  return html;
+  return html + Matrix(window.ComboBox1->currentText(), result, true);
 }
 
 }  // namespace
@@ -160,7 +165,7 @@ QString CalculationReportHtml(const TMain& window, const QList<StepLine>& steps)
     }
     html += QStringLiteral("<p>%1</p>\n").arg(strip);
   }
-  if (operation.has_value() && *operation != Operation::Inverse) {
+  if (operation.has_value() && DescriptionOf(*operation).Operands() == 2) {
     html += Heading(Tr("Matica 2")) + Matrix(QStringLiteral("B"), MatrixRows(window.Pole2->grid()), false);
   }
   if (operation.has_value()) html += Result(window, *operation);

@@ -35,17 +35,6 @@ constexpr int kPaneWidth = 460;
 // so that a few levels of them can be read.
 constexpr int kOpenAreaHeight = 260;
 
-StepValue ResultValue(Operation operation) {
-  switch (operation) {
-    case Operation::Sum: return StepValue::Sum;
-    case Operation::Difference: return StepValue::Difference;
-    case Operation::Product: return StepValue::Product;
-    case Operation::Solve: return StepValue::Solve;
-    case Operation::Inverse: break;
-  }
-  return StepValue::Inverse;
-}
-
 // Makes the window larger by up to (width, height), as far as its screen
 // allows, moving it back onto the screen where it would stand out.
 void GrowWithinScreen(QWidget& window, int width, int height) {
@@ -260,7 +249,7 @@ void StepsPanel::Refresh() {
         value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
       break;
     case Source::Result:
-      if (operation && *operation != Operation::Inverse) value = ResultValue(*operation);
+      if (operation && *operation != Operation::Inverse) value = StepValue::Result;
       break;
   }
   std::unique_ptr<Step> steps;

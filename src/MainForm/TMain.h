@@ -284,6 +284,7 @@ class TMain : public QWidget {
   StringGrid* Pole4;
   Panel* PanelVypocet;
   StringGrid* Pole5;
+  QLabel* LabelPopis;  // over Pole5: what the result says ("Hodnosť matice 1: 2")
   Panel* Panel6;
   QLabel* Image1;
   Panel* Panel9;

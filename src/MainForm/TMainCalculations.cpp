@@ -2,6 +2,8 @@
 // call of Vypocty finds an input changed, by hand (every operation rounded to
 // the chosen places) or exactly (each shown value rounded once). Exact work
 // that would hold the window longer than a frame goes to the background.
+#include <cctype>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include "HandlerGuard.h"
 #include "KeptCalculation.h"
 #include "MatrixCalculation.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "StepsPanel.h"
@@ -45,15 +48,35 @@ void UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int 
 // milliseconds.
 constexpr std::size_t kCharactersWithinAFrame = 4000;
 
+// The digits a cell brings into exact work: its characters, and for each
+// exponent ("1e-5000") the digits the power of ten it stands for has.
+std::size_t ExactDigits(const std::string& text) {
+  constexpr std::size_t kMost = std::size_t{1} << 40;
+  std::size_t digits = text.size();
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if ((text[i] != 'e' && text[i] != 'E') || std::isdigit(static_cast<unsigned char>(text[i - 1])) == 0) continue;
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    std::size_t exponent = 0;
+    for (; j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])) != 0 && exponent < kMost; ++j) {
+      exponent = exponent * 10 + static_cast<std::size_t>(text[j] - '0');
+    }
+    digits += exponent;
+  }
+  return digits;
+}
+
 bool OutlastsAFrame(const CalculationInput& input) {
   std::size_t characters = 0;
   const auto count = [&characters](const Grid& grid, MatrixSize size) {
     for (int r = 0; r < size.rows; ++r) {
-      for (int c = 0; c < size.cols; ++c) characters += grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r).size();
+      for (int c = 0; c < size.cols; ++c) {
+        characters += ExactDigits(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r));
+      }
     }
   };
   count(*input.matrix1, input.size1);
-  if (input.operation && *input.operation != Operation::Inverse) count(*input.matrix2, input.size2);
+  if (input.operation && DescriptionOf(*input.operation).Operands() == 2) count(*input.matrix2, input.size2);
   return characters > kCharactersWithinAFrame;
 }
 
@@ -87,7 +110,7 @@ std::array<StringGrid*, 5> TMain::Grids() const { return {Pole1, Pole2, Pole3, P
 
 std::optional<Operation> TMain::ChosenOperation() const {
   const int index = ComboBox1->currentIndex();
-  if (index < 0 || index >= kOperationCount) return std::nullopt;
+  if (index < 0 || index >= OperationCount()) return std::nullopt;
   return static_cast<Operation>(index);
 }
 
@@ -167,6 +190,7 @@ void TMain::ShowResults(MatrixCalculation& calculation) {
         case Operation::Difference: Vypocet3(); break;
         case Operation::Product: Vypocet4(); break;
         case Operation::Solve: Vypocet5(); break;
+        default: ShowResultOf(*operation); break;  // the later ones, all in Pole5
       }
     }
   } catch (const std::exception& error) {
@@ -289,6 +313,9 @@ void TMain::ShowResultOf(Operation operation) {
   Grid result = Pole5->grid();
   calculation_->FillResult(operation, result);
   ShowResult(result, Pole5);
+  const std::string caption = calculation_->Caption(operation);
+  LabelPopis->setText(ShownCoreText(caption));
+  LabelPopis->setVisible(!caption.empty());
 }
 
 }  // namespace zorvel

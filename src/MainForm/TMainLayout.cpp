@@ -29,8 +29,10 @@
 #include "HandlerGuard.h"
 #include "InputHistory.h"
 #include "KeptCalculation.h"
+#include "Language.h"
 #include "MatrixFileActions.h"
 #include "MessageBoxDisplay.h"
+#include "OperationList.h"
 #include "Panel.h"
 #include "ResultHeight.h"
 #include "ShownValues.h"
@@ -290,8 +292,9 @@ void TMain::BuildCalculationBar() {
   GroupBox3 = NewGroupBox(Panel4, "GroupBox3", tr("Výpočet:"));
   Panel4->Layout().Add(GroupBox3, Align::Top, 40);
   ComboBox1 = Named(new QComboBox(GroupBox3), "ComboBox1");
-  ComboBox1->addItems({tr("Inverzná matica z matice 1"), tr("Súčet matíc"), tr("Rozdiel matíc"), tr("Súčin matíc"),
-                       tr("Riešenie sústavy: matica 1 · X = matica 2")});
+  for (const OperationDescription* operation : Operations()) {
+    ComboBox1->addItem(InLanguageInUse(operation->Slovak(), operation->English()));
+  }
   ComboBox1->setCurrentIndex(-1);
   // 153 pixels wide, or as wide as its longest item needs in this font.
   ComboBox1->setGeometry(8, 13, std::max(153, ComboBox1->minimumSizeHint().width()), 21);
@@ -388,6 +391,10 @@ void TMain::BuildInverseFraction() {
 void TMain::BuildResultView() {
   PanelVypocet = NewPanel(Panel4, "PanelVypocet", QStringLiteral("PanelVypocet"));
   Panel4->Layout().Add(PanelVypocet, Align::Client);
+  LabelPopis = NewLabel(PanelVypocet, "LabelPopis", QStringLiteral(" "), {0, 0});
+  LabelPopis->setIndent(4);
+  PanelVypocet->Layout().Add(LabelPopis, Align::Top, LabelPopis->sizeHint().height() + 4);
+  LabelPopis->hide();  // shown with a result that has a caption
   Pole5 = NewGrid(PanelVypocet, "Pole5", false);
   PanelVypocet->Layout().Add(Pole5, Align::Client);
 }

@@ -42,7 +42,14 @@ QString HelpText() {
             "  sum          súčet matíc A + B\n"
             "  difference   rozdiel matíc A - B\n"
             "  product      súčin matíc A × B\n"
-            "  solve        riešenie sústavy A · X = B\n"
+            "  solve        riešenie sústavy A · X = B (každej: bez riešenia skončí\n"
+            "               s kódom 1 a hodnosťami, inak vypíše partikulárne riešenie\n"
+            "               a bázu riešení A · x = 0 so stĺpcami pomenovanými v prvom riadku)\n"
+            "  rank         hodnosť matice A\n"
+            "  rref         redukovaný stupňovitý tvar matice A, alebo [A | B] s maticou B\n"
+            "  transpose    transponovaná matica A\n"
+            "  conjugate-transpose\n"
+            "               hermitovsky združená matica A\n"
             "\n"
             "A a B sú súbory s maticou v UTF-8, jeden riadok matice na riadok: .tsv\n"
             "s bunkami oddelenými tabulátormi, .csv s bunkami oddelenými „;“, „,“\n"
@@ -92,7 +99,7 @@ enum class ResultForm { Tabs, Csv, Latex, Markdown };
 
 // What one run has to do, once the command line is understood.
 struct CalcRequest {
-  CalcOperation operation = CalcOperation::Determinant;
+  CalcOperation operation;
   int places = 3;
   CalculationMode mode = CalculationMode::Hand;
   bool point = false;
@@ -121,6 +128,14 @@ EarlyEnd Trouble(const QString& message) {
 
 // A calculation that cannot be done, and why.
 EarlyEnd Refusal(const QString& message) { return {kCalcRefused, {}, Said(message) + u'\n'}; }
+
+// Why the operation cannot take `files` matrices, if it cannot.
+std::optional<EarlyEnd> OperandsTrouble(const QString& word, CalcOperation operation, qsizetype files) {
+  const int operands = OperandCount(operation);
+  if (files == operands || (TakesMatrixBeside(operation) && files == 2)) return std::nullopt;
+  return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
+                               : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
+}
 
 // --places N (2 to 9) and --sheet N (the sheet of a spreadsheet's own file,
 // counted from 1), where given; what is wrong with them, or nothing.
@@ -216,11 +231,7 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   const std::optional<CalcOperation> operation = CalcOperationNamed(word);
   if (!operation) return Trouble(Tr("neznáma operácia „%1“").arg(word));
   request.operation = *operation;
-  const int operands = OperandCount(*operation);
-  if (positional.size() != operands) {
-    return Trouble(operands == 1 ? Tr("operácia %1 potrebuje jeden súbor s maticou").arg(word)
-                                 : Tr("operácia %1 potrebuje dva súbory s maticami").arg(word));
-  }
+  if (const auto trouble = OperandsTrouble(word, *operation, positional.size())) return *trouble;
   if (positional.count(QStringLiteral("-")) > 1) return Trouble(Tr("štandardný vstup sa dá prečítať len raz"));
   request.files = positional;
   const QString numbersTrouble = ReadNumberOptions(parser, places, sheet, request);
@@ -346,7 +357,7 @@ bool OutputLost(QTextStream& out, QTextStream& err) {
 // The result as the chosen form writes it; a determinant is one value, not
 // a matrix.
 QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperation operation) {
-  const bool value = operation == CalcOperation::Determinant || operation == CalcOperation::Reciprocal;
+  const bool value = operation.OneValue();
   switch (form) {
     case ResultForm::Latex: return value ? ToLatexValue(rows.front().front()) + u'\n' : ToLatexMatrix(rows);
     case ResultForm::Markdown: return value ? rows.front().front() + u'\n' : ToMarkdownTable(rows);
@@ -354,6 +365,34 @@ QString ResultText(const QList<QStringList>& rows, ResultForm form, CalcOperatio
     case ResultForm::Tabs: break;
   }
   return MatrixText(rows, MatrixFormat::Tsv);
+}
+
+// The rows of A with those of B after them, each row of A filled to A's
+// width with empty cells (which read as 0).
+QList<QStringList> SideBySide(const QList<QStringList>& a, const QList<QStringList>& b) {
+  const int cols = MatrixSizeOf(a).cols;
+  QList<QStringList> rows;
+  for (qsizetype r = 0; r < a.size(); ++r) {
+    QStringList row = a[r];
+    while (row.size() < cols) row << QString();
+    rows << row + b[r];
+  }
+  return rows;
+}
+
+// The line that names a result's columns (x₀, v₁, ...) in the rows'
+// forms; empty when they are numbered.
+QString HeaderLine(const QStringList& header, ResultForm form) {
+  if (header.isEmpty() || (form != ResultForm::Tabs && form != ResultForm::Csv)) return {};
+  return header.join(form == ResultForm::Csv ? u';' : u'\t') + u'\n';
+}
+
+// Makes the first of two matrices [A | B]; false when their rows differ.
+bool PutSideBySide(QList<QList<QStringList>>& matrices) {
+  if (matrices[0].size() != matrices[1].size()) return false;
+  matrices[0] = SideBySide(matrices[0], matrices[1]);
+  matrices.removeLast();
+  return true;
 }
 
 // The error report of the window: the error's text with a full stop.
@@ -379,6 +418,9 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   }
   if (!ReadWhole(request.files, matrices, request.places, err) && request.strict) {
     return finish(Refusal(Tr("s voľbou --strict sa bunky, ktoré sa neprečítajú celé, nepočítajú")));
+  }
+  if (matrices.size() == 2 && OperandCount(request.operation) == 1) {  // [A | B]
+    if (!PutSideBySide(matrices)) return finish(Refusal(Tr("Matice A a B musia mať rovnaký počet riadkov.")));
   }
   matrices.resize(2);
 
@@ -407,7 +449,9 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (request.point) {
     for (QStringList& cells : result.rows) cells.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
   }
-  return finish({kCalcDone, ResultText(result.rows, request.form, request.operation), {}});
+  return finish({kCalcDone,
+                 HeaderLine(result.header, request.form) + ResultText(result.rows, request.form, request.operation),
+                 {}});
 }
 
 }  // namespace zorvel

@@ -11,20 +11,31 @@
 
 namespace zorvel {
 
-// What zorvel-calc computes: the determinant strip and the results of the
-// window's calculation area, as the window writes them.
-enum class CalcOperation { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve };
+// What zorvel-calc computes: a value of the determinant strip, the adjugate
+// of the inverse view, or the result of one of the window's operations
+// (OperationList.h; the inverse view's is the inverse).
+enum class CalcValue { Determinant, Reciprocal, Adjugate, Rank, Result };
+struct CalcOperation {
+  CalcValue value = CalcValue::Determinant;
+  Operation operation = Operation::Inverse;  // for Result
 
-// The operation a command-line word names (det, reciprocal, adjugate,
-// inverse, sum, difference, product, solve), if any.
+  [[nodiscard]] bool OneValue() const { return value != CalcValue::Adjugate && value != CalcValue::Result; }
+};
+
+// The operation a command-line word names (det, reciprocal, adjugate, and
+// each operation's own verb: inverse, sum, difference, product, solve, ...),
+// if any.
 std::optional<CalcOperation> CalcOperationNamed(const QString& word);
 
-// How many matrices the operation takes: 1 or 2.
+// How many matrices the operation takes: 1 or 2; and whether it takes a
+// second one beside the first ([A | B]) when given.
 int OperandCount(CalcOperation operation);
+bool TakesMatrixBeside(CalcOperation operation);
 
 struct CalcResult {
   QList<QStringList> rows;  // the data cells; one cell for a determinant
   QString refusal;          // why the result cannot be shown; empty when it is
+  QStringList header;       // the columns' names where they are not numbers (x₀, v₁, ...)
 };
 
 // Computes the operation on matrices of at least one cell (the second one

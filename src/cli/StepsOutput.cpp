@@ -18,17 +18,14 @@ namespace zorvel {
 namespace {
 
 StepValue ValueOf(CalcOperation operation) {
-  switch (operation) {
-    case CalcOperation::Determinant: return StepValue::Determinant;
-    case CalcOperation::Reciprocal: return StepValue::Reciprocal;
-    case CalcOperation::Adjugate: return StepValue::Adjugate;
-    case CalcOperation::Inverse: return StepValue::Inverse;
-    case CalcOperation::Sum: return StepValue::Sum;
-    case CalcOperation::Difference: return StepValue::Difference;
-    case CalcOperation::Product: return StepValue::Product;
-    case CalcOperation::Solve: return StepValue::Solve;
+  switch (operation.value) {
+    case CalcValue::Determinant: return StepValue::Determinant;
+    case CalcValue::Reciprocal: return StepValue::Reciprocal;
+    case CalcValue::Adjugate: return StepValue::Adjugate;
+    case CalcValue::Rank:  // refused by ReadStepsOptions
+    case CalcValue::Result: break;
   }
-  return StepValue::Determinant;
+  return operation.operation == Operation::Inverse ? StepValue::Inverse : StepValue::Result;
 }
 
 // Writes the lines and lets them go; false once the output has failed.
@@ -79,12 +76,13 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
   if (!steps)
     return depth.isEmpty() && cell.isEmpty() ? QString() : Tr("voľby --depth a --cell patria k voľbe --steps");
   request.wanted = true;
+  if (operation.value == CalcValue::Rank) return Tr("postup hodnosti ukáže príkaz rref --steps --cell RIADOK,STĹPEC");
   if (!depth.isEmpty()) {
     bool number = false;
     request.depth = depth.toInt(&number);
     if (!number || request.depth < 1) return Tr("hĺbka postupu musí byť kladné celé číslo, nie „%1“").arg(depth);
   }
-  const bool oneValue = operation == CalcOperation::Determinant || operation == CalcOperation::Reciprocal;
+  const bool oneValue = operation.OneValue();
   if (cell.isEmpty()) return oneValue ? QString() : Tr("postup výsledku potrebuje bunku: --cell RIADOK,STĹPEC");
   static const QRegularExpression kCell(QStringLiteral("^\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"));
   const QRegularExpressionMatch match = kCell.match(cell);
@@ -107,7 +105,8 @@ StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const 
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   HandReadingGrids hand;
   const StepRequest value{
-      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode, std::nullopt, form}),
+      hand.For({&grid1, MatrixSizeOf(matrix1), &grid2, MatrixSizeOf(matrix2), places, mode,
+                operation.value == CalcValue::Result ? std::optional(operation.operation) : std::nullopt, form}),
       ValueOf(operation), request.row, request.col};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
   if (!steps) return StepsEnd::NotInResult;

@@ -1,6 +1,8 @@
 #include "CoreTexts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include "Cp1250.h"
 #include "Messages.h"
@@ -28,13 +30,36 @@ namespace {
     QT_TRANSLATE_NOOP("CoreTexts", "neúplný zlomok"),
     QT_TRANSLATE_NOOP("CoreTexts", "i aj j v jednom čísle"),
     QT_TRANSLATE_NOOP("CoreTexts", "má viac číslic, ako sa dá pri počítaní ako na papieri prečítať"),
+    // Messages with numbers, translated as patterns.
+    QT_TRANSLATE_NOOP("CoreTexts", "Sústava nemá riešenie: h(A) = %1, h(A|B) = %2."),
+    QT_TRANSLATE_NOOP("CoreTexts", "Hodnosť matice %1: %2"),
 };
 
 }  // namespace
 
 QString ShownCoreText(std::string_view text) {
-  const QByteArray source = FromCp1250(text).toUtf8();
-  return QCoreApplication::translate("CoreTexts", source.constData());
+  QString shown = FromCp1250(text);
+  const QByteArray source = shown.toUtf8();
+  QString translated = QCoreApplication::translate("CoreTexts", source.constData());
+  if (translated != shown) return translated;
+  // A message that holds numbers ("h(A) = 2") is translated as its pattern,
+  // the numbers as %1, %2, ...
+  static const QRegularExpression kNumber(QStringLiteral("\\d+"));
+  QStringList numbers;
+  QString pattern;
+  qsizetype from = 0;
+  for (const QRegularExpressionMatch& number : kNumber.globalMatch(shown)) {
+    numbers << number.captured();
+    pattern += shown.mid(from, number.capturedStart() - from) + u'%' + QString::number(numbers.size());
+    from = number.capturedEnd();
+  }
+  if (numbers.isEmpty()) return shown;
+  pattern += shown.mid(from);
+  const QByteArray patternSource = pattern.toUtf8();
+  QString filled = QCoreApplication::translate("CoreTexts", patternSource.constData());
+  if (filled == pattern) return shown;
+  for (const QString& number : numbers) filled = filled.arg(number);
+  return filled;
 }
 
 QString ShownValueText(std::string_view text) { return ShownValueText(FromCp1250(text)); }

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "ExtraCharacters.h"
+#include "Symbols.h"
 
 namespace zorvel {
 namespace {
@@ -70,9 +71,45 @@ QString WithoutLoneSurrogates(const QString& text) {
 
 std::string EncodeCp1250(const QString& text);
 
+// The characters that core texts write with the escape byte (Symbols.h).
+QString WithSymbols(const QString& text) {
+  QString shown;
+  shown.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar escape(kSymbolEscape);
+    if (text.at(i) != escape || i + 1 == text.size()) {
+      shown += text.at(i);
+      continue;
+    }
+    const char16_t next = text.at(i + 1).unicode();
+    char16_t symbol = 0;
+    if (next >= u'0' && next <= u'9') symbol = static_cast<char16_t>(0x2080 + (next - u'0'));
+    if (next == u'-') symbol = 0x2212;
+    if (next == u'<') symbol = 0x2194;
+    if (next == u'C') symbol = 0x2102;
+    if (next == u'e') symbol = 0x2208;
+    if (symbol == 0) {
+      shown += text.at(i);
+      continue;
+    }
+    shown += QChar(symbol);
+    ++i;
+  }
+  return shown;
+}
+
+QString DecodedWithExtras(std::string_view bytes);
+
 }  // namespace
 
 QString FromCp1250(std::string_view bytes) {
+  QString text = DecodedWithExtras(bytes);
+  return bytes.find(kSymbolEscape) == std::string_view::npos ? text : WithSymbols(text);
+}
+
+namespace {
+
+QString DecodedWithExtras(std::string_view bytes) {
   // Cell texts are mostly numbers: skip the codec for plain ASCII.
   if (IsAscii(bytes)) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
   if (std::none_of(bytes.begin(), bytes.end(), IsExtraByte)) return DecodeCp1250(bytes);
@@ -90,6 +127,8 @@ QString FromCp1250(std::string_view bytes) {
   }
   return text;
 }
+
+}  // namespace
 
 std::string ToCp1250(const QString& text) {
   const auto isExtra = [](QChar c) {

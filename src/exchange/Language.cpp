@@ -6,6 +6,11 @@
 #include <QTranslator>
 
 namespace zorvel {
+namespace {
+
+Language inUse = Language::Slovak;
+
+}  // namespace
 
 Language PreferredLanguage() {
   const QStringList preferred = QLocale::system().uiLanguages();
@@ -19,7 +24,15 @@ std::optional<Language> LanguageNamed(const QString& name) {
   return std::nullopt;
 }
 
+Language LanguageInUse() { return inUse; }
+
+QString InLanguageInUse(std::string_view slovak, std::string_view english) {
+  const std::string_view text = inUse == Language::English ? english : slovak;
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void UseLanguage(Language language) {
+  inUse = language;
   // The translators live as long as the application.
   if (language == Language::English) {
     auto* window = new QTranslator(QCoreApplication::instance());

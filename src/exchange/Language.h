@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace zorvel {
 
@@ -22,5 +23,11 @@ std::optional<Language> LanguageNamed(const QString& name);
 // dialogs) into the application. Must run before the window is made; a
 // window made without it is Slovak.
 void UseLanguage(Language language);
+
+// The language UseLanguage last installed; Slovak before it runs.
+Language LanguageInUse();
+
+// Of a text given in both languages (UTF-8), the one in use.
+QString InLanguageInUse(std::string_view slovak, std::string_view english);
 
 }  // namespace zorvel

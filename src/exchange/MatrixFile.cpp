@@ -92,41 +92,51 @@ MatrixFileContents FromWorkbook(const QByteArray& bytes, int sheet) {
   return contents;
 }
 
-MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format, int sheet) {
-  if (LooksLikeWorkbook(bytes)) {
-    MatrixFileContents contents = FromWorkbook(bytes, sheet);
-    if (!contents.rows.isEmpty()) {
-      const QStringList first = contents.rows.front();
-      contents.headerLeftOut = LeaveOutHeader(contents.rows);
-      if (contents.headerLeftOut) contents.header = first;
-    }
-    return contents;
-  }
-  QString reason;
-  const QString text = DecodedText(bytes, reason);
-  if (!reason.isEmpty()) return {{}, reason};
+// Leaves a header line out of `contents` and keeps it aside.
+void LeaveOutHeaderOf(MatrixFileContents& contents) {
+  if (contents.rows.isEmpty()) return;
+  const QStringList first = contents.rows.front();
+  contents.headerLeftOut = LeaveOutHeader(contents.rows);
+  if (contents.headerLeftOut) contents.header = first;
+}
+
+MatrixFileContents FromText(const QString& text, std::optional<MatrixFormat> format) {
   const TextLayout layout = ChooseLayout(text, format);
   MatrixFileContents contents;
   if (layout.kind == TextLayout::Kind::Blanks) {
     contents.rows = SplitOnBlanks(text).value_or(QList<QStringList>{});
     contents.separation = Separation::Blanks;
-  } else {
-    ParsedMatrixText parsed = ParseSeparatedText(text, layout.separator, layout.quoting);
-    if (parsed.unclosedQuoteLine > 0) {
-      return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+    return contents;
+  }
+  ParsedMatrixText parsed = ParseSeparatedText(text, layout.separator, layout.quoting);
+  if (parsed.unclosedQuoteLine > 0) {
+    return {{}, Texts::tr("úvodzovky otvorené na riadku %1 sa nikde nezatvárajú").arg(parsed.unclosedQuoteLine)};
+  }
+  DropTrailingEmptyLines(parsed);
+  if (layout.quoting) DropTrailingSeparators(parsed);
+  contents.rows = std::move(parsed.rows);
+  contents.breaksReplaced = parsed.breaksReplaced;
+  if (layout.separator == u',') contents.separation = Separation::Commas;
+  if (layout.separator == u'\t' && layout.quoting) contents.separation = Separation::Tabs;
+  return contents;
+}
+
+MatrixFileContents Decode(const QByteArray& bytes, std::optional<MatrixFormat> format, int sheet) {
+  QString reason;
+  const QString text = DecodedText(bytes, reason);
+  // A text whose first cell merely begins as an archive does ("PK…") is
+  // text: a real archive holds bytes no text has, and a damaged one that is
+  // text after all is read as the text it is.
+  if (LooksLikeWorkbook(bytes)) {
+    MatrixFileContents contents = FromWorkbook(bytes, sheet);
+    if (contents.error.isEmpty() || !reason.isEmpty()) {
+      LeaveOutHeaderOf(contents);
+      return contents;
     }
-    DropTrailingEmptyLines(parsed);
-    if (layout.quoting) DropTrailingSeparators(parsed);
-    contents.rows = std::move(parsed.rows);
-    contents.breaksReplaced = parsed.breaksReplaced;
-    if (layout.separator == u',') contents.separation = Separation::Commas;
-    if (layout.separator == u'\t' && layout.quoting) contents.separation = Separation::Tabs;
   }
-  if (!contents.rows.isEmpty()) {
-    const QStringList first = contents.rows.front();
-    contents.headerLeftOut = LeaveOutHeader(contents.rows);
-    if (contents.headerLeftOut) contents.header = first;
-  }
+  if (!reason.isEmpty()) return {{}, reason};
+  MatrixFileContents contents = FromText(text, format);
+  if (contents.error.isEmpty()) LeaveOutHeaderOf(contents);
   return contents;
 }
 

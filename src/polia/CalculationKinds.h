@@ -2,10 +2,10 @@
 
 namespace zorvel {
 
-// The operations of the calculation area, in the order of the window's list:
-// a kept session stores the position, so a new operation goes last.
+// An operation of the calculation area: its position in the window's list
+// (OperationList.h), which a kept session stores, so a new operation goes
+// last. The first five are named for the code that refers to them.
 enum class Operation { Inverse, Sum, Difference, Product, Solve };
-inline constexpr int kOperationCount = 5;
 
 // How results are computed. By hand: every operation rounded to the places
 // in a fixed order, as a person writes the computation out. Exactly: on the

@@ -21,8 +21,8 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
 }
 
 void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
-                     const ShownForm& form) {
-  WriteTextCells(WriteExactTexts(values, places, form), rows, cols, grid);
+                     const ShownForm& form, const std::stop_token& stop) {
+  WriteTextCells(WriteExactTexts(values, places, form, stop), rows, cols, grid);
 }
 
 std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places, const ShownForm& form,

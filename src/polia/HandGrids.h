@@ -1,7 +1,7 @@
 #pragma once
 
+#include "CalculationInput.h"
 #include "Grid.h"
-#include "MatrixCalculation.h"
 
 namespace zorvel {
 

@@ -116,6 +116,18 @@ class BackgroundCalculationTest : public QObject {
     QVERIFY(!Value(*window, "Determinant1").contains(QStringLiteral("Počítam")));
   }
 
+  // A short cell can stand for many digits: its exponent counts too.
+  void aShortCellOfManyDigitsIsWorkedOutInTheBackground() {
+    const auto window = OpenWindow();
+    SetSize(*window, 1, 1, 1);
+    window->CheckBoxPresne->setChecked(true);
+    window->PresneClick();
+    TypeCell(Pole(*window, "Pole1"), 1, 1, "1e-5000");
+    QVERIFY(window->Working());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Working(), 60000);
+    QCOMPARE(Value(*window, "Determinant1"), QStringLiteral("0"));
+  }
+
   // After a failed recalculation the window shows the error in place of the
   // result, and the steps pane shows no steps of it.
   void noStepsOfAResultTheWindowShowsAnErrorFor() {

@@ -4,6 +4,8 @@
 // open the tree, and every line's accessible name is its text.
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -20,6 +22,30 @@ class StepsPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The operations after the first five: at the end of the list, the
+  // caption over Pole5, the row operations in the pane.
+  void showsTheEchelonFormWithItsRankAndItsRowOperations() {
+    const auto window = OpenWindow();
+    auto* combo = Find<QComboBox>(*window, "ComboBox1");
+    QCOMPARE(combo->count(), 8);
+    QCOMPARE(combo->itemText(5), QStringLiteral("Hodnosť a stupňovitý tvar matice 1"));
+    QCOMPARE(combo->itemText(7), QStringLiteral("Hermitovsky združená matica 1"));
+    SetSize(*window, 1, 3, 2);
+    TypeMatrix(Pole(*window, "Pole1"), {{"0", "2"}, {"1", "1"}, {"2", "2"}});
+    ChooseOperation(*window, 5);
+    auto* caption = Find<QLabel>(*window, "LabelPopis");
+    QVERIFY(caption->isVisible());
+    QCOMPARE(caption->text(), QStringLiteral("Hodnosť matice 1: 2"));
+    QCOMPARE(ShownMatrix(Pole(*window, "Pole5")), QList<QStringList>({{"1", "0"}, {"0", "1"}, {"0", "0"}}));
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    QCOMPARE(window->Steps().StepsTitle(), QStringLiteral("rref(1, 1)"));
+    const auto lines = window->Steps().OpenStepLines();
+    QCOMPARE(lines.first().second, QStringLiteral("R₁ ↔ R₂"));
+    QCOMPARE(lines.last().second, QStringLiteral("1"));
+    ChooseOperation(*window, 1);  // a result without a caption
+    QVERIFY(caption->isHidden());
+  }
+
   void followsWhatTheUserPointsAtAndOpensWithTheKeys() {
     const auto window = OpenWindow();
     SetSize(*window, 1, 4, 4);

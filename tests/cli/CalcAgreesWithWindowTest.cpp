@@ -41,7 +41,8 @@ WindowResult ShownByWindow(const QString& operation, int places, bool exact, con
   for (int r = 0; r < m2.size(); ++r) {
     for (int c = 0; c < m2[r].size(); ++c) window->Pole2->grid().SetCells(c + 1, r + 1, ToCp1250(m2[r][c]));
   }
-  const QStringList words{"inverse", "sum", "difference", "product", "solve"};
+  const QStringList words{"inverse", "sum",  "difference", "product",
+                          "solve",   "rref", "transpose",  "conjugate-transpose"};
   const auto index = static_cast<int>(words.indexOf(operation == "adjugate" ? "inverse" : operation));
   window->ComboBox1->setCurrentIndex(index < 0 ? 1 : index);  // the strip follows any operation
   try {
@@ -60,7 +61,12 @@ WindowResult ShownByWindow(const QString& operation, int places, bool exact, con
     return {{}, window->Panel4->Caption()};
   }
   StringGrid* grid = operation == "adjugate" ? window->Pole3 : operation == "inverse" ? window->Pole4 : window->Pole5;
-  return {ShownMatrix(grid), {}};
+  Matrix rows = ShownMatrix(grid);
+  // Columns named rather than numbered (x₀, v₁) head the printed rows.
+  QStringList header;
+  for (int c = 1; c < grid->grid().ColCount(); ++c) header << FromCp1250(grid->grid().Cells(c, 0));
+  if (!header.isEmpty() && header.front() != QStringLiteral("1")) rows.prepend(header);
+  return {rows, {}};
 }
 
 }  // namespace
@@ -109,6 +115,15 @@ class CalcAgreesWithWindowTest : public QObject {
     QTest::newRow("solve") << "solve" << 3 << complex3 << DenseMatrix(3, 2, 7) << false;
     QTest::newRow("solve exactly") << "solve" << 5 << DenseMatrix(6, 6, 8) << DenseMatrix(6, 3, 9) << true;
     QTest::newRow("solve singular") << "solve" << 3 << Matrix{{"1", "2"}, {"2", "4"}} << Matrix{{"1"}, {"2"}} << true;
+    QTest::newRow("solve 3x4 by hand") << "solve" << 3
+                                       << Matrix{{"1", "2", "0", "1+i"}, {"0", "1", "1", "2"}, {"1", "3", "1", "0,5"}}
+                                       << Matrix{{"1"}, {"2"}, {"3"}} << false;
+    QTest::newRow("solve without a solution")
+        << "solve" << 3 << Matrix{{"1", "2"}, {"2", "4"}} << Matrix{{"1"}, {"3"}} << true;
+    QTest::newRow("rref 20x10") << "rref" << 3 << DenseMatrix(20, 10, 5) << none << false;
+    QTest::newRow("rref exactly") << "rref" << 3 << DenseMatrix(6, 4, 6) << none << true;
+    QTest::newRow("transpose 20x10") << "transpose" << 3 << DenseMatrix(20, 10, 7) << none << false;
+    QTest::newRow("conjugate transpose") << "conjugate-transpose" << 3 << complex3 << none << true;
     QTest::newRow("solve rows differ") << "solve" << 3 << complex3 << Matrix{{"1"}} << false;
     QTest::newRow("product too large to write")
         << "product" << 3 << Matrix{{"1E20", "0"}} << Matrix{{"1"}, {"0"}} << false;

@@ -68,8 +68,8 @@ class CalcCommandTest : public QObject {
                                 << text("zorvel-calc: Matica v súbore „a.tsv“ je prázdna.\n");
     QTest::newRow("missing file") << QStringList{"det", "c.tsv"} << square << Matrix{} << 2
                                   << text("zorvel-calc: Súbor „c.tsv“ sa nedá prečítať: taký súbor neexistuje.\n");
-    QTest::newRow("unknown operation") << QStringList{"transpose", "a.tsv"} << square << Matrix{} << 2
-                                       << text("zorvel-calc: neznáma operácia „transpose“\n") + kHelpHint;
+    QTest::newRow("unknown operation") << QStringList{"transposed", "a.tsv"} << square << Matrix{} << 2
+                                       << text("zorvel-calc: neznáma operácia „transposed“\n") + kHelpHint;
     QTest::newRow("no operation") << QStringList{} << square << Matrix{} << 2
                                   << text("zorvel-calc: chýba operácia\n") + kHelpHint;
     QTest::newRow("second file missing") << QStringList{"sum", "a.tsv"} << square << Matrix{} << 2

@@ -8,6 +8,7 @@
 #include "../polia/TestGrids.h"
 #include "ComputationSteps.h"
 #include "MatrixCalculation.h"
+#include "OperationList.h"
 
 namespace zorvel {
 namespace {
@@ -98,6 +99,49 @@ TEST(ComputationSteps, EndInTheShownTextForEveryValueInBothModes) {
     }
   }
   EXPECT_GT(compared, 1000);  // most values are shown
+}
+
+// The same for the operations of any shape: the echelon form, the
+// transposes, and systems that are not square or not regular (mostly small
+// integers and zeros, so that ranks below full come often).
+TEST(ComputationSteps, EndInTheShownTextForAnyShapeInBothModes) {
+  std::mt19937 random(23);
+  int compared = 0;
+  for (int round = 0; round < 24; ++round) {
+    const int m = static_cast<int>(random() % 6) + 1, n = static_cast<int>(random() % 5) + 1;
+    const int k = static_cast<int>(random() % 2) + 1, places = static_cast<int>(random() % 4) + 2;
+    const CalculationMode mode = round % 2 == 0 ? CalculationMode::Hand : CalculationMode::Exact;
+    Rows rows1 = RandomRows(random, m, n);
+    for (auto& row : rows1) {
+      if (random() % 2 == 0) row.assign(row.size(), "1");  // repeated rows
+    }
+    const Grid a = MatrixGrid(rows1);
+    const Grid b = MatrixGrid(RandomRows(random, m, k));
+    SCOPED_TRACE(::testing::Message() << "round " << round << ", " << m << " x " << n);
+    for (const std::string_view verb : {"rref", "transpose", "conjugate-transpose", "solve"}) {
+      const Operation operation = *OperationWithVerb(verb);
+      const CalculationInput input{&a, {m, n}, &b, {m, k}, places, mode, operation};
+      MatrixCalculation calculation(input);
+      StepRequest request{input, StepValue::Result};
+      if (calculation.Refusal(operation)) {
+        EXPECT_EQ(LastLine(request), std::nullopt) << verb;
+        continue;
+      }
+      Grid shown;
+      calculation.FillResult(operation, shown);
+      for (int row = 1; row < shown.RowCount(); ++row) {
+        for (int col = 1; col < shown.ColCount(); ++col) {
+          request.row = row;
+          request.col = col;
+          ++compared;
+          EXPECT_EQ(LastLine(request), shown.Cells(col, row)) << verb << " at " << row << ", " << col;
+        }
+      }
+      request.col = shown.ColCount();  // past the result
+      EXPECT_EQ(LastLine(request), std::nullopt) << verb;
+    }
+  }
+  EXPECT_GT(compared, 300);
 }
 
 // Every branch of a hand expansion, opened all the way down, ends in the

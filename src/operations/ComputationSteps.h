@@ -9,17 +9,21 @@
 
 namespace zorvel {
 
-// The values whose computation can be shown: the determinant strip's two and
-// a cell of each result.
-enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve };
+// The values whose computation can be shown: the determinant strip's two, a
+// cell of the inverse view's two grids, and a cell of the result of an
+// operation: of the input's operation (Result), or of the one named.
+enum class StepValue { Determinant, Reciprocal, Adjugate, Inverse, Sum, Difference, Product, Solve, Result };
 
 // One shown value: the recalculation's input (the matrices at the sizes the
-// user set, the places, the mode; its operation is not read), which value,
-// and for a result its cell (row and column, counted from 1).
+// user set, the places, the mode; its operation is read for Result alone),
+// which value, and for a result its cell (row and column, counted from 1).
 struct StepRequest : CalculationInput {
   StepValue value = StepValue::Determinant;
   int row = 1;
   int col = 1;
+  // The recalculation of this same input whose results are shown, when
+  // there is one: its work is taken, so no elimination is done again.
+  MatrixCalculation* done = nullptr;
 };
 
 // The steps of the value, the first level worked out: the root's text names
