@@ -236,35 +236,40 @@ bool StepsPanel::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void StepsPanel::Refresh() {
-  std::optional<StepValue> value;
+std::optional<StepValue> StepsPanel::FollowedValue() const {
   const std::optional<Operation> operation = window_.ChosenOperation();
   switch (source_) {
     case Source::None: break;
-    case Source::Determinant: value = StepValue::Determinant; break;
-    case Source::Reciprocal: value = StepValue::Reciprocal; break;
+    case Source::Determinant: return StepValue::Determinant;
+    case Source::Reciprocal: return StepValue::Reciprocal;
     case Source::Adjugate:
     case Source::Inverse:
-      if (operation == Operation::Inverse)
-        value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
-      break;
+      if (operation != Operation::Inverse) break;
+      return source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
     case Source::Result:
-      if (operation && *operation != Operation::Inverse) value = StepValue::Result;
-      break;
+      if (!operation || *operation == Operation::Inverse) break;
+      return StepValue::Result;
   }
-  std::unique_ptr<Step> steps;
+  return std::nullopt;
+}
+
+std::unique_ptr<Step> StepsPanel::StepsOf(StepValue value) const {
+  if (window_.Working() || !Shown(value)) return nullptr;
+  // Exactly, the values come from the results shown, worked out once.
+  KeptCalculation* const shown = window_.ShownExactResults();
+  const StepRequest request{shown != nullptr ? shown->Input() : window_.CalculationInputs(), value, std::max(1, row_),
+                            std::max(1, col_)};
+  try {
+    return ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
+  } catch (const std::exception&) {
+    return nullptr;  // the window reports the error itself
+  }
+}
+
+void StepsPanel::Refresh() {
+  const std::optional<StepValue> value = FollowedValue();
+  std::unique_ptr<Step> steps = value ? StepsOf(*value) : nullptr;
   const bool working = window_.Working();
-  if (value && !working && Shown(*value)) {
-    // Exactly, the values come from the results shown, worked out once.
-    KeptCalculation* const shown = window_.ShownExactResults();
-    const StepRequest request{shown != nullptr ? shown->Input() : window_.CalculationInputs(), *value,
-                              std::max(1, row_), std::max(1, col_)};
-    try {
-      steps = ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
-    } catch (const std::exception&) {
-      steps.reset();  // the window reports the error itself
-    }
-  }
   const bool same = source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_;
   const QList<QList<int>> expanded = same ? ExpandedPaths() : QList<QList<int>>();
   const QModelIndex current = tree_->currentIndex();

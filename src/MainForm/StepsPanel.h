@@ -70,6 +70,10 @@ class StepsPanel : public QObject {
   void FollowGrid(StringGrid* pole);
   void ChooseSourceToOpen();
   void Refresh();
+  // The value the followed place shows, if it shows one for the operation.
+  [[nodiscard]] std::optional<StepValue> FollowedValue() const;
+  // Its steps, nothing when they cannot be shown now.
+  [[nodiscard]] std::unique_ptr<Step> StepsOf(StepValue value) const;
   [[nodiscard]] bool Shown(StepValue value) const;
   [[nodiscard]] QList<QList<int>> ExpandedPaths() const;
   void ExpandPaths(const QList<QList<int>>& paths);

@@ -38,7 +38,7 @@ bool ReadsBack(const QSettings& file, const QVariantMap& values) {
 }
 
 // Less free room than this cannot take the kept session's scratch copy.
-constexpr qint64 kFullDisk = 64 * 1024;
+constexpr qint64 kFullDisk = qint64{64} * 1024;
 
 }  // namespace
 
