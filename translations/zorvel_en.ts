@@ -155,6 +155,14 @@
         <translation>there is no space left on the disk</translation>
     </message>
     <message>
+        <source>súbor je len na čítanie</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>disk je pripojený len na čítanie</source>
+        <translation>the disk is mounted read-only</translation>
+    </message>
+    <message>
         <source>je väčší ako 32 MiB, na maticu priveľký</source>
         <translation>it is larger than 32 MiB, too large for a matrix</translation>
     </message>
@@ -223,12 +231,24 @@
         <translation>The window’s state cannot be kept for the next start.
 %1</translation>
     </message>
+    <message>
+        <source>Uložený stav okna zo „%1“ sa nedal prečítať celý.</source>
+        <translation>The window’s state kept in “%1” could not be read whole.</translation>
+    </message>
+    <message>
+        <source>Uložený stav okna sa nedal prečítať celý; poškodený súbor je odložený ako „%1“.</source>
+        <translation>The window’s kept state could not be read whole; the damaged file is set aside as “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
-        <source>Súbor „%1“ sa nedá uložiť: v dočasnom priečinku „%2“ sa nedá pripraviť.</source>
-        <translation>The file “%1” cannot be saved: it cannot be prepared in the temporary folder “%2”.</translation>
+        <source>Súbor „%1“ sa nedá uložiť: v priečinku „%2“ sa nedá pripraviť.</source>
+        <translation>The file “%1” cannot be saved: it cannot be prepared in the folder “%2”.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ sa nedá uložiť: na disku nie je miesto.</source>
+        <translation>The file “%1” cannot be saved: there is no space left on the disk.</translation>
     </message>
 </context>
 <context>
@@ -252,6 +272,10 @@
     <message>
         <source>Súbor s maticou 2.</source>
         <translation>A file holding matrix 2.</translation>
+    </message>
+    <message>
+        <source>otvoria sa najviac dva súbory, jeden do každej matice; daných je %1</source>
+        <translation>at most two files are opened, one into each matrix; %1 are given</translation>
     </message>
     <message>
         <source>Zachovaný stav okna sa nedá obnoviť: súbor „%1“ sa nedá prečítať, %2.</source>
@@ -443,6 +467,14 @@
     <message>
         <source>bunka %1,%2 nie je vo výsledku</source>
         <translation>cell %1,%2 is not in the result</translation>
+    </message>
+    <message>
+        <source>postup do hĺbky %1 má %2 riadkov</source>
+        <translation>steps to depth %1 have %2 lines</translation>
+    </message>
+    <message>
+        <source>postup výpočtu (--steps) sa vypisuje len ako text, nie s --csv, --latex ani --markdown</source>
+        <translation>the steps (--steps) are written as text only, not with --csv, --latex or --markdown</translation>
     </message>
     <message>
         <source>Použitie: zorvel-calc OPERÁCIA [--places N] [--exact] [--point] [--csv | --latex | --markdown]
@@ -872,6 +904,10 @@ Steps of a determinant and of an inverse (with --steps):
         <translation>Steps: this result is not shown now</translation>
     </message>
     <message>
+        <source>Postup výpočtu: Počítam…</source>
+        <translation>Steps: computing…</translation>
+    </message>
+    <message>
         <source>Kopírovať</source>
         <translation>Copy</translation>
     </message>
@@ -1050,6 +1086,10 @@ Steps of a determinant and of an inverse (with --steps):
     <message>
         <source>Zorvel 2,1</source>
         <translation>Zorvel 2.1</translation>
+    </message>
+    <message>
+        <source>Počítam…</source>
+        <translation>Computing…</translation>
     </message>
     <message>
         <source>Čísla vo vloženom texte sú oddelené medzerami.</source>

@@ -33,6 +33,11 @@ class InputChangeCommand : public QUndoCommand {
   [[nodiscard]] int id() const override;
   bool mergeWith(const QUndoCommand* other) override;
 
+  [[nodiscard]] const InputChange& Change() const { return change_; }
+  [[nodiscard]] const MergeKey& Key() const { return key_; }
+  // About the memory the step holds: its texts before and after.
+  [[nodiscard]] std::size_t Bytes() const { return bytes_; }
+
  private:
   void Show(bool after);
 
@@ -42,6 +47,7 @@ class InputChangeCommand : public QUndoCommand {
   std::exception_ptr& failure_;
   // push() calls redo() at once, on a change that is already made.
   bool shown_ = true;
+  std::size_t bytes_ = 0;
 };
 
 }  // namespace zorvel

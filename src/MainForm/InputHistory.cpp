@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QKeySequence>
 
+#include <utility>
+#include <vector>
+
 #include "HandlerGuard.h"
 #include "InputChangeCommand.h"
 #include "Panel.h"
@@ -60,6 +63,33 @@ void InputHistory::PushChange(int spinField) {
   if (change.Empty()) return;
   const InputChangeCommand::MergeKey key{spinField, spinField >= 0 ? focusRun_ : 0};
   stack_.push(new InputChangeCommand(window_, std::move(change), key, failure_));
+  KeepWithinBytes();
+}
+
+// QUndoStack drops its oldest commands only by their number, so the steps
+// that fit are pushed anew into an emptied stack. A push has just dropped
+// every step to redo: all the steps are behind the present input, and
+// pushing them again shows nothing.
+void InputHistory::KeepWithinBytes() {
+  std::size_t bytes = 0;
+  int first = stack_.count();
+  while (first > 0) {
+    const auto* step = static_cast<const InputChangeCommand*>(stack_.command(first - 1));
+    if (first < stack_.count() && bytes + step->Bytes() > kBytes) break;
+    bytes += step->Bytes();
+    --first;
+  }
+  if (first == 0) return;
+  std::vector<std::pair<InputChange, InputChangeCommand::MergeKey>> kept;
+  for (int i = first; i < stack_.count(); ++i) {
+    const auto* step = static_cast<const InputChangeCommand*>(stack_.command(i));
+    kept.emplace_back(step->Change(), InputChangeCommand::MergeKey{});  // kept apart, as they were
+  }
+  const InputChangeCommand::MergeKey lastKey =
+      static_cast<const InputChangeCommand*>(stack_.command(stack_.count() - 1))->Key();
+  kept.back().second = lastKey;  // the newest may still take the field's next change
+  stack_.clear();
+  for (auto& [change, key] : kept) stack_.push(new InputChangeCommand(window_, std::move(change), key, failure_));
 }
 
 void InputHistory::CloseCellEditors() {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -25,6 +26,10 @@ class InputHistory : public QObject {
 
  public:
   static constexpr int kSteps = 1000;
+  // The texts the steps may hold together: pastes of large cells reach it
+  // long before the steps' number; the oldest steps go first, the newest
+  // stays whatever its size.
+  static constexpr std::size_t kBytes = std::size_t{64} << 20;
 
   explicit InputHistory(TMain& window);
   ~InputHistory() override;
@@ -64,6 +69,8 @@ class InputHistory : public QObject {
   void EditorClosed();
   // Pushes what changed since the last step, if anything did.
   void PushChange(int spinField);
+  // Drops the oldest steps until the rest hold no more than kBytes.
+  void KeepWithinBytes();
   void Step(bool forward);
 
   TMain& window_;

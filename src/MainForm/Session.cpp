@@ -2,7 +2,12 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
+#include <QVariantMap>
 
 #include <algorithm>
 #include <array>
@@ -112,7 +117,50 @@ void RestoreColumnWidths(const TMain& window, const QSettings& settings) {
   }
 }
 
+// The keys every closing writes; a kept file without one of them was cut
+// short or damaged.
+QStringList AlwaysWrittenKeys() {
+  QStringList keys{kOperationKey, kPlacesKey, kExactKey, kGeometryKey};
+  for (const QString& key : kSizeKeys) keys << key;
+  for (const QString& key : kCellKeys) keys << key;
+  return keys;
+}
+
+// Later keys too, which a file kept by an earlier version does not have.
+bool KnownKey(const QString& key) {
+  return AlwaysWrittenKeys().contains(key) || key == kFormKey || key == kUnitKey || key == kSignificantKey ||
+         key.startsWith(kWidthsGroup);
+}
+
+bool Damaged(const QString& path, const QSettings& settings) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;  // none, or not to be read: nothing to keep aside
+  const QByteArray bytes = file.read(qint64{256} << 20);
+  if (bytes.contains('\0')) return true;
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  static_cast<void>(QString(utf8(bytes)));
+  if (utf8.hasError() || settings.status() != QSettings::NoError) return true;
+  const QStringList keys = settings.allKeys();
+  const QStringList wanted = AlwaysWrittenKeys();
+  return !std::all_of(wanted.cbegin(), wanted.cend(), [&keys](const QString& key) { return keys.contains(key); });
+}
+
 }  // namespace
+
+QString SetAsideDamagedSession(QSettings& settings) {
+  const QString path = settings.fileName();
+  static_cast<void>(settings.allKeys());  // read now, before the file moves
+  if (!Damaged(path, settings)) return {};
+  QString aside = path + QStringLiteral(".damaged");
+  for (int n = 2; QFileInfo::exists(aside); ++n) aside = path + QStringLiteral(".damaged%1").arg(n);
+  if (!QFile::rename(path, aside)) {
+    return QCoreApplication::translate("Session", "Uložený stav okna zo „%1“ sa nedal prečítať celý.")
+        .arg(QDir::toNativeSeparators(path));
+  }
+  return QCoreApplication::translate("Session",
+                                     "Uložený stav okna sa nedal prečítať celý; poškodený súbor je odložený ako „%1“.")
+      .arg(QDir::toNativeSeparators(aside));
+}
 
 std::unique_ptr<QSettings> UserSessionSettings() {
   return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zorvel"),
@@ -120,7 +168,14 @@ std::unique_ptr<QSettings> UserSessionSettings() {
 }
 
 QString KeepSession(const TMain& window, const QString& path) {
-  const QString error = SaveSettingsFile(path, [&window](QSettings& settings) {
+  // Keys of a newer version, or of the user, stay as they were.
+  const QSettings before(path, QSettings::IniFormat);
+  QVariantMap others;
+  for (const QString& key : before.allKeys()) {
+    if (!KnownKey(key)) others.insert(key, before.value(key));
+  }
+  const QString error = SaveSettingsFile(path, [&window, &others](QSettings& settings) {
+    for (auto it = others.cbegin(); it != others.cend(); ++it) settings.setValue(it.key(), it.value());
     const InputScalars scalars = ReadScalars(window);
     for (std::size_t i = 0; i < kSizeKeys.size(); ++i) settings.setValue(kSizeKeys[i], scalars.sizes[i]);
     const auto& matrices = window.Inputs().matrices;

@@ -22,6 +22,14 @@ class TMain;
 // why not; the file kept before is then left as it was.
 [[nodiscard]] QString KeepSession(const TMain& window, const QString& path);
 
+// Looks at the kept session's file before it is used: a file cut short,
+// binary or damaged otherwise (a key the program always writes is missing)
+// is moved aside, to the same name with ".damaged" (and a number when that
+// is taken), so the next closing does not write over it. Gives the sentence
+// for the status line, or the empty text for a sound file or none. What can
+// be read of it is still restored from `settings`, which is read here first.
+[[nodiscard]] QString SetAsideDamagedSession(QSettings& settings);
+
 // Shows the kept session in a window just made, recomputing once; its undo
 // history starts empty. Nothing is restored from settings that cannot be
 // read; a value damaged by hand is left out (a number out of its range is

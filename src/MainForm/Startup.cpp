@@ -79,6 +79,14 @@ Language StartLanguage(const QStringList& arguments) {
   return PreferredLanguage();
 }
 
+QString StartArgumentsRefusal(const QCommandLineParser& parser) {
+  const qsizetype files = parser.positionalArguments().size();
+  if (files <= 2) return {};
+  return QStringLiteral("zorvel: ") +
+         QCoreApplication::translate("Startup", "otvoria sa najviac dva súbory, jeden do každej matice; daných je %1")
+             .arg(files);
+}
+
 QString UserSessionPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zorvel/zorvel.ini");
 }

@@ -25,6 +25,10 @@ std::unique_ptr<TMain> CreateMain();
 // two matrix files, for matrix 1 and matrix 2.
 void AddStartOptions(QCommandLineParser& parser);
 
+// Why the parsed command line cannot start the window (more files than the
+// two matrices), as "zorvel: ..." says it; empty when it can.
+QString StartArgumentsRefusal(const QCommandLineParser& parser);
+
 // The window's language: as --lang names it, or the user's preferred one.
 // Read before the command line's texts are made, so that --help speaks it.
 Language StartLanguage(const QStringList& arguments);

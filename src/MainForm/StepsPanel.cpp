@@ -20,6 +20,7 @@
 #include "ComputationSteps.h"
 #include "ElidedLabel.h"
 #include "HandlerGuard.h"
+#include "KeptCalculation.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
@@ -241,26 +242,49 @@ bool StepsPanel::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void StepsPanel::Refresh() {
-  std::optional<StepValue> value;
+std::optional<StepValue> StepsPanel::FollowedValue() const {
   const std::optional<Operation> operation = window_.ChosenOperation();
   switch (source_) {
     case Source::None: break;
-    case Source::Determinant: value = StepValue::Determinant; break;
-    case Source::Reciprocal: value = StepValue::Reciprocal; break;
+    case Source::Determinant: return StepValue::Determinant;
+    case Source::Reciprocal: return StepValue::Reciprocal;
     case Source::Adjugate:
     case Source::Inverse:
-      if (operation == Operation::Inverse)
-        value = source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
-      break;
+      if (operation != Operation::Inverse) break;
+      return source_ == Source::Adjugate ? StepValue::Adjugate : StepValue::Inverse;
     case Source::Result:
-      if (operation && *operation != Operation::Inverse) value = StepValue::Result;
-      break;
+      if (!operation || *operation == Operation::Inverse) break;
+      return StepValue::Result;
   }
-  std::unique_ptr<Step> steps;
-  const CalculationInput input = window_.CalculationInputs();
-  const StepMethod method = OfferMethods(value, input);
-  if (value) steps = StepsOf({input, *value, std::max(1, row_), std::max(1, col_), method, method_->Whole()});
+  return std::nullopt;
+}
+
+std::unique_ptr<Step> StepsPanel::StepsOf(StepValue value) const {
+  if (window_.Working() || !Shown(value)) return nullptr;
+  // Exactly, the values come from the results shown, worked out once.
+  KeptCalculation* const shown = window_.ShownExactResults();
+  StepRequest request{shown != nullptr ? shown->Input() : window_.CalculationInputs(),
+                      value,
+                      std::max(1, row_),
+                      std::max(1, col_),
+                      method_->Chosen(),
+                      method_->Whole()};
+  try {
+    std::unique_ptr<Step> steps = ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
+    if (steps || !request.whole) return steps;
+    // A system not solved by Cramer's rule has no whole steps: its cell's.
+    request.whole = false;
+    return ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
+  } catch (const std::exception&) {
+    return nullptr;  // the window reports the error itself
+  }
+}
+
+void StepsPanel::Refresh() {
+  const std::optional<StepValue> value = FollowedValue();
+  OfferMethods(value);
+  std::unique_ptr<Step> steps = value ? StepsOf(*value) : nullptr;
+  const bool working = window_.Working();
   const bool same = source_ == shownSource_ && row_ == shownRow_ && col_ == shownCol_ &&
                     method_->Chosen() == shownMethod_ && method_->Whole() == shownWhole_;
   const QList<QList<int>> expanded = same ? ExpandedPaths() : QList<QList<int>>();
@@ -270,8 +294,9 @@ void StepsPanel::Refresh() {
     for (QModelIndex at = current; at.isValid(); at = at.parent()) path.prepend(at.row());
     return path;
   }();
-  title_->setText(steps ? tr("Postup výpočtu: %1").arg(QString::fromLatin1(steps->Text()))
-                        : tr("Postup výpočtu: tento výsledok sa teraz neukazuje"));
+  title_->setText(steps     ? tr("Postup výpočtu: %1").arg(QString::fromLatin1(steps->Text()))
+                  : working ? tr("Postup výpočtu: Počítam…")
+                            : tr("Postup výpočtu: tento výsledok sa teraz neukazuje"));
   model_->SetSteps(std::move(steps));
   shownSource_ = source_;
   shownRow_ = row_;
@@ -292,8 +317,9 @@ void StepsPanel::Refresh() {
 }
 
 // The method is chosen for the determinant's values and the inverse, and
-// offered for the matrix as it is now; a system may be shown whole.
-StepMethod StepsPanel::OfferMethods(std::optional<StepValue> value, const CalculationInput& input) {
+// offered for matrix 1 as it is now; a system may be shown whole.
+void StepsPanel::OfferMethods(std::optional<StepValue> value) {
+  const CalculationInput input = window_.CalculationInputs();
   const bool methods = value == StepValue::Determinant || value == StepValue::Reciprocal || value == StepValue::Inverse;
   if (methods && input.size1.rows == input.size1.cols) {
     method_->Offer(*input.matrix1, input.size1.rows);
@@ -301,19 +327,20 @@ StepMethod StepsPanel::OfferMethods(std::optional<StepValue> value, const Calcul
     method_->Hide();
   }
   method_->OfferWhole(value == StepValue::Result && window_.ChosenOperation() == Operation::Solve);
-  return method_->Chosen();
 }
 
-// The steps asked for; a system that has no whole steps (it is not solved
-// by Cramer's rule) shows its cell's.
-std::unique_ptr<Step> StepsPanel::StepsOf(StepRequest request) {
-  try {
-    std::unique_ptr<Step> steps = ComputationSteps(request);
-    if (steps || !request.whole) return steps;
-    request.whole = false;
-    return ComputationSteps(request);
-  } catch (const std::exception&) {
-    return nullptr;  // the window reports the error itself
+// Whether the window shows the value now: after a failed recalculation it
+// shows the error in its place, and the steps of a value not shown would
+// read as if it held.
+bool StepsPanel::Shown(StepValue value) const {
+  switch (value) {
+    case StepValue::Determinant: return !window_.Panel5->isHidden() && !window_.Determinant1->FullText().isEmpty();
+    case StepValue::Reciprocal:
+      return !window_.Panel5->isHidden() && !window_.Determinant11->isHidden() &&
+             !window_.Determinant11->FullText().isEmpty();
+    case StepValue::Adjugate:
+    case StepValue::Inverse: return !window_.PanelInverzna->isHidden();
+    default: return !window_.PanelVypocet->isHidden();
   }
 }
 

@@ -73,8 +73,12 @@ class StepsPanel : public QObject {
   void FollowGrid(StringGrid* pole);
   void ChooseSourceToOpen();
   void Refresh();
-  StepMethod OfferMethods(std::optional<StepValue> value, const CalculationInput& input);
-  static std::unique_ptr<Step> StepsOf(StepRequest request);
+  void OfferMethods(std::optional<StepValue> value);
+  // The value the followed place shows, if it shows one for the operation.
+  [[nodiscard]] std::optional<StepValue> FollowedValue() const;
+  // Its steps, nothing when they cannot be shown now.
+  [[nodiscard]] std::unique_ptr<Step> StepsOf(StepValue value) const;
+  [[nodiscard]] bool Shown(StepValue value) const;
   [[nodiscard]] QList<QList<int>> ExpandedPaths() const;
   void ExpandPaths(const QList<QList<int>>& paths);
 

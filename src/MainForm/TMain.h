@@ -11,6 +11,7 @@
 #include "CramerMinors.h"
 #include "Determinant.h"
 #include "HandGrids.h"
+#include "KeptCalculation.h"
 #include "MatrixCalculation.h"
 
 class QCheckBox;
@@ -25,6 +26,8 @@ class QToolButton;
 namespace zorvel {
 
 class AlignLayout;
+class BackgroundCalculation;
+class KeptCalculation;
 class CalculationExport;
 class ClickableLabel;
 class ColumnFit;
@@ -131,6 +134,18 @@ class TMain : public QWidget {
   // How many times Vypocty has run since the window was made: what the user
   // pays per event, which tests check.
   [[nodiscard]] int RecalculationCount() const { return recalculationCount_; }
+  // How many of them found an input that had changed and worked it out: a
+  // key that changes nothing costs nothing.
+  [[nodiscard]] int WorkedRecalculationCount() const { return workedCount_; }
+  // Exact results are being worked out in the background; the places of the
+  // results say "Počítam…".
+  [[nodiscard]] bool Working() const;
+  // The exact results now shown, for the steps to take their values from;
+  // nothing by hand and while the results are being worked out.
+  [[nodiscard]] KeptCalculation* ShownExactResults() const;
+  // The next Vypocty recalculates even if no input has changed: for a
+  // handler that has written over what the results show.
+  void ForgetShownInput();
 
   [[nodiscard]] InputHistory& History() const { return *history_; }
   [[nodiscard]] CalculationExport& Export() const { return *export_; }
@@ -209,6 +224,9 @@ class TMain : public QWidget {
   void FollowColumnWidths(StringGrid* pole, StringGrid* partner);
   [[nodiscard]] int Places() const;
   void ShowFailedRecalculation(const QString& error);
+  void ShowResults(MatrixCalculation& calculation);
+  void ShowWorking();
+  void BackgroundFinished(const std::shared_ptr<KeptCalculation>& kept, const QByteArray& error);
   void ShowResultOf(Operation operation);
 
  public:
@@ -307,6 +325,13 @@ class TMain : public QWidget {
   // The running recalculation's results, worked out as they are asked for.
   MatrixCalculation* calculation_ = nullptr;
   int recalculationCount_ = 0;
+  int workedCount_ = 0;
+  // The input the results shown (or being worked out) belong to; exactly,
+  // with its results.
+  std::optional<CalculationStamp> shownStamp_;
+  // Exactly, the input copied with its results.
+  std::shared_ptr<KeptCalculation> shownInput_;
+  std::unique_ptr<BackgroundCalculation> background_;
   // Which strip values the running recalculation has written: after an error
   // the others are old and are cleared.
   struct StripWritten {

@@ -1,6 +1,9 @@
-// The calculations: every result shown is recomputed from the grids on each
-// call of Vypocty, by hand (every operation rounded to the chosen places) or
-// exactly (each shown value rounded once).
+// The calculations: every result shown is recomputed from the grids when a
+// call of Vypocty finds an input changed, by hand (every operation rounded to
+// the chosen places) or exactly (each shown value rounded once). Exact work
+// that would hold the window longer than a frame goes to the background.
+#include <cctype>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -8,11 +11,14 @@
 #include <QScopedValueRollback>
 #include <QToolButton>
 
+#include "BackgroundCalculation.h"
 #include "CoreTexts.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "ElidedLabel.h"
 #include "GridOps.h"
+#include "HandlerGuard.h"
+#include "KeptCalculation.h"
 #include "MatrixCalculation.h"
 #include "OperationList.h"
 #include "Panel.h"
@@ -34,6 +40,44 @@ void UpToDate(std::optional<MinorDeterminants>& minors, const Grid& matrix, int 
   } else {
     minors.emplace(matrix, places);
   }
+}
+
+// Exact work grows with the digits it multiplies: inputs with more characters
+// than this in the cells it reads are worked out in the background. Below it
+// an exact keystroke (a dense 10 x 10 of short complex numbers) takes a few
+// milliseconds.
+constexpr std::size_t kCharactersWithinAFrame = 4000;
+
+// The digits a cell brings into exact work: its characters, and for each
+// exponent ("1e-5000") the digits the power of ten it stands for has.
+std::size_t ExactDigits(const std::string& text) {
+  constexpr std::size_t kMost = std::size_t{1} << 40;
+  std::size_t digits = text.size();
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if ((text[i] != 'e' && text[i] != 'E') || std::isdigit(static_cast<unsigned char>(text[i - 1])) == 0) continue;
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    std::size_t exponent = 0;
+    for (; j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])) != 0 && exponent < kMost; ++j) {
+      exponent = exponent * 10 + static_cast<std::size_t>(text[j] - '0');
+    }
+    digits += exponent;
+  }
+  return digits;
+}
+
+bool OutlastsAFrame(const CalculationInput& input) {
+  std::size_t characters = 0;
+  const auto count = [&characters](const Grid& grid, MatrixSize size) {
+    for (int r = 0; r < size.rows; ++r) {
+      for (int c = 0; c < size.cols; ++c) {
+        characters += ExactDigits(grid.Cells(grid.FixedCols() + c, grid.FixedRows() + r));
+      }
+    }
+  };
+  count(*input.matrix1, input.size1);
+  if (input.operation && DescriptionOf(*input.operation).Operands() == 2) count(*input.matrix2, input.size2);
+  return characters > kCharactersWithinAFrame;
 }
 
 }  // namespace
@@ -86,6 +130,49 @@ CalculationMode TMain::Mode() const {
 
 void TMain::Vypocty() {
   ++recalculationCount_;
+  // A key that changes nothing (an arrow, Shift or Ctrl alone) costs nothing.
+  const auto& [one, two] = Inputs().matrices;
+  const CalculationStamp stamp = StampOf(
+      {&one.pole->grid(), one.Size(), &two.pole->grid(), two.Size(), Places(), Mode(), ChosenOperation(), ChosenForm()},
+      one.pole->grid(), two.pole->grid());
+  if (shownStamp_ == stamp) return;
+  shownStamp_ = stamp;
+  const CalculationInput input = CalculationInputs();
+  ++workedCount_;
+  background_->Cancel();
+  if (input.mode == CalculationMode::Exact) {
+    std::stop_source stop;
+    shownInput_ = std::make_shared<KeptCalculation>(input, stop.get_token());
+    if (OutlastsAFrame(input)) {
+      background_->Start(shownInput_, std::move(stop));
+      ShowWorking();
+      return;
+    }
+    ShowResults(shownInput_->Results());
+    return;
+  }
+  shownInput_.reset();
+  // By hand, the kept determinants of matrix 1's minors follow its cells
+  // here, once per recalculation; the strip and the inverse both read them.
+  MinorDeterminants* minors = nullptr;
+  if (IsDeterminantGrid(Pole1->grid())) {
+    UpToDate(matrix1Minors_, *input.matrix1, Places());
+    minors = &*matrix1Minors_;
+  }
+  MatrixCalculation calculation(input, minors, &cramerMinors_);
+  ShowResults(calculation);
+}
+
+bool TMain::Working() const { return background_->Running(); }
+
+KeptCalculation* TMain::ShownExactResults() const {
+  if (!shownInput_ || Working()) return nullptr;
+  return shownInput_.get();
+}
+
+void TMain::ForgetShownInput() { shownStamp_.reset(); }
+
+void TMain::ShowResults(MatrixCalculation& calculation) {
   ClearUpperVectorState();  // after painting, before the arithmetic
   stripWritten_ = {};
   // Open steps follow the new results, after an error too.
@@ -94,25 +181,16 @@ void TMain::Vypocty() {
   });
   try {
     ButtonHore->setVisible(false);
-    const CalculationInput input = CalculationInputs();
-    // By hand, the kept determinants of matrix 1's minors follow its cells
-    // here, once per recalculation; the strip and the inverse both read them.
-    MinorDeterminants* minors = nullptr;
-    if (input.mode == CalculationMode::Hand && IsDeterminantGrid(Pole1->grid())) {
-      UpToDate(matrix1Minors_, *input.matrix1, Places());
-      minors = &*matrix1Minors_;
-    }
-    MatrixCalculation calculation(input, minors, input.mode == CalculationMode::Hand ? &cramerMinors_ : nullptr);
     const QScopedValueRollback<MatrixCalculation*> current(calculation_, &calculation);
     Vypocet1();
-    if (input.operation) {  // with no operation chosen, only the strip
-      switch (*input.operation) {
+    if (const std::optional<Operation> operation = ChosenOperation()) {  // with none chosen, only the strip
+      switch (*operation) {
         case Operation::Inverse: Vypocet2(); break;
         case Operation::Sum:
         case Operation::Difference: Vypocet3(); break;
         case Operation::Product: Vypocet4(); break;
         case Operation::Solve: Vypocet5(); break;
-        default: ShowResultOf(*input.operation); break;  // the later ones, all in Pole5
+        default: ShowResultOf(*operation); break;  // the later ones, all in Pole5
       }
     }
   } catch (const std::exception& error) {
@@ -121,6 +199,36 @@ void TMain::Vypocty() {
     throw;  // the error box reports it, as every escaped error
   }
   emit recalculated();
+}
+
+// While exact results are worked out, each place a result stands says so,
+// and nothing from the input before stays there as if it were current.
+void TMain::ShowWorking() {
+  const QString working = tr("Počítam…");
+  ButtonHore->setVisible(false);
+  Panel5->setVisible(!DeterminantRefusal({SpinEdit1->Value(), SpinEdit2->Value()}));
+  if (!Panel5->isHidden()) {
+    for (ElidedLabel* label : {Determinant1, Determinant3, Determinant11}) label->SetFullText(working);
+    Determinant11->setVisible(true);
+    Label6->setVisible(true);
+  }
+  if (const std::optional<Operation> operation = ChosenOperation()) {
+    (*operation == Operation::Inverse ? PanelInverzna : PanelVypocet)->setVisible(false);
+    Panel4->SetCaption(working);
+  }
+  if (steps_ != nullptr) steps_->ResultsChanged();
+}
+
+void TMain::BackgroundFinished(const std::shared_ptr<KeptCalculation>& kept, const QByteArray& error) {
+  if (kept != shownInput_) return;  // worked out for an input since replaced
+  if (!error.isEmpty()) {
+    stripWritten_ = {};
+    ShowFailedRecalculation(FromCp1250(error.toStdString()));
+    emit recalculated();
+    if (steps_ != nullptr) steps_->ResultsChanged();
+    throw std::runtime_error(error.toStdString());  // the error box reports it
+  }
+  ShowResults(kept->Results());
 }
 
 // Nothing computed from an earlier input may stay on screen as if it were

@@ -74,6 +74,7 @@ void TMain::ComboBox1Change() {
 }
 
 void TMain::ShowOperationPanels() {
+  ForgetShownInput();  // the panel shown is worked out again, whatever it showed
   if (ComboBox1->currentIndex() == 0) {
     PanelInverzna->setVisible(true);
     PanelVypocet->setVisible(false);
@@ -86,6 +87,7 @@ void TMain::ShowOperationPanels() {
 // Exchanges the two matrices through Pole3; the sizes are written without
 // their handlers, so that the exchange recomputes once, at its end.
 void TMain::SpeedButton1Click() {
+  ForgetShownInput();  // Pole3 has held a matrix: the adjugate is written again
   CopyGrid(Pole1->grid(), Pole3->grid(), false);
   CopyGrid(Pole2->grid(), Pole1->grid(), false);
   CopyGrid(Pole3->grid(), Pole2->grid(), false);

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "Artwork.h"
+#include "BackgroundCalculation.h"
 #include "CalculationExport.h"
 #include "ClickableLabel.h"
 #include "ColumnFit.h"
@@ -27,6 +28,7 @@
 #include "GridModel.h"
 #include "HandlerGuard.h"
 #include "InputHistory.h"
+#include "KeptCalculation.h"
 #include "Language.h"
 #include "MatrixFileActions.h"
 #include "MessageBoxDisplay.h"
@@ -186,6 +188,11 @@ TMain::TMain(QWidget* parent)
   export_ = std::make_unique<CalculationExport>(*this);
   steps_ = std::make_unique<StepsPanel>(*this);
   export_->SetStepsSource([this] { return steps_->OpenStepLines(); });
+  background_ = std::make_unique<BackgroundCalculation>();
+  connect(background_.get(), &BackgroundCalculation::finished, this,
+          Guarded([this](const std::shared_ptr<KeptCalculation>& kept, const QByteArray& error) {
+            BackgroundFinished(kept, error);
+          }));
   ConnectHandlers();
   columnFit_ = std::make_unique<ColumnFit>(*this);
   resultHeight_ = std::make_unique<ResultHeight>(*this);

@@ -3,9 +3,14 @@
 #include <QCommandLineParser>
 #include <QSettings>
 
+#include <cstdio>
+
 #include "Dialogs.h"
+#include "ScratchCopies.h"
 #include "Session.h"
 #include "Startup.h"
+#include "StatusLine.h"
+#include "TMain.h"
 
 namespace {
 
@@ -41,14 +46,24 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   zorvel::AddStartOptions(parser);
   parser.process(application);
+  if (const QString refused = zorvel::StartArgumentsRefusal(parser); !refused.isEmpty()) {
+    std::fprintf(stderr, "%s\n", qPrintable(refused));
+    return 2;
+  }
   // The last session comes back here rather than in CreateMain, so that a
   // window made anywhere else starts as the program always has.
   QString sessionRefusal;
   const auto session = zorvel::StartSessionSettings(sessionRefusal);
   const QString sessionPath = zorvel::UserSessionPath();
+  // What a run killed while saving left behind, beside the files it knows of.
+  zorvel::ClearOldSessionScratch();
+  zorvel::ClearScratchBeside(sessionPath);
+  for (const QString& file : parser.positionalArguments()) zorvel::ClearScratchBeside(file);
+  const QString damaged = zorvel::SetAsideDamagedSession(*session);
   const auto main = zorvel::StartMain(parser, *session);
   main->show();
   if (!sessionRefusal.isEmpty()) zorvel::ShowMessageBox(sessionRefusal);
+  if (!damaged.isEmpty()) main->StatusLine1->SetNotice(damaged);
   zorvel::OpenStartFiles(*main, parser);
   const int status = QApplication::exec();
   // Said even though the window is gone: what it showed is not there next time.

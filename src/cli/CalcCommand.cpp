@@ -7,6 +7,8 @@
 #include <QTextStream>
 
 #include <optional>
+
+#include <poll.h>
 #include <variant>
 
 #include "CalcOperations.h"
@@ -249,6 +251,9 @@ std::variant<CalcRequest, EarlyEnd> ParseArguments(const QStringList& arguments)
   if (parser.isSet(csv)) request.form = ResultForm::Csv;
   if (parser.isSet(latex)) request.form = ResultForm::Latex;
   if (parser.isSet(markdown)) request.form = ResultForm::Markdown;
+  if (parser.isSet(steps) && request.form != ResultForm::Tabs) {
+    return Trouble(Tr("postup výpočtu (--steps) sa vypisuje len ako text, nie s --csv, --latex ani --markdown"));
+  }
   const QString formTrouble =
       ReadFormOptions(parser.value(form), parser.value(unit),
                       parser.isSet(significant) ? parser.value(significant) : QString(), request);
@@ -335,12 +340,22 @@ bool ReadWhole(const QStringList& files, const QList<QList<QStringList>>& matric
   return whole;
 }
 
+// Whether the output is a pipe whose reader has closed it: writing to it
+// fails (the program takes no SIGPIPE), and poll tells it apart from a full
+// disk.
+bool ReaderGone(int descriptor) {
+  if (descriptor < 0) return false;
+  pollfd output{descriptor, POLLOUT, 0};
+  return ::poll(&output, 1, 0) == 1 && (output.revents & POLLERR) != 0;
+}
+
 // A result that does not reach its reader (a full disk, /dev/full) is no
 // result: says so and gives true.
 bool OutputLost(QTextStream& out, QTextStream& err) {
   out.flush();
   if (out.status() == QTextStream::Ok) return false;
   const auto* file = qobject_cast<const QFileDevice*>(out.device());
+  if (file != nullptr && ReaderGone(file->handle())) return true;  // | head has read what it wanted: no word
   const QString reason = file != nullptr ? WriteFailure(*file) : QString();
   err << Tr("%1: na štandardný výstup sa nedá zapísať: %2\n").arg(QLatin1String(kProgram), reason);
   return true;
@@ -427,10 +442,18 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (request.steps.wanted) {
     const QString lineTrouble = MethodLineTrouble(request.steps, static_cast<int>(matrices[0].size()));
     if (!lineTrouble.isEmpty()) return finish(Trouble(lineTrouble));
-    QString trouble;
-    const QString steps = StepsText(request.steps, request.operation, matrices[0], matrices[1], request.places,
-                                    request.mode, request.point, trouble, request.shown);
-    return finish(trouble.isEmpty() ? EarlyEnd{kCalcDone, steps, {}} : Trouble(trouble));
+    switch (WriteSteps(request.steps, request.operation, matrices[0], matrices[1], request.places, request.mode,
+                       request.point, out, err, request.shown)) {
+      case StepsEnd::Written: return finish({kCalcDone, {}, {}});
+      case StepsEnd::NotInResult:
+        return finish(
+            Trouble(Tr("bunka %1,%2 nie je vo výsledku").arg(request.steps.typedRow, request.steps.typedCol)));
+      case StepsEnd::NoWholeSystem:
+        return finish(
+            Trouble(Tr("postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým "
+                       "determinantom, bez --exact); postup jednej bunky ukáže --cell RIADOK,STĹPEC")));
+      case StepsEnd::OutputFailed: return OutputLost(out, err) ? kCalcTrouble : kCalcDone;
+    }
   }
   const QString tooLarge = TooLargeInResult(result.rows, request.mode);
   if (!tooLarge.isEmpty()) err << tooLarge << u'\n';

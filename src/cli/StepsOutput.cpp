@@ -1,7 +1,11 @@
 #include "StepsOutput.h"
 
-#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocale>
 #include <QRegularExpression>
+
+#include <cstdint>
+#include <limits>
 
 #include "CalcTexts.h"
 #include "ComputationSteps.h"
@@ -24,17 +28,46 @@ StepValue ValueOf(CalcOperation operation) {
   return operation.operation == Operation::Inverse ? StepValue::Inverse : StepValue::Result;
 }
 
-void Print(Step& step, int level, int depth, const QRegularExpression* decimalComma, QString& out) {
-  for (std::size_t i = 0; i < step.Count(); ++i) {
-    Step& line = step.Line(i);
-    QString text = ShownValueText(line.Text());
-    if (decimalComma != nullptr) text.replace(*decimalComma, QStringLiteral("."));
-    out += QString(2 * qsizetype{level}, u' ') + text + u'\n';
-    if (level + 1 < depth && line.CanOpen()) Print(line, level + 1, depth, decimalComma, out);
+// Writes the lines and lets them go; false once the output has failed.
+class LineWriter {
+ public:
+  LineWriter(QTextStream& out, const QRegularExpression* decimalComma) : out_(out), decimalComma_(decimalComma) {
+    sinceFlush_.start();
   }
-}
 
-}  // namespace
+  bool Print(Step& step, int level, int depth) {
+    for (std::size_t i = 0; i < step.Count(); ++i) {
+      Step& line = step.Line(i);
+      QString text = ShownValueText(line.Text());
+      if (decimalComma_ != nullptr) text.replace(*decimalComma_, QStringLiteral("."));
+      out_ << QString(2 * qsizetype{level}, u' ') << text << u'\n';
+      if (!Flushed()) return false;
+      if (level + 1 < depth && line.CanOpen() && !Print(line, level + 1, depth)) return false;
+      line.Release();
+    }
+    return true;
+  }
+
+  bool Finish() {
+    out_.flush();
+    return out_.status() == QTextStream::Ok;
+  }
+
+ private:
+  // The first line and then a few times a second, so that a reader sees
+  // lines as they come and a closed output is noticed soon.
+  bool Flushed() {
+    constexpr qint64 kFlushMilliseconds = 50;
+    if (written_++ > 0 && sinceFlush_.elapsed() < kFlushMilliseconds) return true;
+    sinceFlush_.restart();
+    return Finish();
+  }
+
+  QTextStream& out_;
+  const QRegularExpression* decimalComma_;
+  QElapsedTimer sinceFlush_;
+  std::uint64_t written_ = 0;
+};
 
 // --method's value, or why it is none: first-column, row:N, column:N (N
 // from 1; column:1 is the first column) or elimination.
@@ -57,6 +90,8 @@ QString ReadMethod(const QString& method, CalcOperation operation, StepMethod& r
   }
   return {};
 }
+
+}  // namespace
 
 QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, CalcOperation operation,
                          StepsRequest& request, const QString& method) {
@@ -82,8 +117,15 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
   static const QRegularExpression kCell(QStringLiteral("^\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"));
   const QRegularExpressionMatch match = kCell.match(cell);
   if (!match.hasMatch()) return Tr("bunka sa zadáva ako RIADOK,STĹPEC, nie „%1“").arg(cell);
-  request.row = match.captured(1).toInt();
-  request.col = match.captured(2).toInt();
+  // A number too large for an int is outside every result, and is named
+  // as it was typed.
+  bool fits = false;
+  request.row = match.captured(1).toInt(&fits);
+  if (!fits) request.row = std::numeric_limits<int>::max();
+  request.col = match.captured(2).toInt(&fits);
+  if (!fits) request.col = std::numeric_limits<int>::max();
+  request.typedRow = match.captured(1);
+  request.typedCol = match.captured(2);
   return {};
 }
 
@@ -95,9 +137,9 @@ QString MethodLineTrouble(const StepsRequest& request, int n) {
       .arg(n);
 }
 
-QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble,
-                  const ShownForm& form) {
+StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
+                    const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
+                    QTextStream& err, const ShownForm& form) {
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   HandReadingGrids hand;
   const StepRequest value{
@@ -109,21 +151,22 @@ QString StepsText(const StepsRequest& request, CalcOperation operation, const QL
       request.method,
       request.whole};
   const std::unique_ptr<Step> steps = ComputationSteps(value);
-  if (!steps && request.whole) {
-    trouble =
-        Tr("postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým "
-           "determinantom, bez --exact); postup jednej bunky ukáže --cell RIADOK,STĹPEC");
-    return {};
-  }
-  if (!steps) {
-    trouble = Tr("bunka %1,%2 nie je vo výsledku").arg(request.row).arg(request.col);
-    return {};
+  if (!steps) return request.whole ? StepsEnd::NoWholeSystem : StepsEnd::NotInResult;
+  constexpr std::uint64_t kManyLines = 1'000'000;
+  const std::uint64_t lines = steps->LinesBelow(request.depth);
+  if (lines > kManyLines) {
+    err << QStringLiteral("zorvel-calc: ")
+        << Tr("postup do hĺbky %1 má %2 riadkov")
+               .arg(request.depth)
+               .arg(QLocale(QLocale::Slovak).toString(static_cast<qulonglong>(lines)))
+        << u'\n';
+    err.flush();
   }
   // A decimal comma is followed by a digit, the comma between indices by a space.
   static const QRegularExpression kDecimalComma(QStringLiteral(",(?=\\d)"));
-  QString out;
-  Print(*steps, 0, request.depth, point ? &kDecimalComma : nullptr, out);
-  return out;
+  LineWriter writer(out, point ? &kDecimalComma : nullptr);
+  if (!writer.Print(*steps, 0, request.depth) || !writer.Finish()) return StepsEnd::OutputFailed;
+  return StepsEnd::Written;
 }
 
 }  // namespace zorvel

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 #include "CalcOperations.h"
 #include "StepMethod.h"
@@ -17,6 +18,9 @@ struct StepsRequest {
   int col = 1;
   StepMethod method;
   bool whole = false;  // a system's whole steps: solve without --cell
+  // The cell's row and column as typed, for the messages that name it.
+  QString typedRow = QStringLiteral("1");
+  QString typedCol = QStringLiteral("1");
 };
 
 // Reads the four options (`depth`, `cell` and `method` empty when not
@@ -29,12 +33,23 @@ QString ReadStepsOptions(bool steps, const QString& depth, const QString& cell, 
 // Why the method's row or column is not in an n x n matrix, or an empty text.
 QString MethodLineTrouble(const StepsRequest& request, int n);
 
-// The steps of the operation's value (the determinant, its reciprocal or the
-// result's cell), one line each, every level below the first indented by
-// two more spaces; with `point` every decimal comma is a point. `trouble`
-// says why there are none (a cell outside the result).
-QString StepsText(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
-                  const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QString& trouble,
-                  const ShownForm& form = {});
+// How a writing of the steps ended.
+enum class StepsEnd {
+  Written,
+  NotInResult,    // the cell is outside the result
+  NoWholeSystem,  // solve without --cell, for a system not solved by Cramer's rule by hand
+  OutputFailed,   // the output stopped taking lines (a closed pipe, a full disk)
+};
+
+// Writes the steps of the operation's value (the determinant, its reciprocal
+// or the result's cell) to `out` as they are worked out, one line each, every
+// level below the first indented by two more spaces; with `point` every
+// decimal comma is a point. The lines are let go once written, so memory
+// does not grow with their number, and flushed often, so the first come at
+// once. Before a writing of more than a million lines, `err` says how many.
+// Results are in the form `form`.
+StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
+                    const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
+                    QTextStream& err, const ShownForm& form = {});
 
 }  // namespace zorvel

@@ -86,7 +86,7 @@ std::string WriteExact(int places, const ExactValue& value) {
 
 // With A = M / L for the Gaussian integer matrix M: det A = det M / L^n,
 // A^-1 = L M^-1, and the adjugate det A x A^-1 = adj M / L^(n-1).
-ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
+ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse, const std::stop_token& stop) {
   const int n = a.rows;
   ExactInverse result;
   const std::size_t count = withInverse ? static_cast<std::size_t>(n) * static_cast<std::size_t>(n) : 0;
@@ -104,7 +104,7 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
         static_cast<std::size_t>(i)]
           .re = 1;
   }
-  const Elimination elimination = EliminateFractionFree(std::move(m), n, width, withInverse);
+  const Elimination elimination = EliminateFractionFree(std::move(m), n, width, withInverse, stop);
   if (elimination.singular) {
     result.determinant = ExactValue{};  // 0
     return result;
@@ -131,7 +131,8 @@ ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse) {
 }
 
 // With A = M / La and B = N / Lb: X = A^-1 B = (La / Lb) M^-1 N.
-std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const ExactMatrix& b) {
+std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const ExactMatrix& b,
+                                                    const std::stop_token& stop) {
   const int n = a.rows;
   const int k = b.cols;
   const std::size_t count = static_cast<std::size_t>(n) * static_cast<std::size_t>(k);
@@ -148,7 +149,7 @@ std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const 
           right[static_cast<std::size_t>(r) * static_cast<std::size_t>(k) + static_cast<std::size_t>(c)];
     }
   }
-  const Elimination elimination = EliminateFractionFree(std::move(m), n, width, true);
+  const Elimination elimination = EliminateFractionFree(std::move(m), n, width, true, stop);
   if (elimination.singular) return std::nullopt;
   std::vector<ExactValue> x;
   x.reserve(count);

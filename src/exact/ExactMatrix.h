@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -42,17 +43,19 @@ std::string WriteExact(int places, const ExactValue& value);
 // The determinant of a square matrix, its reciprocal, and with `withInverse`
 // the adjugate and the inverse (row by row), all by exact elimination. The
 // reciprocal, adjugate and inverse are left empty when the determinant is 0.
+// The eliminations below stop with CalculationCancelled once `stop` is asked.
 struct ExactInverse {
   ExactValue determinant;
   std::optional<ExactValue> reciprocal;
   std::vector<ExactValue> adjugate;
   std::vector<ExactValue> inverse;
 };
-ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse);
+ExactInverse InvertExactly(const ExactMatrix& a, bool withInverse, const std::stop_token& stop = {});
 
 // X with a X = b for a square a (n x n) and b (n x k), row by row; nothing
 // when the determinant of a is 0.
-std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const ExactMatrix& b);
+std::optional<std::vector<ExactValue>> SolveExactly(const ExactMatrix& a, const ExactMatrix& b,
+                                                    const std::stop_token& stop = {});
 
 // a x b (a.cols == b.rows), a + b and a - b (equal sizes), row by row.
 std::vector<ExactValue> MultiplyExactly(const ExactMatrix& a, const ExactMatrix& b);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "Cancel.h"
+
 namespace zorvel {
 namespace {
 
@@ -41,7 +43,8 @@ void Step(GaussianInteger& a, const GaussianInteger& pivot, const GaussianIntege
 
 }  // namespace
 
-Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, int width, bool jordan) {
+Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, int width, bool jordan,
+                                  const std::stop_token& stop) {
   Elimination result;
   const auto at = [&matrix, width](int row, int col) -> GaussianInteger& {
     return matrix[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) + static_cast<std::size_t>(col)];
@@ -63,6 +66,7 @@ Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, in
     const GaussianInteger& pivot = at(k, k);
     for (int i = jordan ? 0 : k + 1; i < n; ++i) {
       if (i == k) continue;
+      StopIfAsked(stop);
       GaussianInteger& factor = at(i, k);
       for (int j = k + 1; j < width; ++j) Step(at(i, j), pivot, factor, at(k, j), divisor, norm, scratch);
       factor = GaussianInteger{0, 0};

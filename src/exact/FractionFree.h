@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stop_token>
 #include <vector>
 
 #include <gmpxx.h>
@@ -29,7 +30,9 @@ struct Elimination {
 };
 
 // Only the determinant: eliminates below the pivots. With `jordan` above
-// them too, which leaves the solution in the columns after the n-th.
-Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, int width, bool jordan);
+// them too, which leaves the solution in the columns after the n-th. Between
+// pivots it stops with CalculationCancelled once `stop` is asked.
+Elimination EliminateFractionFree(std::vector<GaussianInteger> matrix, int n, int width, bool jordan,
+                                  const std::stop_token& stop = {});
 
 }  // namespace zorvel

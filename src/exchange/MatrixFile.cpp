@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 
 #include <sys/stat.h>
@@ -164,6 +165,14 @@ QString ReadError(const QString& path, const QString& reason) {
   return Texts::tr("Súbor „%1“ sa nedá prečítať: %2.").arg(ShownPath(path), reason);
 }
 
+// Why a save could not begin: the file itself, the disk, or the folder.
+QString OpenFailure(const QFileInfo& target, const QSaveFile& file) {
+  if (target.exists() && !target.isWritable()) return Texts::tr("súbor je len na čítanie");
+  if (QStorageInfo(target.absolutePath()).isReadOnly()) return Texts::tr("disk je pripojený len na čítanie");
+  if (!QFileInfo(target.absolutePath()).isWritable()) return Texts::tr("chýba oprávnenie na zápis do priečinka");
+  return Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString());
+}
+
 QString SaveError(const QString& path, const QString& reason) {
   return Texts::tr("Súbor „%1“ sa nedá uložiť: %2.").arg(ShownPath(path), reason);
 }
@@ -225,11 +234,11 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
   // Unbuffered, so that every write reaches the disk here and is checked:
   // QSaveFile holds back a small write, and when it fails inside commit(),
   // commit() still renames the short file over the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return SaveError(path, QFileInfo(info.absolutePath()).isWritable()
-                               ? Texts::tr("do priečinka sa nedá zapisovať (%1)").arg(file.errorString())
-                               : Texts::tr("chýba oprávnenie na zápis do priečinka"));
-  }
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveError(path, OpenFailure(info, file));
+  // The scratch copy beside the target holds the whole matrix: only the
+  // user may read it. The target gets the permissions it would have had.
+  const QFileDevice::Permissions wanted = file.permissions();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   // A write that takes only part of the bytes says no reason; the next one
   // for the rest does. A failure leaves the target as it was and the
   // temporary file is removed.
@@ -239,6 +248,7 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
     done += written;
   }
   if (!file.flush() || !file.commit()) return SaveError(path, WriteFailure(file));
+  QFile::setPermissions(path, wanted);
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QVariantMap>
 
@@ -36,10 +37,17 @@ bool ReadsBack(const QSettings& file, const QVariantMap& values) {
   return true;
 }
 
+// Less free room than this cannot take the kept session's scratch copy.
+constexpr qint64 kFullDisk = qint64{64} * 1024;
+
 }  // namespace
 
 QString SaveSettingsFile(const QString& path, const std::function<void(QSettings&)>& fill) {
-  const QTemporaryDir scratch;
+  // The scratch folder stands beside the file, as a matrix file's scratch
+  // copy does (ScratchCopies.h), readable only by the user.
+  const QFileInfo target(path);
+  QDir().mkpath(target.absolutePath());  // as QSettings does for a file of its own
+  const QTemporaryDir scratch(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
   const QString written = scratch.filePath(QStringLiteral("written.ini"));
   const QString readBack = scratch.filePath(QStringLiteral("read.ini"));
   QVariantMap values;
@@ -56,10 +64,13 @@ QString SaveSettingsFile(const QString& path, const std::function<void(QSettings
   ok = ok && QFile::rename(written, readBack) && ReadsBack(QSettings(readBack, QSettings::IniFormat), values);
   QFile file(readBack);
   if (!ok || !file.open(QIODevice::ReadOnly)) {
-    return Texts::tr("Súbor „%1“ sa nedá uložiť: v dočasnom priečinku „%2“ sa nedá pripraviť.")
-        .arg(ShownPath(path), ShownPath(QDir::tempPath()));
+    // Beside the target, a full disk is the usual cause.
+    if (QStorageInfo(target.absolutePath()).bytesAvailable() < kFullDisk) {
+      return Texts::tr("Súbor „%1“ sa nedá uložiť: na disku nie je miesto.").arg(ShownPath(path));
+    }
+    return Texts::tr("Súbor „%1“ sa nedá uložiť: v priečinku „%2“ sa nedá pripraviť.")
+        .arg(ShownPath(path), ShownPath(target.absolutePath()));
   }
-  QDir().mkpath(QFileInfo(path).absolutePath());  // as QSettings does for a file of its own
   return SaveFileBytes(path, file.readAll());
 }
 

@@ -17,7 +17,8 @@ std::unique_ptr<Step> StripSteps(const StepRequest& r) {
   const bool reciprocal = r.value == StepValue::Reciprocal;
   const std::string name = reciprocal ? "1/det" : "det";
   if (r.mode == CalculationMode::Exact) {
-    ExactWork work(r);
+    std::optional<MatrixCalculation> own;
+    ExactWork& work = CalculationOf(r, own).Exact();
     const ExactInverse& inverse = work.Inverse(false);
     if (reciprocal && inverse.determinant.IsZero()) return nullptr;
     if (!reciprocal) {
@@ -53,7 +54,9 @@ void InForm(Step& root, const StepRequest& request) {
   }
 }
 
-std::unique_ptr<Step> ComputationSteps(const StepRequest& request) {
+std::unique_ptr<Step> ComputationSteps(const StepRequest& asked, MatrixCalculation* done) {
+  StepRequest request = asked;
+  if (done != nullptr) request.done = done;
   std::unique_ptr<Step> steps;
   if (request.value == StepValue::Determinant || request.value == StepValue::Reciprocal) {
     steps = StripSteps(request);

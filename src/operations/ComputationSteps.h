@@ -26,13 +26,18 @@ struct StepRequest : CalculationInput {
   int col = 1;
   StepMethod method = {};
   bool whole = false;
+  // The recalculation of this same input whose results are shown, when
+  // there is one: its work is taken, so no elimination is done again.
+  MatrixCalculation* done = nullptr;
 };
 
 // The steps of the value, the first level worked out: the root's text names
 // the value ("det", "adj(1, 2)"), its lines are the computation in the
 // calculation's own order with the texts it computed, and the last line is
 // the shown text. Nothing when the value is not shown (the calculation is
-// refused, or the cell is not in the result).
-std::unique_ptr<Step> ComputationSteps(const StepRequest& request);
+// refused, or the cell is not in the result). Exactly, the values are taken
+// from `done` when given: the recalculation of this same input whose results
+// are shown, so the elimination is not done again.
+std::unique_ptr<Step> ComputationSteps(const StepRequest& request, MatrixCalculation* done = nullptr);
 
 }  // namespace zorvel

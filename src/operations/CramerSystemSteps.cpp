@@ -27,7 +27,7 @@ std::unique_ptr<Step> CramerSystemSteps(const StepRequest& r) {
         line += ElementName("b", 0, j).replace(2, 1, ".");
         line += ") = ";
         line += numeratorText;
-        step.Add(std::move(line), DeterminantOpener(numerator, r.places));
+        AddDeterminantLine(step, std::move(line), numerator, r.places);
         const ShortText x = ComplexDiv(numeratorText, determinant.Text(), r.places);
         step.Add(ElementName("x", i, j) + " = " + Operand(numeratorText) + " / " + Operand(determinant.Text()) + " = " +
                  x.str());

@@ -42,7 +42,8 @@ class Echelon final : public OperationDescription {
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
     if (!CellIn(r, r.size1)) return nullptr;
     const std::string name = ElementName("rref", r.row, r.col);
-    MatrixCalculation calculation(r);
+    std::optional<MatrixCalculation> own;
+    MatrixCalculation& calculation = CalculationOf(r, own);
     const int rows = r.size1.rows, cols = r.size1.cols;
     if (r.mode == CalculationMode::Exact) {
       auto root = std::make_unique<Step>(name);

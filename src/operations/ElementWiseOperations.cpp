@@ -36,14 +36,15 @@ class ElementWiseOperation final : public OperationDescription {
     }
     CopyGrid(*in.matrix1, result, false);
     WriteExactCells(AddExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2(), subtract_), in.size1.rows,
-                    in.size1.cols, in.places, result, in.form);
+                    in.size1.cols, in.places, result, in.form, calculation.Stop());
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
     if (SumRefusal(r.size1, r.size2) || !CellIn(r, r.size1)) return nullptr;
     const std::string name = ElementName("c", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
-      ExactWork work(r);
+      std::optional<MatrixCalculation> own;
+      ExactWork& work = CalculationOf(r, own).Exact();
       return ExactStepsOf(name, ExactCellOf(AddExactly(work.Matrix1(), work.Matrix2(), subtract_), r.size1.cols, r),
                           r.places, r.form);
     }

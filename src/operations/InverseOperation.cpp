@@ -23,7 +23,7 @@ void AddCofactor(Step& step, const SubMatrix& a, int row, int col, int places) {
   const SubMatrix minor = a.Without(col, row);
   const std::string minorText = DeterminantText(minor, places);
   const std::string minorName = ElementName("M", col, row);
-  step.Add(minorName + " = " + minorText, DeterminantOpener(minor, places));
+  AddDeterminantLine(step, minorName + " = " + minorText, minor, places);
   const bool negative = (row + col) % 2 != 0;
   const ShortText cofactor = ComplexMul(RealToDigits(PowerOf(row + col, -1)), minorText, places);
   step.Add("(-1)^" + std::to_string(row + col) + std::string(kTimes) + minorName + " = " + SignFactor(negative) +
@@ -66,7 +66,8 @@ class Inverse final : public OperationDescription {
     }
     const std::string name = ElementName(adjugate ? "adj" : "inv", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
-      ExactWork work(r);
+      std::optional<MatrixCalculation> own;
+      ExactWork& work = CalculationOf(r, own).Exact();
       const ExactInverse& inverse = work.Inverse(true);
       if (inverse.determinant.IsZero()) return nullptr;
       return ExactStepsOf(name, ExactCellOf(adjugate ? inverse.adjugate : inverse.inverse, r.size1.cols, r), r.places,
@@ -82,8 +83,12 @@ class Inverse final : public OperationDescription {
       Step probe("");
       AddCofactor(probe, a, r.row, r.col, r.places);
       const std::string entry = probe.Line(probe.Count() - 1).Text();
+      // The cofactor's three lines, the first opening into its minor.
+      const int minorSize = a.Size() - 1;
       step.Add(ElementName("adj", r.row, r.col) + " = " + entry,
-               [a, row = r.row, col = r.col, places = r.places](Step& s) { AddCofactor(s, a, row, col, places); });
+               [a, row = r.row, col = r.col, places = r.places](Step& s) { AddCofactor(s, a, row, col, places); })
+          .SetLinesBelow(
+              [minorSize](int levels) { return minorSize == 0 ? 1 : 3 + DeterminantLines(minorSize, levels - 1); });
       determinant.AddLine(step);
       const ShortText value = ComplexDiv(entry, determinant.Text(), r.places);
       step.Add(Operand(entry) + " / " + Operand(determinant.Text()) + " = " + value.str());

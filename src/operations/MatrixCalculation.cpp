@@ -1,5 +1,7 @@
 #include "MatrixCalculation.h"
 
+#include <utility>
+
 #include "ComplexArithmetic.h"
 #include "ComplexText.h"
 #include "ExactGrids.h"
@@ -21,7 +23,7 @@ const ExactMatrix& ExactWork::Matrix2() {
 
 const ExactInverse& ExactWork::Inverse(bool withInverse) {
   if (!inverse_ || (withInverse && !withInverse_)) {
-    inverse_ = InvertExactly(Matrix1(), withInverse);
+    inverse_ = InvertExactly(Matrix1(), withInverse, stop_);
     withInverse_ = withInverse;
   }
   return *inverse_;
@@ -33,8 +35,14 @@ const ExactReduced& ExactWork::Reduced(bool withMatrix2) {
   return *reduced;
 }
 
-MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer)
-    : input_(input), minors_(minors), cramer_(cramer) {}
+const std::optional<std::vector<ExactValue>>& ExactWork::Solution() {
+  if (!solution_) solution_ = SolveExactly(Matrix1(), Matrix2(), stop_);
+  return *solution_;
+}
+
+MatrixCalculation::MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors, CramerMinors* cramer,
+                                     std::stop_token stop)
+    : input_(input), minors_(minors), cramer_(cramer), stop_(std::move(stop)) {}
 
 MatrixCalculation::~MatrixCalculation() = default;
 
@@ -44,7 +52,7 @@ MinorDeterminants* MatrixCalculation::HandMinors() {
 }
 
 ExactWork& MatrixCalculation::Exact() {
-  if (!exact_) exact_ = std::make_unique<ExactWork>(input_);
+  if (!exact_) exact_ = std::make_unique<ExactWork>(input_, stop_);
   return *exact_;
 }
 
@@ -86,10 +94,15 @@ void MatrixCalculation::ShowInForm(Grid& grid, int rows, int cols) const {
 }
 
 std::optional<std::string> MatrixCalculation::Reciprocal() {
+  if (reciprocal_) return *reciprocal_;
   const ShownDeterminant& determinant = Determinant();
-  if (determinant.zero) return std::nullopt;
-  if (Hand()) return ShownHandText(input_.form, input_.places, ComplexDiv("1", determinant.text, input_.places).view());
-  return WriteShown(input_.form, input_.places, ExactComplexOf(*Exact().Inverse(false).reciprocal));
+  if (determinant.zero) return reciprocal_.emplace();
+  if (Hand()) {
+    return reciprocal_.emplace(
+        ShownHandText(input_.form, input_.places, ComplexDiv("1", determinant.text, input_.places).view()));
+  }
+  return reciprocal_.emplace(
+      WriteShown(input_.form, input_.places, ExactComplexOf(*Exact().Inverse(false).reciprocal)));
 }
 
 std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) {
@@ -100,6 +113,11 @@ std::optional<std::string_view> MatrixCalculation::Refusal(Operation operation) 
 }
 
 void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
+  if (filled_ && filled_->operation == Operation::Inverse) {
+    adjugate = filled_->adjugate;
+    inverse = filled_->result;
+    return;
+  }
   const int n = input_.size1.rows;
   const Grid& matrix1 = *input_.matrix1;
   if (Hand()) {
@@ -111,12 +129,33 @@ void MatrixCalculation::FillInverse(Grid& adjugate, Grid& inverse) {
   }
   const ExactInverse& exact = Exact().Inverse(true);
   CopyGrid(matrix1, adjugate, false);
-  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate, input_.form);
+  WriteExactCells(exact.adjugate, n, n, input_.places, adjugate, input_.form, stop_);
   ShapeAsInverse(matrix1, adjugate, inverse);
-  WriteExactCells(exact.inverse, n, n, input_.places, inverse, input_.form);
+  WriteExactCells(exact.inverse, n, n, input_.places, inverse, input_.form, stop_);
 }
 
-void MatrixCalculation::FillResult(Operation operation, Grid& result) { DescriptionOf(operation).Fill(*this, result); }
+void MatrixCalculation::FillResult(Operation operation, Grid& result) {
+  if (filled_ && filled_->operation == operation) {
+    result = filled_->result;
+    return;
+  }
+  DescriptionOf(operation).Fill(*this, result);
+}
+
+void MatrixCalculation::WorkOutShown() {
+  // What the window asks for, in its order: the strip of a square matrix 1,
+  // then the chosen result unless it is refused.
+  if (!DeterminantRefusal(input_.size1)) Reciprocal();
+  if (!input_.operation || Refusal(*input_.operation)) return;
+  Filled filled;
+  filled.operation = *input_.operation;
+  if (filled.operation == Operation::Inverse) {
+    FillInverse(filled.adjugate, filled.result);
+  } else {
+    FillResult(filled.operation, filled.result);
+  }
+  filled_ = std::move(filled);
+}
 
 std::string MatrixCalculation::Caption(Operation operation) { return DescriptionOf(operation).Caption(*this); }
 

@@ -2,8 +2,11 @@
 
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "CalculationInput.h"
 #include "CalculationKinds.h"
@@ -29,7 +32,8 @@ struct ShownDeterminant {
 // The exact mode's work: each matrix read once, matrix 1 eliminated once.
 class ExactWork {
  public:
-  explicit ExactWork(const CalculationInput& input) : input_(input) {}
+  explicit ExactWork(const CalculationInput& input, std::stop_token stop = {})
+      : input_(input), stop_(std::move(stop)) {}
 
   const ExactMatrix& Matrix1();
   const ExactMatrix& Matrix2();
@@ -37,14 +41,19 @@ class ExactWork {
   const ExactInverse& Inverse(bool withInverse);
   // Matrix 1 reduced, or [matrix 1 | matrix 2] with `withMatrix2`.
   const ExactReduced& Reduced(bool withMatrix2);
+  // The solution of matrix 1 · X = matrix 2 by elimination, nothing when
+  // matrix 1 is singular.
+  const std::optional<std::vector<ExactValue>>& Solution();
 
  private:
   const CalculationInput& input_;
+  std::stop_token stop_;
   std::optional<ExactMatrix> matrix1_;
   std::optional<ExactMatrix> matrix2_;
   std::optional<ExactInverse> inverse_;
   bool withInverse_ = false;
   std::optional<ExactReduced> reduced_[2];
+  std::optional<std::optional<std::vector<ExactValue>>> solution_;
 };
 
 // One recalculation's results in the chosen mode, for the window and the
@@ -56,9 +65,10 @@ class MatrixCalculation {
   // By hand, `minors` holds matrix 1's minors for its present cells and the
   // places, and `cramer` the minors of Cramer's rule from the last solution
   // (both kept by the caller from one recalculation to the next); without
-  // them everything is computed here.
+  // them everything is computed here. Once `stop` is asked, long exact work
+  // stops with CalculationCancelled (Cancel.h).
   explicit MatrixCalculation(const CalculationInput& input, MinorDeterminants* minors = nullptr,
-                             CramerMinors* cramer = nullptr);
+                             CramerMinors* cramer = nullptr, std::stop_token stop = {});
   ~MatrixCalculation();
   MatrixCalculation(const MatrixCalculation&) = delete;
   MatrixCalculation& operator=(const MatrixCalculation&) = delete;
@@ -80,8 +90,16 @@ class MatrixCalculation {
   // The line over that result (Windows-1250), empty when it has none.
   std::string Caption(Operation operation);
 
+  // Works out now everything the window shows for this input (the strip,
+  // the refusal, the chosen result), so that showing it later computes
+  // nothing: the long exact work can so be done on another thread.
+  void WorkOutShown();
+
   // For the operations' descriptions.
   [[nodiscard]] const CalculationInput& Input() const { return input_; }
+  // Asked once the input has changed: the long exact work then ends with
+  // CalculationCancelled.
+  [[nodiscard]] const std::stop_token& Stop() const { return stop_; }
   [[nodiscard]] bool Hand() const { return input_.mode == CalculationMode::Hand; }
   MinorDeterminants* HandMinors();
   [[nodiscard]] CramerMinors* Cramer() const { return cramer_; }
@@ -96,11 +114,21 @@ class MatrixCalculation {
   CalculationInput input_;
   MinorDeterminants* minors_;
   CramerMinors* cramer_;
+  std::stop_token stop_;
   std::optional<MinorDeterminants> ownMinors_;
   std::optional<ShownDeterminant> determinant_;
+  std::optional<std::optional<std::string>> reciprocal_;
   std::unique_ptr<ExactWork> exact_;
   std::optional<HandReduced> handReduced_[2];
   std::string refusal_;  // the text the last refusal's view points into
+  // The chosen result worked out ahead (WorkOutShown), for the window to
+  // take as it is.
+  struct Filled {
+    Operation operation = Operation::Sum;
+    Grid adjugate;
+    Grid result;
+  };
+  std::optional<Filled> filled_;
 };
 
 }  // namespace zorvel

@@ -30,14 +30,15 @@ class Product final : public OperationDescription {
     }
     ShapeAsProduct(*in.matrix1, *in.matrix2, result);
     WriteExactCells(MultiplyExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2()), in.size1.rows,
-                    in.size2.cols, in.places, result, in.form);
+                    in.size2.cols, in.places, result, in.form, calculation.Stop());
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
     if (ProductRefusal(r.size1, r.size2) || !CellIn(r, {r.size1.rows, r.size2.cols})) return nullptr;
     const std::string name = ElementName("c", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
-      ExactWork work(r);
+      std::optional<MatrixCalculation> own;
+      ExactWork& work = CalculationOf(r, own).Exact();
       return ExactStepsOf(name, ExactCellOf(MultiplyExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r), r.places,
                           r.form);
     }

@@ -58,9 +58,10 @@ class Solve final : public OperationDescription {
     }
     ShapeAsProduct(*in.matrix1, *in.matrix2, result);
     // Cramer's case: matrix 1 is not singular.
-    const std::optional<std::vector<ExactValue>> solution =
-        SolveExactly(calculation.Exact().Matrix1(), calculation.Exact().Matrix2());
-    if (solution) WriteExactCells(*solution, in.size1.rows, in.size2.cols, in.places, result, in.form);
+    const std::optional<std::vector<ExactValue>>& solution = calculation.Exact().Solution();
+    if (solution) {
+      WriteExactCells(*solution, in.size1.rows, in.size2.cols, in.places, result, in.form, calculation.Stop());
+    }
   }
 
   [[nodiscard]] std::string Caption(MatrixCalculation& calculation) const override {
@@ -81,7 +82,8 @@ class Solve final : public OperationDescription {
   }
 
   [[nodiscard]] std::unique_ptr<Step> Steps(const StepRequest& r) const override {
-    MatrixCalculation calculation(r);
+    std::optional<MatrixCalculation> own;
+    MatrixCalculation& calculation = CalculationOf(r, own);
     if (Refusal(calculation)) return nullptr;
     if (r.whole) {  // one determinant for every unknown: Cramer's rule by hand
       return ByCramer(calculation) && calculation.Hand() ? CramerSystemSteps(r) : nullptr;
@@ -90,10 +92,9 @@ class Solve final : public OperationDescription {
     if (!CellIn(r, {r.size1.rows, r.size2.cols})) return nullptr;
     const std::string name = ElementName("x", r.row, r.col);
     if (r.mode == CalculationMode::Exact) {
-      ExactWork work(r);
+      ExactWork& work = calculation.Exact();
       if (work.Inverse(false).determinant.IsZero()) return nullptr;
-      return ExactStepsOf(name, ExactCellOf(*SolveExactly(work.Matrix1(), work.Matrix2()), r.size2.cols, r), r.places,
-                          r.form);
+      return ExactStepsOf(name, ExactCellOf(*work.Solution(), r.size2.cols, r), r.places, r.form);
     }
     HandDeterminant determinant(r);
     return HandStepsOverDeterminant(name, determinant, [&](Step& step) { AddCramer(step, r, determinant); });
@@ -226,7 +227,7 @@ class Solve final : public OperationDescription {
     line += ElementName("b", 0, r.col).replace(2, 1, ".");
     line += ") = ";
     line += numeratorText;
-    step.Add(std::move(line), DeterminantOpener(numerator, r.places));
+    AddDeterminantLine(step, std::move(line), numerator, r.places);
     determinant.AddLine(step);
     const ShortText x = ComplexDiv(numeratorText, determinant.Text(), r.places);
     step.Add(Operand(numeratorText) + " / " + Operand(determinant.Text()) + " = " + x.str());

@@ -23,6 +23,11 @@ bool CellIn(const StepRequest& request, MatrixSize size) {
   return request.row >= 1 && request.col >= 1 && request.row <= size.rows && request.col <= size.cols;
 }
 
+MatrixCalculation& CalculationOf(const StepRequest& request, std::optional<MatrixCalculation>& own) {
+  if (request.done != nullptr) return *request.done;
+  return own.emplace(request);
+}
+
 const std::string& DataCell(const Grid& grid, int row, int col) {
   return grid.Cells(grid.FixedCols() + col - 1, grid.FixedRows() + row - 1);
 }
@@ -32,7 +37,13 @@ const std::string& HandDeterminant::Text() {
   return *text_;
 }
 
-void HandDeterminant::AddLine(Step& step) { step.Add("det = " + Text(), DeterminantOpenerBy(a_, places_, method_)); }
+void HandDeterminant::AddLine(Step& step) {
+  if (method_ == StepMethod{}) {
+    AddDeterminantLine(step, "det = " + Text(), a_, places_);
+  } else {
+    step.Add("det = " + Text(), DeterminantOpenerBy(a_, places_, method_));
+  }
+}
 
 std::unique_ptr<Step> HandStepsOf(const std::string& name, const std::function<void(Step&)>& add) {
   auto root = std::make_unique<Step>(name);

@@ -21,6 +21,10 @@ Operation RequestedOperation(const StepRequest& request);
 // Whether the request's cell lies in a result of `size`.
 bool CellIn(const StepRequest& request, MatrixSize size);
 
+// The request's recalculation: the one shown when the request carries it,
+// else one of its own, made in `own`.
+MatrixCalculation& CalculationOf(const StepRequest& request, std::optional<MatrixCalculation>& own);
+
 // Data cell (row, col) of a grid, counted from 1.
 const std::string& DataCell(const Grid& grid, int row, int col);
 

@@ -53,7 +53,8 @@ class Transposition final : public OperationDescription {
     const std::string source = ElementName("a", r.col, r.row);
     const std::string written = conjugate_ ? "conj " + source : source;
     if (r.mode == CalculationMode::Exact) {
-      ExactWork work(r);
+      std::optional<MatrixCalculation> own;
+      ExactWork& work = CalculationOf(r, own).Exact();
       const ExactComplex& value = work.Matrix1().At(r.col - 1, r.row - 1);
       auto root = std::make_unique<Step>(name);
       root->Add(name + " = " + written + " = " + ExactEntry(value, r.places, EntryUse::Step));

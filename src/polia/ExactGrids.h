@@ -1,5 +1,7 @@
 #pragma once
 
+#include <stop_token>
+#include <string>
 #include <vector>
 
 #include "ExactMatrix.h"
@@ -13,11 +15,18 @@ namespace zorvel {
 ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols);
 
 // Writes exact values (row by row, rows x cols) into the data cells, each
-// rounded once to `places` (or its significant digits) in the form of results.
+// rounded once to `places` (or its significant digits) in the form of results;
+// stops between values once `stop` is asked.
 void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
-                     const ShownForm& form = {});
+                     const ShownForm& form = {}, const std::stop_token& stop = {});
 
 // An exact result as two rationals, for the forms of results.
 ExactComplex ExactComplexOf(const ExactValue& value);
+
+// The same in two halves: the values written (the long part), then the
+// texts put into the data cells.
+std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places, const ShownForm& form,
+                                         const std::stop_token& stop = {});
+void WriteTextCells(const std::vector<std::string>& texts, int rows, int cols, Grid& grid);
 
 }  // namespace zorvel

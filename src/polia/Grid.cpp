@@ -1,5 +1,7 @@
 #include "Grid.h"
 
+#include <atomic>
+
 #include <string>
 
 namespace zorvel {
@@ -41,7 +43,13 @@ std::uint64_t Grid::Key(int col, int row) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) | static_cast<std::uint32_t>(row);
 }
 
-void Grid::NotifyShape() const {
+std::uint64_t Grid::NextStamp() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+void Grid::NotifyShape() {
+  stamp_ = NextStamp();
   if (observer_ != nullptr) observer_->ShapeChanged();
 }
 
@@ -95,6 +103,7 @@ void Grid::SetCells(int col, int row, std::string_view text) {
     if (cell == text) return;
     cell.assign(text);
   }
+  stamp_ = NextStamp();
   if (observer_ != nullptr) observer_->CellChanged(col, row);
 }
 

@@ -63,9 +63,15 @@ class Grid {
 
   void SetObserver(GridObserver* observer) { observer_ = observer; }
 
+  // Changes with every change of the cells or the counts, and is never the
+  // same for two different contents of any grid: a recalculation that finds
+  // the stamp it last saw knows the grid as it was, at no cost.
+  [[nodiscard]] std::uint64_t Stamp() const { return stamp_; }
+
  private:
   static std::uint64_t Key(int col, int row);
-  void NotifyShape() const;
+  void NotifyShape();
+  static std::uint64_t NextStamp();
 
   int colCount_ = 5;
   int rowCount_ = 5;
@@ -76,6 +82,7 @@ class Grid {
   std::vector<int> colWidths_ = std::vector<int>(5, 64);
   std::unordered_map<std::uint64_t, std::string> cells_;
   GridObserver* observer_ = nullptr;
+  std::uint64_t stamp_ = NextStamp();
 };
 
 }  // namespace zorvel

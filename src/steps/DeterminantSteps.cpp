@@ -46,6 +46,24 @@ Step::Opener DeterminantOpener(SubMatrix matrix, int places) {
   return [matrix = std::move(matrix), places](Step& step) { AddDeterminantSteps(step, matrix, places); };
 }
 
+std::uint64_t DeterminantLines(int n, int levels) {
+  if (levels <= 0) return 0;
+  switch (n) {
+    case 1: return 2;  // the element, the result
+    case 2: return 4;  // two products, their difference, the result
+    case 3: return 7;  // six products, the result
+    default:           // a term per row, each opening into its minor, the sum
+      return static_cast<std::uint64_t>(n) * (1 + DeterminantLines(n - 1, levels - 1)) + 1;
+  }
+}
+
+Step& AddDeterminantLine(Step& step, std::string text, const SubMatrix& matrix, int places) {
+  const int n = matrix.Size();
+  return step.Add(std::move(text), DeterminantOpener(matrix, places)).SetLinesBelow([n](int levels) {
+    return DeterminantLines(n, levels);
+  });
+}
+
 namespace {
 
 void OneByOne(Step& step, const SubMatrix& m, int places) {
@@ -117,7 +135,7 @@ void Expansion(Step& step, const SubMatrix& m, int places) {
     line += " = " + minor + ";  " + Operand(signedElement);
     line += kTimes;
     line += Operand(minor) + " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
-    step.Add(std::move(line), DeterminantOpener(m.Without(i, 1), places));
+    AddDeterminantLine(step, std::move(line), m.Without(i, 1), places);
     sum = next;
   }
   step.Add(sum.str());

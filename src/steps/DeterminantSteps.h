@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,5 +45,11 @@ void AddDeterminantSteps(Step& step, const SubMatrix& matrix, int places);
 
 // An opener for a line that shows a determinant: it opens into the steps.
 Step::Opener DeterminantOpener(SubMatrix matrix, int places);
+// How many lines the steps of an n x n determinant have, down to `levels`
+// levels (1: its own lines alone).
+std::uint64_t DeterminantLines(int n, int levels);
+// Adds a line that shows the determinant of `matrix` and opens into its
+// steps, telling how many lines they have.
+Step& AddDeterminantLine(Step& step, std::string text, const SubMatrix& matrix, int places);
 
 }  // namespace zorvel

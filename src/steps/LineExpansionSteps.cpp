@@ -33,7 +33,7 @@ void AddLineExpansionSteps(Step& step, const SubMatrix& m, StepMethod line, int 
     text += " = " + minor + ";  " + Operand(signedElement);
     text += kTimes;
     text += Operand(minor) + " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
-    step.Add(std::move(text), DeterminantOpener(m.Without(i, j), places));
+    AddDeterminantLine(step, std::move(text), m.Without(i, j), places);
     sum = next;
   }
   AddShownResult(step, sum.str(), minors.Whole());

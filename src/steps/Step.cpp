@@ -1,6 +1,7 @@
 #include "Step.h"
 
 #include <exception>
+#include <utility>
 
 namespace zorvel {
 
@@ -36,6 +37,19 @@ Step& Step::Add(std::string text, Opener opener) {
   auto& line = lines_.emplace_back(std::make_unique<Step>(std::move(text), std::move(opener), this));
   line->index_ = static_cast<int>(lines_.size()) - 1;
   return *line;
+}
+
+Step& Step::SetLinesBelow(LineCount count) {
+  linesBelow_ = std::move(count);
+  return *this;
+}
+
+std::uint64_t Step::LinesBelow(int levels) const {
+  if (levels <= 0) return 0;
+  if (!opened_) return linesBelow_ ? linesBelow_(levels) : 0;
+  std::uint64_t lines = 0;
+  for (const std::unique_ptr<Step>& line : lines_) lines += 1 + line->LinesBelow(levels - 1);
+  return lines;
 }
 
 }  // namespace zorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,8 @@ class Step {
  public:
   // Adds the lines below `step` (with Add); called at most once.
   using Opener = std::function<void(Step& step)>;
+  // How many lines an opener adds down to `levels` levels below, all open.
+  using LineCount = std::function<std::uint64_t(int levels)>;
 
   explicit Step(std::string text, Opener opener = {}, Step* parent = nullptr);
   Step(const Step&) = delete;
@@ -36,12 +39,23 @@ class Step {
   Step& Line(std::size_t index);
 
   Step& Add(std::string text, Opener opener = {});
+  // Says how many lines this line's opener will add (LinesBelow), so that
+  // a reader can be told before they are worked out.
+  Step& SetLinesBelow(LineCount count);
+
+  // The lines below down to `levels` levels, each branch open: counted
+  // where they are worked out, told by the opener's count where not.
+  [[nodiscard]] std::uint64_t LinesBelow(int levels) const;
+  // Lets go of the lines below once they have been read: a reader that
+  // passes over a large expansion once keeps only the branch it is in.
+  void Release() { lines_.clear(); }
 
  private:
   void Open();
 
   std::string text_;
   Opener opener_;
+  LineCount linesBelow_;
   Step* parent_;
   int index_ = 0;
   bool opened_ = false;

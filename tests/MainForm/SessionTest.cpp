@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +73,63 @@ class SessionTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A kept file cut short, binary or not the program's is moved aside, said
+  // once, and what can be read of it still comes back; a sound one stays.
+  void aDamagedSessionIsSetAsideAndSaid_data() {
+    QTest::addColumn<int>("cut");  // bytes of the kept file left; -1 all of them
+    QTest::addColumn<QByteArray>("added");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("sound") << -1 << QByteArray() << false;
+    QTest::newRow("cut short") << 60 << QByteArray() << true;
+    QTest::newRow("binary") << -1 << QByteArray("\0\x01\xff\xfe", 4) << true;
+    QTest::newRow("not its own") << 0 << QByteArray("[other]\nkey=1\n") << true;
+  }
+  void aDamagedSessionIsSetAsideAndSaid() {
+    QFETCH(int, cut);
+    QFETCH(QByteArray, added);
+    QFETCH(bool, damaged);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zorvel.ini");
+    KeepASession(path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (cut >= 0) bytes.truncate(cut);
+    bytes += added;
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    QSettings settings(path, QSettings::IniFormat);
+    const QString said = SetAsideDamagedSession(settings);
+    QCOMPARE(!said.isEmpty(), damaged);
+    QCOMPARE(QFileInfo::exists(path + ".damaged"), damaged);
+    QCOMPARE(QFileInfo::exists(path), !damaged);
+    if (damaged) {
+      QVERIFY(said.contains(path + ".damaged"));
+      QSettings again(path, QSettings::IniFormat);
+      QCOMPARE(SetAsideDamagedSession(again), QString());  // nothing left to set aside
+    }
+  }
+
+  // Keys the program does not know (a newer version's) survive a closing.
+  void keysItDoesNotKnowAreKept() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zorvel.ini");
+    KeepASession(path);
+    {
+      QSettings newer(path, QSettings::IniFormat);
+      newer.setValue("calculation/theme", "dark");
+      newer.setValue("future/list", QStringList{"a", "b"});
+    }
+    const auto window = OpenWindow();
+    QCOMPARE(KeepSession(*window, path), QString());
+    const QSettings kept(path, QSettings::IniFormat);
+    QCOMPARE(kept.value("calculation/theme").toString(), QStringLiteral("dark"));
+    QCOMPARE(kept.value("future/list").toStringList(), QStringList({"a", "b"}));
+    QCOMPARE(kept.value("calculation/places").toInt(), 3);
+  }
+
   // Nothing here may touch the user's own settings, whatever goes wrong.
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 

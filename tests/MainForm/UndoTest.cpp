@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QToolButton>
 
+#include "InputChangeCommand.h"
 #include "InputHistory.h"
 #include "PlatformRecorders.h"
 #include "WidgetTestMain.h"
@@ -49,12 +50,37 @@ void Press(const TMain& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(list, key, modifiers);
 }
 
+// A 20 x 10 block of cells of 32,000 characters, each a number of `digit`s.
+QString BigBlock(QChar digit) {
+  const QString cell = QString(1, digit) + u',' + QString(31998, digit);
+  QStringList rows;
+  for (int r = 0; r < 20; ++r) rows << QStringList(10, cell).join(u'\t');
+  return rows.join(u'\n');
+}
+
 }  // namespace
 
 class UndoTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Pastes of large cells fill the history's bytes long before its steps:
+  // the oldest go, the newest can still be undone.
+  void theHistoryKeepsWithinItsBytes() {
+    DialogRecorder dialogs;
+    const auto window = OpenWindow();
+    StringGrid* pole1 = Pole(*window, "Pole1");
+    const QStringList blocks{BigBlock(u'1'), BigBlock(u'2')};
+    for (int i = 0; i < 12; ++i) Paste(pole1, 1, 1, blocks[i % 2]);
+    const QUndoStack& steps = window->History().Steps();
+    std::size_t bytes = 0;
+    for (int i = 0; i < steps.count(); ++i) bytes += static_cast<const InputChangeCommand*>(steps.command(i))->Bytes();
+    QVERIFY(bytes <= InputHistory::kBytes);
+    QVERIFY(steps.count() >= 2 && steps.count() < 12);
+    window->History().Undo();
+    QCOMPARE(Shown(pole1, 1, 1).front(), u'1');
+  }
+
   void undoAndRedoRetraceEveryStepWithOneRecalculationEach() {
     const auto window = OpenWindow();
     QList<QStringList> states{Snapshot(*window)};

@@ -123,6 +123,14 @@ class CalcCommandTest : public QObject {
                                             "zorvel-calc: postup podľa --method sa dá zvoliť len pre det, reciprocal "
                                             "a inverse\n") +
                                             kHelpHint;
+    QTest::newRow("steps of a cell past every int")
+        << QStringList{"det", "--steps", "--cell", "99999999999,1", "a.tsv"} << square << Matrix{} << 2
+        << text("zorvel-calc: bunka 99999999999,1 nie je vo výsledku\n") + kHelpHint;
+    QTest::newRow("steps as csv") << QStringList{"det", "--steps", "--csv", "a.tsv"} << square << Matrix{} << 2
+                                  << text(
+                                         "zorvel-calc: postup výpočtu (--steps) sa vypisuje len ako text, nie s "
+                                         "--csv, --latex ani --markdown\n") +
+                                         kHelpHint;
     QTest::newRow("standard input twice") << QStringList{"sum", "-", "-"} << square << Matrix{} << 2
                                           << text("zorvel-calc: štandardný vstup sa dá prečítať len raz\n") + kHelpHint;
   }
@@ -364,6 +372,15 @@ class CalcCommandTest : public QObject {
         << QString::fromUtf8(
                "zorvel-calc: a 2 × 2 matrix has no row 3\nTry “zorvel-calc --help” for more information.\n")
                .toUtf8();
+    QByteArray tenByTen;
+    for (int r = 0; r < 10; ++r)
+      tenByTen += QByteArray("2\t1\t0\t3\t1\t0\t1\t1\t2\t").replace('0', char('0' + r)) + "1\n";
+    QTest::newRow("steps that cannot be written end at once")
+        << QStringList{"det", "--steps", "--depth", "99", "-"} << tenByTen << 2 << QByteArray("/dev/full")
+        << QString::fromUtf8(
+               "zorvel-calc: postup do hĺbky 99 má 5\u00A0213\u00A0001 riadkov\n"
+               "zorvel-calc: na štandardný výstup sa nedá zapísať: na disku nie je miesto\n")
+               .toUtf8();
     QTest::newRow("not text") << QStringList{"det", "-"}
                               << QByteArray(
                                      "1\0"
@@ -395,6 +412,23 @@ class CalcCommandTest : public QObject {
     QCOMPARE(program.readAllStandardError(), err);
     QCOMPARE(program.readAllStandardOutput(), out);
     QCOMPARE(program.exitCode(), status);
+  }
+
+  // A reader that stops reading (| head) ends the steps at once, without a
+  // word and without a signal.
+  void stepsEndWhenTheReaderGoes() {
+    MatrixFiles files;
+    QList<QStringList> matrix(10, QStringList{"2", "1", "0", "3", "1", "5", "1", "1", "2", "1"});
+    for (int r = 0; r < 10; ++r) matrix[r][r] = QString::number(r + 3);
+    const QString command =
+        QStringLiteral("'%1' det --steps --depth 99 '%2' | head -1 >/dev/null; echo ${PIPESTATUS[0]}")
+            .arg(QStringLiteral(ZORVEL_CALC_PROGRAM), files.Write("a.tsv", matrix));
+    QProcess shell;
+    shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), command});
+    QVERIFY(shell.waitForFinished(10000));
+    QCOMPARE(shell.readAllStandardOutput(), QByteArray("2\n"));  // 141 had SIGPIPE ended it
+    QCOMPARE(shell.readAllStandardError(),
+             QString::fromUtf8("zorvel-calc: postup do hĺbky 99 má 5\u00A0213\u00A0001 riadkov\n").toUtf8());
   }
 };
 

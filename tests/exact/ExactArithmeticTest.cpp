@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Cancel.h"
 #include "ExactMatrix.h"
 #include "ExactReading.h"
 #include "ExactWriting.h"
@@ -151,6 +152,17 @@ TEST(ExactMatrix, WritesTheKiloOhmCircuitInFull) {
   EXPECT_EQ(WriteExact(9, *inverse.reciprocal), "0");  // 4,07E-10 - 1,70E-10 i
   EXPECT_EQ(WriteExact(6, inverse.inverse[0]), "0,001181-0,000226i");
   EXPECT_EQ(WriteExact(2, inverse.adjugate[0]), "2670000+560000i");
+}
+
+// Long work stops once asked, between its steps, and only then.
+TEST(ExactMatrix, EliminationsStopOnceAsked) {
+  const ExactMatrix a{2, 2, {ReadExact("1").value, ReadExact("2").value, ReadExact("3").value, ReadExact("4").value}};
+  std::stop_source stop;
+  EXPECT_EQ(WriteExact(3, InvertExactly(a, true, stop.get_token()).determinant), "-2");
+  stop.request_stop();
+  EXPECT_THROW(InvertExactly(a, true, stop.get_token()), CalculationCancelled);
+  EXPECT_THROW(InvertExactly(a, false, stop.get_token()), CalculationCancelled);
+  EXPECT_THROW(SolveExactly(a, a, stop.get_token()), CalculationCancelled);
 }
 
 }  // namespace

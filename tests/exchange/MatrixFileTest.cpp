@@ -11,9 +11,11 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include "MatrixFile.h"
+#include "ScratchCopies.h"
 #include "SettingsFile.h"
 #include "TabSeparated.h"
 
@@ -57,6 +59,36 @@ class MatrixFileTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A save keeps the target's permissions (the scratch copy alone is the
+  // user's only), and the next start clears the scratch copies a killed
+  // run left beside it, and nothing else.
+  void scratchCopiesAreTheUsersAndLitterIsCleared() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("m.tsv");
+    Write(target, "old\n");
+    const QFileDevice::Permissions groupRead = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    const QFileDevice::Permissions notOfThisUser = ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    QVERIFY(QFile::setPermissions(target, groupRead));
+    QCOMPARE(SaveMatrixFile(target, {{"1"}}), QString());
+    QCOMPARE(QFile::permissions(target) & notOfThisUser, groupRead);
+
+    const QStringList litter{"m.tsv.Ab12cd", "m.tsv.zz99ZZ"};
+    const QStringList kept{"m.tsv.bak", "m.tsv.Ab12cde", "n.tsv.Ab12cd", "m.tsv.Fresh1"};
+    for (const QString& name : litter + kept) Write(dir.filePath(name), "1\t2\n");
+    QVERIFY(QDir(dir.path()).mkdir("m.tsv.Dir123"));  // a session save's scratch folder
+    for (const QString& name : litter + kept.mid(0, 3) + QStringList{"m.tsv.Dir123"}) {
+      const QByteArray path = QFile::encodeName(dir.filePath(name));
+      const timeval old[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+      QCOMPARE(utimes(path.constData(), old), 0);
+    }
+    ClearScratchBeside(target);
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QStringList expected = kept + QStringList{"m.tsv"};
+    left.sort();
+    expected.sort();
+    QCOMPARE(left, expected);
+  }
+
   void largestMatrixRoundTripsByteForByte_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("lastLine");
@@ -275,6 +307,24 @@ class MatrixFileTest : public QObject {
     QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(entries(), before);
     if (folder.isEmpty()) QCOMPARE(Bytes(target), QByteArray("old\n"));
+  }
+
+  // A save that cannot begin names the cause: the file, or the disk.
+  void aReadOnlyFileOrDiskIsNamed() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("m.tsv");
+    Write(target, "old\n");
+    if (geteuid() != 0) {
+      QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+      QCOMPARE(SaveMatrixFile(target, {{"1"}}),
+               QString::fromUtf8("Súbor „%1“ sa nedá uložiť: súbor je len na čítanie.").arg(target));
+      QSKIP("mounting a read-only file system takes root");
+    }
+    QCOMPARE(mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", MS_RDONLY, "size=64k"), 0);
+    const auto unmount = qScopeGuard([&dir] { umount(QFile::encodeName(dir.path()).constData()); });
+    QCOMPARE(
+        SaveMatrixFile(dir.filePath("n.tsv"), {{"1"}}),
+        QString::fromUtf8("Súbor „%1“ sa nedá uložiť: disk je pripojený len na čítanie.").arg(dir.filePath("n.tsv")));
   }
 
   // On a full disk of its own, however the writes fail.

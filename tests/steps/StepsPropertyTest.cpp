@@ -194,5 +194,43 @@ TEST(ComputationSteps, OpenBranchesEndInTheTextsTheirLinesShow) {
   }
 }
 
+// The lines a depth will give are told before they are worked out: the
+// count must be what opening every branch to that depth finds; and the exact
+// steps taken from a shown calculation are those worked out afresh.
+std::uint64_t OpenedLines(Step& step, int levels) {
+  if (levels <= 0) return 0;
+  std::uint64_t lines = 0;
+  for (std::size_t i = 0; i < step.Count(); ++i) lines += 1 + OpenedLines(step.Line(i), levels - 1);
+  return lines;
+}
+
+TEST(ComputationSteps, TellHowManyLinesADepthGivesAndTakeTheShownResults) {
+  std::mt19937 random(31);
+  for (const int n : {1, 2, 4, 6}) {
+    const Grid a = MatrixGrid(RandomRows(random, n, n));
+    const Grid b = MatrixGrid(RandomRows(random, n, 2));
+    for (const StepValue value : {StepValue::Determinant, StepValue::Reciprocal, StepValue::Adjugate,
+                                  StepValue::Inverse, StepValue::Solve, StepValue::Product}) {
+      for (const int depth : {1, 2, 3, 5}) {
+        SCOPED_TRACE(::testing::Message()
+                     << n << " x " << n << ", value " << static_cast<int>(value) << ", depth " << depth);
+        const StepRequest request{{&a, {n, n}, &b, {n, 2}, 3, CalculationMode::Hand, std::nullopt}, value, 1, 1};
+        const std::unique_ptr<Step> counted = ComputationSteps(request);
+        if (!counted) continue;  // a singular matrix has no inverse
+        const std::uint64_t told = counted->LinesBelow(depth);
+        EXPECT_EQ(told, OpenedLines(*counted, depth));
+      }
+      const StepRequest exact{{&a, {n, n}, &b, {n, 2}, 4, CalculationMode::Exact, std::nullopt}, value, 1, 1};
+      MatrixCalculation shown(exact);
+      const std::unique_ptr<Step> fresh = ComputationSteps(exact);
+      const std::unique_ptr<Step> taken = ComputationSteps(exact, &shown);
+      ASSERT_EQ(fresh == nullptr, taken == nullptr);
+      if (fresh) {
+        EXPECT_EQ(fresh->Line(0).Text(), taken->Line(0).Text());
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zorvel
