@@ -440,14 +440,14 @@ int RunCalc(const QStringList& arguments, QIODevice& standardInput, QTextStream&
   if (!result.refusal.isEmpty()) return finish(Refusal(result.refusal));
 
   if (request.steps.wanted) {
-    const QString lineTrouble = MethodLineTrouble(request.steps, static_cast<int>(matrices[0].size()));
-    if (!lineTrouble.isEmpty()) return finish(Trouble(lineTrouble));
     switch (WriteSteps(request.steps, request.operation, matrices[0], matrices[1], request.places, request.mode,
                        request.point, out, err, request.shown)) {
       case StepsEnd::Written: return finish({kCalcDone, {}, {}});
       case StepsEnd::NotInResult:
         return finish(
             Trouble(Tr("bunka %1,%2 nie je vo výsledku").arg(request.steps.typedRow, request.steps.typedCol)));
+      case StepsEnd::NoSuchLine:
+        return finish(Trouble(MethodLineTrouble(request.steps, static_cast<int>(matrices[0].size()))));
       case StepsEnd::NoWholeSystem:
         return finish(
             Trouble(Tr("postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým "

@@ -140,6 +140,7 @@ QString MethodLineTrouble(const StepsRequest& request, int n) {
 StepsEnd WriteSteps(const StepsRequest& request, CalcOperation operation, const QList<QStringList>& matrix1,
                     const QList<QStringList>& matrix2, int places, CalculationMode mode, bool point, QTextStream& out,
                     QTextStream& err, const ShownForm& form) {
+  if (!MethodLineTrouble(request, static_cast<int>(matrix1.size())).isEmpty()) return StepsEnd::NoSuchLine;
   const Grid grid1 = MatrixGrid(matrix1), grid2 = MatrixGrid(matrix2);
   HandReadingGrids hand;
   const StepRequest value{

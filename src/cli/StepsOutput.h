@@ -37,6 +37,7 @@ QString MethodLineTrouble(const StepsRequest& request, int n);
 enum class StepsEnd {
   Written,
   NotInResult,    // the cell is outside the result
+  NoSuchLine,     // --method names a row or column the matrix does not have
   NoWholeSystem,  // solve without --cell, for a system not solved by Cramer's rule by hand
   OutputFailed,   // the output stopped taking lines (a closed pipe, a full disk)
 };
