@@ -16,7 +16,6 @@ StepsMethodChoice::StepsMethodChoice(QWidget* parent, std::function<void()> chan
   box_->setAccessibleName(tr("Postup"));
   box_->hide();
   whole_->setObjectName(QStringLiteral("CheckBoxSustava"));
-  whole_->setText(tr("celá sústava naraz"));
   whole_->hide();
   connect(whole_, &QCheckBox::toggled, this, Guarded([this] { changed_(); }));
   connect(box_, &QComboBox::currentIndexChanged, this, Guarded([this](int index) {
@@ -40,7 +39,9 @@ void StepsMethodChoice::Offer(const Grid& grid, int n) {
   std::vector<StepMethod> offered = OfferedMethods(grid, n);
   if (std::find(offered.begin(), offered.end(), chosen_) == offered.end()) chosen_ = {};
   const QSignalBlocker quiet(box_);  // the list is rebuilt, not chosen from
-  if (offered != offered_) {
+  // Rebuilt when the matrix offers other lines or the window speaks another
+  // language.
+  if (offered != offered_ || box_->itemText(0) != Label(StepMethod{})) {
     offered_ = std::move(offered);
     box_->clear();
     for (const StepMethod method : offered_) box_->addItem(Label(method));
@@ -51,7 +52,10 @@ void StepsMethodChoice::Offer(const Grid& grid, int n) {
 
 void StepsMethodChoice::Hide() { box_->hide(); }
 
-void StepsMethodChoice::OfferWhole(bool offered) { whole_->setVisible(offered); }
+void StepsMethodChoice::OfferWhole(bool offered) {
+  whole_->setText(tr("celá sústava naraz"));  // in the window's language of now
+  whole_->setVisible(offered);
+}
 
 bool StepsMethodChoice::Whole() const { return !whole_->isHidden() && whole_->isChecked(); }
 
