@@ -83,6 +83,10 @@
         <source>Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.</source>
         <translation>Numbers above 2147483647 cannot be written when computing by hand; tick Exact.</translation>
     </message>
+    <message>
+        <source>Číslo s viac ako 32 767 číslicami sa do bunky nezmestí.</source>
+        <translation>A number of more than 32,767 digits does not fit in a cell.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -659,6 +663,10 @@ Form of results:
     <message>
         <source>čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; použite voľbu --exact</source>
         <translation>numbers above 2147483647 cannot be written when computing by hand; use --exact</translation>
+    </message>
+    <message>
+        <source>číslo s viac ako 32 767 číslicami sa do bunky nezmestí</source>
+        <translation>a number of more than 32,767 digits does not fit in a cell</translation>
     </message>
 </context>
 <context>
