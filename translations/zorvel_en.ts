@@ -91,6 +91,10 @@
         <source>zobrazený výsledok</source>
         <translation>shown result</translation>
     </message>
+    <message>
+        <source>Číslo s viac ako 32 767 číslicami sa do bunky nezmestí.</source>
+        <translation>A number of more than 32,767 digits does not fit in a cell.</translation>
+    </message>
 </context>
 <context>
     <name>MatrixFile</name>
@@ -705,6 +709,10 @@ Steps of a determinant and of an inverse (with --steps):
     <message>
         <source>postup celej sústavy sa dá ukázať len pre Cramerovo pravidlo (štvorcová sústava s nenulovým determinantom, bez --exact); postup jednej bunky ukáže --cell RIADOK,STĹPEC</source>
         <translation>the steps of the whole system can be shown only for Cramer&apos;s rule (a square system with a non-zero determinant, without --exact); --cell ROW,COL shows the steps of one cell</translation>
+    </message>
+    <message>
+        <source>číslo s viac ako 32 767 číslicami sa do bunky nezmestí</source>
+        <translation>a number of more than 32,767 digits does not fit in a cell</translation>
     </message>
 </context>
 <context>

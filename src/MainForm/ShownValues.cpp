@@ -35,8 +35,11 @@ bool ShowsTooLargeNumber(const TMain& window) {
 
 void FollowTooLargeNumbers(TMain& window) {
   QObject::connect(&window, &TMain::recalculated, window.StatusLine1, [&window] {
-    const bool hint = window.Mode() == CalculationMode::Hand && ShowsTooLargeNumber(window);
-    window.StatusLine1->SetNotice(hint ? TooLargeHint() : QString());
+    if (!ShowsTooLargeNumber(window)) {
+      window.StatusLine1->SetNotice(QString());
+      return;
+    }
+    window.StatusLine1->SetNotice(window.Mode() == CalculationMode::Hand ? TooLargeHint() : TooLongHint());
   });
 }
 

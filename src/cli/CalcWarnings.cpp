@@ -37,10 +37,13 @@ QString TooLargeInResult(const QList<QStringList>& rows, CalculationMode mode) {
     for (const QString& cell : row) {
       if (!cell.contains(tooLarge)) continue;
       QString warning = Tr("výsledok obsahuje číslo priveľké na zápis: „%1“").arg(ShownValueText(tooLarge));
-      // By hand the 32-bit limit of the written numbers is why; exactly there is none.
+      // By hand the 32-bit limit of the written numbers is why; exactly, what a
+      // cell holds.
       if (mode == CalculationMode::Hand) {
         warning += u'\n' + Said(Tr("čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; "
                                    "použite voľbu --exact"));
+      } else {
+        warning += u'\n' + Said(Tr("číslo s viac ako 32 767 číslicami sa do bunky nezmestí"));
       }
       return Said(warning);
     }

@@ -1,5 +1,7 @@
 #include "ExactWriting.h"
 
+#include <cstddef>
+
 #include "Messages.h"
 
 namespace zorvel {
@@ -48,14 +50,33 @@ std::string WriteRounded(const mpz_class& re, const mpz_class& im, const mpz_cla
 
 }  // namespace
 
+bool TooLongToWrite(const mpz_class& numerator, const mpz_class& denominator, int places) {
+  if (sgn(numerator) == 0) return false;
+  // The sizes are exact or one too large, so the units have between
+  // above - below - 1 and above - below + 2 digits.
+  const std::size_t above = mpz_sizeinbase(numerator.get_mpz_t(), 10) + static_cast<std::size_t>(places);
+  const std::size_t below = mpz_sizeinbase(denominator.get_mpz_t(), 10);
+  if (above + 2 <= below + kMostWrittenDigits) return false;
+  if (above > below + kMostWrittenDigits + 1) return true;
+  const mpz_class one = TenToThe(static_cast<unsigned long>(places));
+  return abs(RoundedUnits(numerator, denominator, one)) >= TenToThe(kMostWrittenDigits);
+}
+
 std::string WriteExact(int places, const ExactComplex& value) {
   if (value.notANumber) return std::string(kTooLargeNumber);
+  if (TooLongToWrite(value.re.get_num(), value.re.get_den(), places) ||
+      TooLongToWrite(value.im.get_num(), value.im.get_den(), places)) {
+    return std::string(kTooLargeNumber);
+  }
   const mpz_class one = TenToThe(static_cast<unsigned long>(places));
   return WriteRounded(RoundedUnits(value.re.get_num(), value.re.get_den(), one),
                       RoundedUnits(value.im.get_num(), value.im.get_den(), one), one, places);
 }
 
 std::string WriteExact(int places, const mpz_class& re, const mpz_class& im, const mpz_class& denominator) {
+  if (TooLongToWrite(re, denominator, places) || TooLongToWrite(im, denominator, places)) {
+    return std::string(kTooLargeNumber);
+  }
   const mpz_class one = TenToThe(static_cast<unsigned long>(places));
   return WriteRounded(RoundedUnits(re, denominator, one), RoundedUnits(im, denominator, one), one, places);
 }

@@ -87,4 +87,8 @@ QString TooLargeHint() {
       "CoreTexts", "Čísla nad 2147483647 sa pri počítaní ako na papieri nedajú zapísať; zaškrtnite Presne.");
 }
 
+QString TooLongHint() {
+  return QCoreApplication::translate("CoreTexts", "Číslo s viac ako 32 767 číslicami sa do bunky nezmestí.");
+}
+
 }  // namespace zorvel

@@ -20,5 +20,7 @@ QString ShownValueText(QString text);  // a value already made Unicode
 // Why a value is too large to write, and what to do: shown beside results
 // that hold the message.
 QString TooLargeHint();
+// The same for the exact mode, where the limit is what a cell holds.
+QString TooLongHint();
 
 }  // namespace zorvel

@@ -166,13 +166,24 @@ void SplitRectangular(std::string_view text, std::string& re, std::string& im) {
 std::string WriteShown(const ShownForm& form, int digits, const ExactComplex& value) {
   if (value.notANumber) return std::string(kTooLargeNumber);
   if (form.IsDefault()) return WriteExact(digits, value);
+  // A fraction is written whole, as asked; decimals only up to what a cell holds.
+  if (!form.significant && form.form != NumberForm::Fraction &&
+      (TooLongToWrite(value.re.get_num(), value.re.get_den(), digits) ||
+       TooLongToWrite(value.im.get_num(), value.im.get_den(), digits))) {
+    return std::string(kTooLargeNumber);
+  }
   if (form.form == NumberForm::Polar) return PolarText(form, digits, value);
   return Join(form.unit, RealText(form, digits, value.re), RealText(form, digits, value.im));
 }
 
 std::string WriteShown(const ShownForm& form, int digits, const mpz_class& re, const mpz_class& im,
                        const mpz_class& denominator) {
-  if (form.form == NumberForm::Polar) return PolarText(form, digits, re, im, denominator);
+  if (form.form == NumberForm::Polar) {
+    if (!form.significant && (TooLongToWrite(re, denominator, digits) || TooLongToWrite(im, denominator, digits))) {
+      return std::string(kTooLargeNumber);
+    }
+    return PolarText(form, digits, re, im, denominator);
+  }
   ExactComplex value{mpq_class(re, denominator), mpq_class(im, denominator)};
   value.re.canonicalize();
   value.im.canonicalize();

@@ -122,7 +122,8 @@ class BackgroundCalculationTest : public QObject {
     SetSize(*window, 1, 1, 1);
     window->CheckBoxPresne->setChecked(true);
     window->PresneClick();
-    TypeCell(Pole(*window, "Pole1"), 1, 1, "1e-5000");
+    Pole(*window, "Pole1")->grid().SetCells(1, 1, "1e-5000");
+    window->Vypocty();
     QVERIFY(window->Working());
     QTRY_VERIFY_WITH_TIMEOUT(!window->Working(), 60000);
     QCOMPARE(Value(*window, "Determinant1"), QStringLiteral("0"));

@@ -54,6 +54,40 @@ TEST(ExactText, ReadsWhatTheCellShowsAndRoundsOnceHalfAwayFromZero) {
   EXPECT_TRUE(ReadExact("2+3i").whole);
 }
 
+// A result with more digits than a cell holds (a reciprocal of 1E-300 to
+// a power) is too large to write, and is not written out first; up to that
+// every digit is written.
+TEST(ExactText, WritesNoMoreDigitsThanACellHolds) {
+  const mpz_class nines = TenToThe(kMostWrittenDigits) - 1;
+  const auto power = [](long exponent) {
+    const mpz_class p = TenToThe(static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
+    return exponent < 0 ? mpq_class(mpz_class(1), p) : mpq_class(p);
+  };
+  const struct {
+    mpq_class re, im;
+    int places;
+    bool tooLarge;
+  } cases[] = {
+      {power(32766), 0, 0, false},
+      {power(32767), 0, 0, true},
+      {power(32757), 0, 9, false},
+      {0, -power(32758), 9, true},
+      {-power(999999), 0, 3, true},
+      {power(-999999), 0, 9, false},
+      {nines, 0, 0, false},
+      {mpq_class(nines) + mpq_class(1, 2), 0, 0, true},  // rounds up to 10^32767
+      {1, mpq_class(nines) + mpq_class(2, 5), 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(mpz_sizeinbase(c.re.get_num_mpz_t(), 10) + mpz_sizeinbase(c.im.get_num_mpz_t(), 10));
+    const std::string written = WriteExact(c.places, ExactComplex{c.re, c.im});
+    EXPECT_EQ(written == kTooLargeNumber, c.tooLarge);
+    if (!c.tooLarge) {
+      EXPECT_LE(written.size(), kMostWrittenDigits + 12);
+    }
+  }
+}
+
 // Short decimal complex numbers, some of them zero.
 class RandomCells {
  public:

@@ -101,6 +101,9 @@ std::string WriteRoundedOnce(int places, const ExactPair& value) {
   const mpz_class scale = PowerOfTen(places);
   const mpz_class re = RoundedUnits(value.re, scale);
   const mpz_class im = RoundedUnits(value.im, scale);
+  // A cell holds 32,767 digits: a part with more is too large to write.
+  static const mpz_class most = PowerOfTen(32767);
+  if (abs(re) >= most || abs(im) >= most) return "Pr\xEDli\x9A ve\xBEk\xE9 \xE8\xEDslo";
   if (sgn(im) == 0) return Number(re, places);
   std::string text = sgn(re) != 0 ? Number(re, places) : "";
   if (im == scale) return text + (text.empty() ? "i" : "+i");
