@@ -64,6 +64,26 @@ Step& AddDeterminantLine(Step& step, std::string text, const SubMatrix& matrix, 
   });
 }
 
+void AddExpansionTerm(Step& step, const SubMatrix& m, MinorDeterminants& minors, int i, int j, int places,
+                      ShortText& sum) {
+  const std::string& element = m.Element(i, j);
+  const bool negative = (i + j) % 2 != 0;
+  const ShortText signedElement = ComplexMul(element, RealToDigits(PowerOf(i + j, -1)), places);
+  const std::string minor = minors.Minor(i, j);
+  const ShortText term = ComplexMul(signedElement, minor, places);
+  const ShortText next = ComplexAdd(sum, term, places);
+  const std::string name = m.ElementName(i, j);
+  std::string line = name;
+  line += " = " + Operand(element) + ";  " + Operand(element);
+  line += kTimes;
+  line += SignFactor(negative) + " = " + signedElement.str() + ";  M" + name.substr(m.name.size());
+  line += " = " + minor + ";  " + Operand(signedElement);
+  line += kTimes;
+  line += Operand(minor) + " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
+  AddDeterminantLine(step, std::move(line), m.Without(i, j), places);
+  sum = next;
+}
+
 namespace {
 
 void OneByOne(Step& step, const SubMatrix& m, int places) {
@@ -115,29 +135,11 @@ void Sarrus(Step& step, const SubMatrix& m, int places) {
   step.Add(sum.str());
 }
 
-// Along the first column: each element times its sign (rounding it, even by
-// +1), times its minor's determinant, added to the running sum.
+// Along the first column.
 void Expansion(Step& step, const SubMatrix& m, int places) {
   MinorDeterminants minors(m.AsGrid(), places);
   ShortText sum("0");
-  for (int i = 1; i <= m.Size(); ++i) {
-    const std::string& element = m.Element(i, 1);
-    const bool negative = i % 2 == 0;
-    const ShortText signedElement = ComplexMul(element, RealToDigits(PowerOf(i + 1, -1)), places);
-    const std::string minor = minors.Minor(i, 1);
-    const ShortText term = ComplexMul(signedElement, minor, places);
-    const ShortText next = ComplexAdd(sum, term, places);
-    const std::string name = m.ElementName(i, 1);
-    std::string line = name;
-    line += " = " + Operand(element) + ";  " + Operand(element);
-    line += kTimes;
-    line += SignFactor(negative) + " = " + signedElement.str() + ";  M" + name.substr(m.name.size());
-    line += " = " + minor + ";  " + Operand(signedElement);
-    line += kTimes;
-    line += Operand(minor) + " = " + term.str() + ";  S = " + Operand(sum) + " + " + Operand(term) + " = " + next.str();
-    AddDeterminantLine(step, std::move(line), m.Without(i, 1), places);
-    sum = next;
-  }
+  for (int i = 1; i <= m.Size(); ++i) AddExpansionTerm(step, m, minors, i, 1, places, sum);
   step.Add(sum.str());
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Grid.h"
+#include "ShortText.h"
 #include "Step.h"
 
 namespace zorvel {
@@ -51,5 +52,12 @@ std::uint64_t DeterminantLines(int n, int levels);
 // Adds a line that shows the determinant of `matrix` and opens into its
 // steps, telling how many lines they have.
 Step& AddDeterminantLine(Step& step, std::string text, const SubMatrix& matrix, int places);
+
+class MinorDeterminants;
+// One line of an expansion of `m`: element (i, j) times its sign (rounding
+// it, even by +1), times its minor's determinant from `minors`, added to the
+// running `sum`, which it advances; the line opens into the minor's steps.
+void AddExpansionTerm(Step& step, const SubMatrix& m, MinorDeterminants& minors, int i, int j, int places,
+                      ShortText& sum);
 
 }  // namespace zorvel
