@@ -26,6 +26,7 @@ tests=(
   appstream groff-base                # checking the AppStream metadata and the manual pages
   dpkg-dev file lintian               # the Debian package (cpack, dpkg-shlibdeps) and its check
   clang-format clang-tidy             # the style checks (scripts/check-style.sh)
+  ccache                              # CI's three builds of the same sources, from a cache
 )
 
 case "${1:-all}" in
