@@ -13,6 +13,7 @@
 #include "Dialogs.h"
 #include "ElidedLabel.h"
 #include "FuzzCheck.h"
+#include "HandGrids.h"
 #include "MatrixCalculation.h"
 #include "MatrixCalculations.h"
 #include "Panel.h"
@@ -37,10 +38,14 @@ struct Fresh {
 
 Fresh Recalculate(const TMain& w) {
   Fresh fresh;
-  const CalculationInput input{&w.Pole1->grid(),   {w.SpinEdit1->Value(), w.SpinEdit2->Value()},
-                               &w.Pole2->grid(),   {w.SpinEdit3->Value(), w.SpinEdit4->Value()},
-                               w.DesM->Value(),    w.Mode(),
-                               w.ChosenOperation()};
+  const CalculationInput typed{&w.Pole1->grid(),    {w.SpinEdit1->Value(), w.SpinEdit2->Value()},
+                               &w.Pole2->grid(),    {w.SpinEdit3->Value(), w.SpinEdit4->Value()},
+                               w.DesM->Value(),     w.Mode(),
+                               w.ChosenOperation(), w.ChosenForm()};
+  // By hand, cells in a form of their own ("0,2p", "1/3") reach the
+  // arithmetic as the texts they read as.
+  HandReadingGrids hand;
+  const CalculationInput input = hand.For(typed);
   MatrixCalculation calculation(input);
   fresh.operation = input.operation;
   fresh.stripShown = !DeterminantRefusal(input.size1);
