@@ -268,13 +268,14 @@ std::unique_ptr<Step> StepsPanel::StepsOf(StepValue value) const {
                       std::max(1, row_),
                       std::max(1, col_),
                       method_->Chosen(),
-                      method_->Whole()};
+                      method_->Whole(),
+                      shown != nullptr ? &shown->Results() : nullptr};
   try {
-    std::unique_ptr<Step> steps = ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
+    std::unique_ptr<Step> steps = ComputationSteps(request);
     if (steps || !request.whole) return steps;
     // A system not solved by Cramer's rule has no whole steps: its cell's.
     request.whole = false;
-    return ComputationSteps(request, shown != nullptr ? &shown->Results() : nullptr);
+    return ComputationSteps(request);
   } catch (const std::exception&) {
     return nullptr;  // the window reports the error itself
   }

@@ -54,9 +54,7 @@ void InForm(Step& root, const StepRequest& request) {
   }
 }
 
-std::unique_ptr<Step> ComputationSteps(const StepRequest& asked, MatrixCalculation* done) {
-  StepRequest request = asked;
-  if (done != nullptr) request.done = done;
+std::unique_ptr<Step> ComputationSteps(const StepRequest& request) {
   std::unique_ptr<Step> steps;
   if (request.value == StepValue::Determinant || request.value == StepValue::Reciprocal) {
     steps = StripSteps(request);

@@ -36,8 +36,7 @@ struct StepRequest : CalculationInput {
 // calculation's own order with the texts it computed, and the last line is
 // the shown text. Nothing when the value is not shown (the calculation is
 // refused, or the cell is not in the result). Exactly, the values are taken
-// from `done` when given: the recalculation of this same input whose results
-// are shown, so the elimination is not done again.
-std::unique_ptr<Step> ComputationSteps(const StepRequest& request, MatrixCalculation* done = nullptr);
+// from the request's `done` when it has one.
+std::unique_ptr<Step> ComputationSteps(const StepRequest& request);
 
 }  // namespace zorvel

@@ -22,27 +22,15 @@ ExactMatrix ReadExactMatrix(const Grid& grid, int rows, int cols) {
 
 void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, int places, Grid& grid,
                      const ShownForm& form, const std::stop_token& stop) {
-  WriteTextCells(WriteExactTexts(values, places, form, stop), rows, cols, grid);
-}
-
-std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places, const ShownForm& form,
-                                         const std::stop_token& stop) {
-  std::vector<std::string> texts;
-  texts.reserve(values.size());
-  for (const ExactValue& value : values) {
-    StopIfAsked(stop);
-    texts.push_back(form.IsDefault() || value.notANumber
-                        ? WriteExact(places, value)
-                        : WriteShown(form, places, value.re, value.im, value.denominator));
-  }
-  return texts;
-}
-
-void WriteTextCells(const std::vector<std::string>& texts, int rows, int cols, Grid& grid) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
+      StopIfAsked(stop);
+      const ExactValue& value =
+          values[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
       grid.SetCells(grid.FixedCols() + c, grid.FixedRows() + r,
-                    texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]);
+                    form.IsDefault() || value.notANumber
+                        ? WriteExact(places, value)
+                        : WriteShown(form, places, value.re, value.im, value.denominator));
     }
   }
 }

@@ -23,10 +23,4 @@ void WriteExactCells(const std::vector<ExactValue>& values, int rows, int cols, 
 // An exact result as two rationals, for the forms of results.
 ExactComplex ExactComplexOf(const ExactValue& value);
 
-// The same in two halves: the values written (the long part), then the
-// texts put into the data cells.
-std::vector<std::string> WriteExactTexts(const std::vector<ExactValue>& values, int places, const ShownForm& form,
-                                         const std::stop_token& stop = {});
-void WriteTextCells(const std::vector<std::string>& texts, int rows, int cols, Grid& grid);
-
 }  // namespace zorvel

@@ -223,7 +223,9 @@ TEST(ComputationSteps, TellHowManyLinesADepthGivesAndTakeTheShownResults) {
       const StepRequest exact{{&a, {n, n}, &b, {n, 2}, 4, CalculationMode::Exact, std::nullopt}, value, 1, 1};
       MatrixCalculation shown(exact);
       const std::unique_ptr<Step> fresh = ComputationSteps(exact);
-      const std::unique_ptr<Step> taken = ComputationSteps(exact, &shown);
+      StepRequest fromShown = exact;
+      fromShown.done = &shown;
+      const std::unique_ptr<Step> taken = ComputationSteps(fromShown);
       ASSERT_EQ(fresh == nullptr, taken == nullptr);
       if (fresh) {
         EXPECT_EQ(fresh->Line(0).Text(), taken->Line(0).Text());
